@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what Meldora needs on Debian 12 when it is missing, and builds it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+packages=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 kdegames-card-data-kf5
+          fonts-liberation xvfb xdotool imagemagick)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)"

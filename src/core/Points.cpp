@@ -1,0 +1,58 @@
+// Hand points, the sounds and pauses that give card moves their rhythm, the
+// message box, and the bookkeeping that stops a sequence whose hand is gone.
+#include "FrmMain.h"
+
+void FrmMain::CountHandPoints() {
+    PlayerHandPoints = 0;
+    for (int n = 1; n <= 52; ++n)
+        if (Cards(n).Place == Where::PlayerHand)
+            PlayerHandPoints += Cards(n).Rank;
+    View.SetPanelText(4, QString::number(PlayerHandPoints) + QStringLiteral(" Points in your hand"));
+}
+
+void FrmMain::PlayCardSound() {
+    View.PlaySound(Sound::Card);
+    AnimationWait();
+}
+
+void FrmMain::PlayDownSound() {
+    View.PlaySound(Sound::Down);
+    AnimationWait();
+}
+
+void FrmMain::AnimationWait() {
+    View.Pause(AnimationPause);
+    Checkpoint();
+}
+
+void FrmMain::DeluxeMsg(const QString& Text, const QString& Caption0, const QString& Caption1,
+                        const QString& Caption2, int Icon, const QString& Title) {
+    DeluxeChoice = View.DeluxeMsg(Text, Caption0, Caption1, Caption2, Icon, Title);
+    Checkpoint();
+}
+
+// Another handler may have run inside the pause or the question just ended:
+// the sequence that waited goes on only if its hand is still on the table.
+void FrmMain::Checkpoint() {
+    if (Closing || (!Sequences.empty() && Sequences.back() != HandSerial))
+        throw SequenceAborted{};
+}
+
+// The sequence that lays out a new hand owns it; any sequence still waiting
+// on the old hand stops when its wait ends.
+void FrmMain::BeginNewHandSerial() {
+    ++HandSerial;
+    if (!Sequences.empty())
+        Sequences.back() = HandSerial;
+}
+
+void FrmMain::CloseDown() {
+    Closing = true;
+    View.SetFollowEnabled(false);
+    View.CloseProgram();
+    throw SequenceAborted{};
+}
+
+void FrmMain::Record(TableEvent::Kind what, bool byDorvil, int card, int column, int count) {
+    View.Record(TableEvent{what, byDorvil, card, column, count});
+}

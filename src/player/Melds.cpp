@@ -1,0 +1,171 @@
+// The player's melds, built card by card in the six shared columns: each card
+// is checked as it lands, and the column is laid out sorted by card number.
+#include "FrmMain.h"
+#include "Pauses.h"
+
+namespace {
+const int ColumnLeft[6] = {2400, 3720, 5040, 6360, 7680, 9000};
+}
+
+void FrmMain::DropOnColumn(int c, int n) {
+    if (OppTurn)
+        return;
+    const MeldColumn& m = Melds(c);
+    if (!m.InUse)
+        PlaceInColumn(c, n, 1);
+    else if (m.Count == 1)
+        TrySecondCard(c, n);
+    else if (m.Count == 2)
+        TryThirdCard(c, n);
+    else if (m.Done)
+        TryAddToMeld(c, n);
+}
+
+void FrmMain::TrySecondCard(int c, int n) {
+    MeldColumn& m = Melds(c);
+    int low = m.Low;
+    if (Cards(n).Suit == Cards(low).Suit && (n == low - 1 || n == low + 1)) {
+        m.RunSuit = Cards(n).Suit;
+        m.IsRun = true;
+        PlaceInColumn(c, n, 2);
+    } else if (Cards(n).Rank == Cards(low).Rank) {
+        m.IsSet = true;
+        PlaceInColumn(c, n, 2);
+    } else {
+        ReturnCardToHand(n);
+        DeluxeMsg(QStringLiteral("Sorry, this card will not meld with the cards already placed - "
+                                 "perhaps in wrong order. Please try again"),
+                  QStringLiteral("Try Again!"), QString(), QString(), 2, QStringLiteral("Try Again"));
+    }
+}
+
+void FrmMain::TryThirdCard(int c, int n) {
+    MeldColumn& m = Melds(c);
+    int low = m.Low;
+    int high = m.High;
+    if (m.IsSet && Cards(n).Rank == Cards(low).Rank) {
+        MadeMeld(1) = true;
+        PlaceInColumn(c, n, 3);
+    } else if (m.IsRun && Cards(n).Suit == Cards(low).Suit && (n == high + 1 || n == low - 1)) {
+        MadeMeld(1) = true;
+        PlaceInColumn(c, n, 3);
+    } else {
+        ReturnCardToHand(n);
+        DeluxeMsg(QStringLiteral(" Sorry, this card will not Meld with the cards already placed - "
+                                 "perhaps in wrong order. Please try again. You can take the cards "
+                                 "back if you wish by clicking on button below or Discarding."),
+                  QStringLiteral("Carry On!"), QString(), QString(), 2,
+                  QStringLiteral("Card will Not Meld Here"));
+    }
+}
+
+void FrmMain::TryAddToMeld(int c, int n) {
+    MeldColumn& m = Melds(c);
+    if (!MadeMeld(1)) {
+        ReturnCardToHand(n);
+        DeluxeMsg(PlayerName + QStringLiteral(" Sorry, you have not made a Meld of three and cannot "
+                                              "add a single card until you have done so."),
+                  QStringLiteral("Right"), QString(), QString(), 2,
+                  QStringLiteral("Cannot Meld single card  yet."));
+        return;
+    }
+    int low = m.Low;
+    int high = m.High;
+    bool fits = (m.IsSet && Cards(n).Rank == Cards(low).Rank) ||
+                (m.IsRun && Cards(n).Suit == Cards(low).Suit && (n == high + 1 || n == low - 1));
+    if (!fits) {
+        ReturnCardToHand(n);
+        DeluxeMsg(PlayerName + QStringLiteral(" Sorry, this card will not Meld with the cards already "
+                                              "placed - perhaps in wrong order. Please try again."),
+                  QStringLiteral("Carry On"), QString(), QString(), 2,
+                  QStringLiteral("Card Not Meld Here"));
+        return;
+    }
+    ++m.Count;
+    m.Slot(m.Count) = n;
+    View.SetFollowEnabled(false);
+    Cards(n).Place = Where::InMeld;
+    Cards(n).InColumn(c) = true;
+    --PlayerCount;
+    Record(TableEvent::LaysOff, false, n, c);
+    LayOutColumn(c);
+    PlayDownSound();
+    if (PlayerCount == 0)
+        CheckPlayerOut();
+}
+
+void FrmMain::PlaceInColumn(int c, int n, int k) {
+    MeldColumn& m = Melds(c);
+    View.SetVisible(Ctl::PicTakeBack, true);
+    if (k == 1)
+        m.InUse = true;
+    m.Slot(k) = n;
+    ++m.Count;
+    View.SetFollowEnabled(false);
+    Cards(n).InColumn(c) = true;
+    Cards(n).Place = Where::InMeld;
+    --PlayerCount;
+    Record(TableEvent::Melds, false, n, c);
+    LayOutColumn(c);
+    PlayDownSound();
+    if (k >= 3) {
+        m.Done = true;
+        View.SetVisible(Ctl::PicTakeBack, false);
+        if (PlayerCount == 0)
+            CheckPlayerOut();
+    }
+}
+
+void FrmMain::LayOutColumn(int c) {
+    MeldColumn& m = Melds(c);
+    for (int n = 1; n <= 52; ++n)
+        if (Cards(n).InColumn(c)) {
+            m.Low = n;
+            break;
+        }
+    int counted = 0;
+    for (int n = 1; n <= 52; ++n)
+        if (Cards(n).InColumn(c) && ++counted == m.Count)
+            m.High = n;
+    int j = 0;
+    for (int n = 1; n <= 52; ++n) {
+        if (!Cards(n).InColumn(c))
+            continue;
+        View.MoveCard(n, ColumnLeft[c - 1], 2520 + 250 * j++);
+        View.BringCardToFront(n);
+    }
+    AnimationPause = Pauses::Normal;
+}
+
+void FrmMain::FindOpenColumn() {
+    OpenColumn = 0;
+    OpenColumnFound = false;
+    for (int c = 1; c <= 6; ++c)
+        if (Melds(c).InUse && !Melds(c).Done) {
+            OpenColumn = c;
+            OpenColumnFound = true;
+            return;
+        }
+}
+
+void FrmMain::CheckPlayerOut() {
+    FindOpenColumn();
+    if (OpenColumnFound) {
+        DeluxeMsg(QStringLiteral(" Sorry, you don't have a complete meld, please try again"),
+                  QStringLiteral("Try Again!"), QString(), QString(), 4,
+                  QStringLiteral("Incomplete Meld"));
+        FindOpenColumn();
+        TakeBackColumn(OpenColumn);
+    } else {
+        SettleHand();
+    }
+}
+
+void FrmMain::RefuseWrongColumn(int n) {
+    if (OppTurn)
+        return;
+    ReturnCardToHand(n);
+    DeluxeMsg(QStringLiteral(" Sorry, this card may not be in the right column. Click on Carry On."),
+              QStringLiteral("Carry On!"), QString(), QString(), 4,
+              QStringLiteral("Card not in right column?"));
+}

@@ -1,0 +1,165 @@
+// The player's pointer on the card pictures: taking a card, dragging hand
+// cards, the drop targets, and the hints shown while hovering.
+#include "FrmMain.h"
+#include "Pauses.h"
+
+namespace {
+bool InDiscardArea(int left, int top) {
+    return 240 < left && left < 2040 && 4560 < top && top < 6720;
+}
+bool InMeldArea(int left, int top) {
+    return 2400 < left && left < 10080 && 2280 < top && top < 6600;
+}
+// The band of each column; band 1 reaches past the first dividing line.
+int ColumnBand(int left) {
+    static const int bands[6][2] = {{2400, 3840}, {3600, 4920}, {4920, 6240},
+                                    {6240, 7560}, {7560, 8880}, {8880, 10080}};
+    for (int c = 1; c <= 6; ++c)
+        if (bands[c - 1][0] < left && left < bands[c - 1][1])
+            return c;
+    return 0;
+}
+} // namespace
+
+bool FrmMain::Cds_MouseDown(int n) {
+    int place = Cards(n).Place;
+    if (place == Where::InMeld || place == Where::DorvilHand || !PlayerTurn)
+        return false;
+    if (!PlayerHasDrawn && place == Where::PlayerHand)
+        return false;
+    if (PlayerHasDrawn && (place == Where::Stock || place == Where::Discard))
+        return false;
+    // A card already on its way into the hand: this turn's card is taken.
+    if (TakingCard)
+        return false;
+    if (!PlayerHasDrawn && place == Where::Discard)
+        TakeDiscardCard(n);
+    else if (!PlayerHasDrawn && place == Where::Stock)
+        TakeStockCard();
+    else
+        StartDrag(n);
+    return true;
+}
+
+void FrmMain::TakeDiscardCard(int n) {
+    TakingCard = true;
+    Record(TableEvent::Takes, false, n);
+    TakeIntoHand(n);
+    CountHandPoints();
+    TakingCard = false;
+    PlayerHasDrawn = true;
+    View.SetText(Ctl::LblInfo,
+                 PlayerName + QStringLiteral(" now make Melds if you wish and Discard a card."));
+}
+
+void FrmMain::TakeStockCard() {
+    --StockCount;
+    int k = GetSingleCard();
+    if (k == 0) {
+        ++StockCount;
+        return;
+    }
+    TakingCard = true;
+    Record(TableEvent::Draws, false, k);
+    View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
+    View.ShowCardImage(k, k);
+    View.MoveCard(k, 1920, 3600);
+    View.BringCardToFront(k);
+    AnimationWait();
+    TakeIntoHand(k);
+    CountHandPoints();
+    TakingCard = false;
+    if (StockCount == 0)
+        RebuildStock();
+    LayOutStock();
+    PlayerHasDrawn = true;
+    View.SetText(Ctl::LblInfo,
+                 PlayerName + QStringLiteral(" now make Melds if you wish and Discard a card."));
+}
+
+void FrmMain::StartDrag(int n) {
+    if (!DroppedBefore(n)) {
+        DragLeft = View.CardLeft(n);
+        DragTop = View.CardTop(n);
+    }
+    View.SetFollowObject(n);
+    View.BringCardToFront(n);
+    View.SetFollowEnabled(true);
+}
+
+bool FrmMain::Cds_MouseUp(int n) {
+    if (!PlayerHasDrawn)
+        return false;
+    int place = Cards(n).Place;
+    if (place == Where::InMeld || place == Where::DorvilHand || !PlayerTurn ||
+        place == Where::Stock || place == Where::Discard)
+        return false;
+    DroppedBefore(n) = true;
+    int left = View.CardLeft(n);
+    int top = View.CardTop(n);
+    if (InDiscardArea(left, top)) {
+        FindOpenColumn();
+        if (OpenColumnFound) {
+            AskDiscardIncomplete(n);
+            if (DiscardConfirmed)
+                DiscardCard(n);
+        } else {
+            DiscardCard(n);
+        }
+    } else if (InMeldArea(left, top)) {
+        int c = ColumnBand(left);
+        if (c == 0) {
+            ReturnCardToHand(n);
+        } else {
+            bool otherOpen = false;
+            for (int other = 1; other <= 6; ++other)
+                if (other != c && Melds(other).InUse && !Melds(other).Done)
+                    otherOpen = true;
+            if (otherOpen)
+                RefuseWrongColumn(n);
+            else
+                DropOnColumn(c, n);
+        }
+    } else {
+        ReturnCardToHand(n);
+    }
+    return true;
+}
+
+void FrmMain::Cds_Click(int n) {
+    (void)n;
+    if (!GameInPlay)
+        DealHand();
+}
+
+void FrmMain::Cds_MouseMove(int n) {
+    View.SetCardPointer(n, 0);
+    if (HandOver || GameOver)
+        return;
+    int place = Cards(n).Place;
+    int image = 0;
+    const char* tip = nullptr;
+    if (!GameInPlay && place == Where::Stock) {
+        image = 54, tip = " click here to deal cards.";
+    } else if (place == Where::DorvilHand) {
+        image = 56, tip = " tut, tut, you cannot look at Dorvil;s cards.";
+    } else if (!PlayerTurn && place == Where::PlayerHand) {
+        image = 56, tip = " it is not your turn at present.";
+    } else if (PlayerTurn && place == Where::PlayerHand && !PlayerHasDrawn) {
+        image = 56, tip = " you must first take a card.";
+    } else if (place == Where::PlayerHand && PlayerTurn && PlayerHasDrawn) {
+        image = 55, tip = " push cards to a Meld or the Discard pile.";
+    } else if (place == Where::InMeld) {
+        image = 56, tip = " you may only click on UpCarrd or Stock card - at  the right time.";
+    } else if (!PlayerHasDrawn && place == Where::Discard) {
+        image = 54, tip = " click to take a Discard card.";
+    } else if (!PlayerHasDrawn && place == Where::Stock) {
+        image = 54, tip = " click to take a Stock card.";
+    } else if (PlayerHasDrawn && (place == Where::Stock || place == Where::Discard)) {
+        image = 56, tip = " you have already taken a card this turn..";
+    }
+    if (!tip)
+        return;
+    View.SetCardPointer(n, image);
+    View.SetCardToolTip(n, PlayerName + QLatin1String(tip));
+}

@@ -1,0 +1,87 @@
+// The statistics frame and its saved files, the target points and the
+// player's name.
+#include "FrmMain.h"
+#include "SavedRecord.h"
+
+namespace {
+const QString ScoresDat = QStringLiteral("Scores.dat");
+const QString NamesDat = QStringLiteral("Names2.dat");
+
+int16_t NonNegative(const QStringList& fields, int i) {
+    return i < fields.size() ? std::max<int16_t>(0, SavedRecord::ToInt16(fields[i])) : 0;
+}
+} // namespace
+
+void FrmMain::ReadSavedFiles() {
+    bool found = false;
+    QStringList stats = SavedRecord::ParseLine(
+        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat, &found));
+    PlayerGamesWon = NonNegative(stats, 0);
+    OppGamesWon = NonNegative(stats, 1);
+    OppMoney = NonNegative(stats, 2);
+    PlayerMoney = NonNegative(stats, 3);
+    // A table without any saved name still greets somebody.
+    PlayerName = stats.size() > 4 ? stats[4] : QStringLiteral("Player");
+    ShowStatistics();
+    QStringList names = SavedRecord::ParseLine(
+        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, NamesDat, &found));
+    if (!names.isEmpty())
+        PlayerName = names[0];
+}
+
+void FrmMain::ShowStatistics() {
+    View.SetText(Ctl::LblOweG, QStringLiteral(" Owed Dorvil"));
+    View.SetText(Ctl::LblGowes, QStringLiteral(" Owed ") + PlayerName);
+    View.SetText(Ctl::LblWonG, QString::number(OppGamesWon));
+    View.SetText(Ctl::LblWonP, QString::number(PlayerGamesWon));
+    View.SetText(Ctl::LblNoWonP, QStringLiteral("Won ") + PlayerName);
+    View.SetText(Ctl::LblMoneyP, SavedRecord::MoneyText(PlayerMoney));
+    View.SetText(Ctl::LblMoneyG, SavedRecord::MoneyText(OppMoney));
+}
+
+void FrmMain::ErasePoints() {
+    PlayerGamesWon = OppGamesWon = 0;
+    View.SetText(Ctl::LblWonP, QStringLiteral("0"));
+    View.SetText(Ctl::LblWonG, QStringLiteral("0"));
+    OppMoney = PlayerMoney = 0;
+    View.SetText(Ctl::LblMoneyG, QStringLiteral("0"));
+    View.SetText(Ctl::LblMoneyP, QStringLiteral("0"));
+    SaveStatistics();
+}
+
+// When neither folder can be written the statistics stay in memory, to be
+// written with the next game's end.
+void FrmMain::SaveStatistics() {
+    QStringList fields{QString::number(PlayerGamesWon), QString::number(OppGamesWon),
+                       QString::number(OppMoney), QString::number(PlayerMoney),
+                       SavedRecord::Quote(PlayerName)};
+    SavedRecord::WriteWhole(Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat,
+                            SavedRecord::FormatLine(fields));
+}
+
+void FrmMain::MnuCT() {
+    View.SetVisible(Ctl::FramTarget, true);
+    View.FocusTargetBox();
+}
+
+void FrmMain::CmdTarget() {
+    View.SetVisible(Ctl::FramTarget, false);
+    TargetPoints = TargetFromText(View.TargetText());
+    SetStatusTarget();
+    DeluxeMsg(QStringLiteral(" Target points are set to ") + QString::number(TargetPoints) +
+                  QStringLiteral(" for this game only. You must change before starting a session "
+                                 "as you may sometimes want a quick game and somtimes a long one."),
+              QStringLiteral("O.K."), QString(), QString(), 2, QStringLiteral("Target points set"));
+    SetStatusTarget();
+}
+
+void FrmMain::MnuPname() {
+    PlayerName = View.InputBox(QStringLiteral("Replace name Player?"),
+                               QStringLiteral("Enter your name "), QStringLiteral("You name please"));
+    View.SetText(Ctl::LblName0, PlayerName);
+    View.SetText(Ctl::LblNoWonP, QStringLiteral("Won ") + PlayerName);
+    View.SetText(Ctl::LblGowes, QStringLiteral("Owed ") + PlayerName);
+    SetStatusPlayer(QStringLiteral("'s current points "));
+    SavedRecord::WriteWhole(Settings.ProgramFolder, Settings.UserDataFolder, NamesDat,
+                            SavedRecord::FormatLine({SavedRecord::Quote(PlayerName)}));
+}

@@ -1,0 +1,66 @@
+// MFormDeluxe: the game's own message box. Borderless and modal, it draws its
+// green title strip, its raised border, an icon and one to three raised
+// button faces, rings once, and waits for a click on a face.
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <functional>
+
+class QLabel;
+class FaceButton;
+class WrappedText;
+
+// Where everything of the box lies, in twips, for a message of a given height.
+struct DeluxeLayout {
+    int Width = 0, Height = 0;
+    QRect Title, Text, Icon;
+    QRect Faces[3];
+    bool FaceShown[3] = {};
+};
+DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const QString& caption2);
+
+class MFormDeluxe : public QDialog {
+public:
+    explicit MFormDeluxe(QWidget* parent, std::function<void()> ring);
+    // Shows the box and returns the button clicked, 0..2.
+    int DeluxeMsg(const QString& Text, const QString& Caption0, const QString& Caption1,
+                  const QString& Caption2, int Icon, const QString& Title);
+    const DeluxeLayout& Layout() const { return Current; }
+    FaceButton* Face(int i) const { return Faces[i]; }
+    int Choice() const { return DeluxeChoice; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;  // Esc must not close it without a choice
+
+private:
+    std::function<void()> Ring;
+    QLabel* Label3;
+    WrappedText* Label2;
+    QLabel* Picture1;
+    FaceButton* Faces[3];
+    DeluxeLayout Current;
+    int DeluxeChoice = 0;
+};
+
+// One button face Pic1(i) with its caption Label1(i).
+class FaceButton : public QWidget {
+public:
+    FaceButton(int index, QWidget* parent);
+    void SetCaption(const QString& caption);
+    void DrawRaised();
+    void DrawPressed();
+    bool IsPressed() const { return Pressed; }
+    QLabel* Caption() const { return Label1; }
+    std::function<void(int)> Clicked;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int Index;
+    bool Pressed = false;
+    QLabel* Label1;
+};

@@ -1,0 +1,49 @@
+// The drag-follow helper and its tick rule.
+#include "FollowMouse.h"
+
+#include <QCursor>
+
+clsObjectFollowMouse::clsObjectFollowMouse(std::function<QPoint()> pointer)
+    : PointerPos(pointer ? std::move(pointer) : [] { return QCursor::pos(); }) {}
+
+void clsObjectFollowMouse::SetTimer(QTimer* timer) {
+    if (mObTimer)
+        disconnect(mObTimer, nullptr, this, nullptr);
+    mObTimer = timer;
+    if (!timer)
+        return;
+    timer->setInterval(1);
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->stop();
+    connect(timer, &QTimer::timeout, this, [this] { mObTimer_Timer(); });
+}
+
+void clsObjectFollowMouse::SetObject(QWidget* object) {
+    Object = object;
+}
+
+void clsObjectFollowMouse::SetEnabled(bool enabled) {
+    IsEnabled = enabled;
+    if (enabled) {
+        StartPointer = PointerPos();
+        if (Object)
+            StartPlacement = Object->pos();
+    }
+    if (mObTimer) {
+        if (enabled)
+            mObTimer->start();
+        else
+            mObTimer->stop();
+    }
+}
+
+void clsObjectFollowMouse::mObTimer_Timer() {
+    if (!IsEnabled || !Object)
+        return;
+    QPoint target = StartPlacement + (PointerPos() - StartPointer);
+    if (target == Object->pos())
+        return;
+    Object->move(target);
+    if (Moved)
+        Moved(Object);
+}

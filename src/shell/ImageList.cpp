@@ -1,0 +1,223 @@
+// Pictures of the table, drawn at run time: the card deck from SVG, and the
+// pointers, button bar and message-box icons painted by hand.
+#include "ImageList.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+#include <cmath>
+
+namespace {
+const char* const RankIds[] = {"1", "2", "3", "4",  "5",    "6",     "7",
+                               "8", "9", "10", "jack", "queen", "king"};
+const char* const SuitIds[] = {"diamond", "club", "heart", "spade"};
+
+QPixmap Blank(int w, int h, qreal dpr) {
+    QPixmap pm(static_cast<int>(std::ceil(w * dpr)), static_cast<int>(std::ceil(h * dpr)));
+    pm.setDevicePixelRatio(dpr);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+// A hand with the index finger pointing up; the finger tip is at (12, 1).
+QPainterPath PointingHand() {
+    QPainterPath p;
+    p.moveTo(10, 3);
+    p.cubicTo(10, 0, 14, 0, 14, 3);
+    p.lineTo(14, 12);
+    p.cubicTo(14, 10, 18, 10, 18, 12);
+    p.cubicTo(18, 10, 22, 10, 22, 13);
+    p.cubicTo(22, 11, 26, 11, 26, 14);
+    p.lineTo(26, 22);
+    p.cubicTo(26, 27, 23, 30, 19, 30);
+    p.lineTo(13, 30);
+    p.cubicTo(10, 30, 8, 27, 5, 22);
+    p.lineTo(2, 17);
+    p.cubicTo(1, 15, 4, 13, 6, 15);
+    p.lineTo(10, 19);
+    p.closeSubpath();
+    return p;
+}
+
+// A closed hand seen from above, knuckles forward; centred on (16, 14).
+QPainterPath GrabbingHand() {
+    QPainterPath p;
+    p.moveTo(7, 12);
+    for (int i = 0; i < 4; ++i)
+        p.cubicTo(7 + 5 * i, 7, 11 + 5 * i, 7, 12 + 5 * i, 12);
+    p.cubicTo(27, 9, 29, 11, 28, 15);
+    p.lineTo(27, 21);
+    p.cubicTo(26, 26, 22, 29, 17, 29);
+    p.lineTo(13, 29);
+    p.cubicTo(8, 29, 5, 25, 5, 20);
+    p.closeSubpath();
+    return p;
+}
+} // namespace
+
+ImageList::ImageList(const QString& deckPath, qreal devicePixelRatio) : Dpr(devicePixelRatio) {
+    if (QFile::exists(deckPath)) {
+        auto renderer = std::make_unique<QSvgRenderer>(deckPath);
+        if (renderer->isValid() && renderer->elementExists(QStringLiteral("back")))
+            Deck = std::move(renderer);
+    }
+}
+
+ImageList::~ImageList() = default;
+
+QPixmap ImageList::Image(int index) {
+    if (index < 1 || index > 53)
+        index = 53;
+    QPixmap& pm = Cards[static_cast<size_t>(index)];
+    if (!pm.isNull())
+        return pm;
+    if (!Deck) {
+        pm = DrawPlain(index);
+        return pm;
+    }
+    QString id = index == 53 ? QStringLiteral("back")
+                             : QLatin1String(RankIds[(index - 1) % 13]) + QLatin1Char('_') +
+                                   QLatin1String(SuitIds[(index - 1) / 13]);
+    pm = Blank(CardWidth, CardHeight, Dpr);
+    QPainter painter(&pm);
+    painter.setRenderHint(QPainter::Antialiasing);
+    Deck->render(&painter, id, QRectF(0, 0, CardWidth, CardHeight));
+    return pm;
+}
+
+QPixmap ImageList::DrawPlain(int index) const {
+    QPixmap pm = Blank(CardWidth, CardHeight, Dpr);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRectF card(0.5, 0.5, CardWidth - 1, CardHeight - 1);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(card, 4, 4);
+    if (index == 53) {
+        p.setClipRect(card.adjusted(4, 4, -4, -4));
+        p.fillRect(card, QColor(30, 60, 160));
+        p.setPen(QPen(QColor(170, 190, 255), 1));
+        for (int d = -CardHeight; d < CardWidth + CardHeight; d += 6) {
+            p.drawLine(d, 0, d + CardHeight, CardHeight);
+            p.drawLine(d, CardHeight, d + CardHeight, 0);
+        }
+        return pm;
+    }
+    static const char* const ranks[] = {"A", "2", "3", "4", "5", "6", "7",
+                                        "8", "9", "10", "J", "Q", "K"};
+    static const char16_t suits[] = {u'\u2666', u'\u2663', u'\u2665', u'\u2660'};
+    int suit = (index - 1) / 13;
+    p.setPen(suit == 0 || suit == 2 ? QColor(200, 0, 0) : Qt::black);
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(14);
+    font.setBold(true);
+    p.setFont(font);
+    QString corner = QLatin1String(ranks[(index - 1) % 13]) + QLatin1Char('\n') + QChar(suits[suit]);
+    p.drawText(QRectF(4, 3, 20, 34), Qt::AlignHCenter | Qt::AlignTop, corner);
+    font.setPixelSize(34);
+    p.setFont(font);
+    p.drawText(card, Qt::AlignCenter, QString(QChar(suits[suit])));
+    return pm;
+}
+
+QPixmap ImageList::PointerImage(int index) {
+    QPixmap pm = Blank(32, 32, Dpr);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPath(index == 55 ? GrabbingHand() : PointingHand());
+    if (index == 56) {
+        p.setPen(QPen(QColor(220, 0, 0), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(22, 22), 7.5, 7.5);
+        p.drawLine(QPointF(16.7, 27.3), QPointF(27.3, 16.7));
+    }
+    return pm;
+}
+
+QCursor ImageList::Pointer(int index) {
+    if (index == 55)
+        return QCursor(PointerImage(55), 16, 14);
+    return QCursor(PointerImage(index == 56 ? 56 : 54), 12, 1);
+}
+
+QPixmap ImageList::ButtonBar(qreal dpr) {
+    const int w = 100, h = 25;
+    QImage img(static_cast<int>(w * dpr), static_cast<int>(h * dpr), QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            double u = x / dpr, v = y / dpr;
+            double vein = std::sin(u * 0.21 + 3.0 * std::sin(v * 0.37 + u * 0.045) +
+                                   1.5 * std::sin(u * 0.09 - v * 0.6));
+            double shade = 0.72 + 0.22 * vein + 0.06 * std::sin(u * 1.7 + v * 2.3);
+            img.setPixel(x, y, qRgb(std::clamp(static_cast<int>(215 * shade), 0, 255),
+                                    static_cast<int>(28 * shade), static_cast<int>(24 * shade)));
+        }
+    }
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(dpr);
+    QPainter p(&pm);
+    for (int i = 0; i < 2; ++i) {
+        p.setPen(QColor(255, 170, 160));
+        p.drawLine(i, i, w - 1 - i, i);
+        p.drawLine(i, i, i, h - 1 - i);
+        p.setPen(QColor(90, 0, 0));
+        p.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
+        p.drawLine(w - 1 - i, i, w - 1 - i, h - 1 - i);
+    }
+    return pm;
+}
+
+QIcon ImageList::WindowIcon() {
+    QPixmap face = Image(38);  // the king of hearts
+    QPixmap icon = Blank(32, 32, Dpr);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRectF(4.5, 0, 23.6, 32), face, QRectF(face.rect()));
+    return QIcon(icon);
+}
+
+QPixmap MessageIcon(int icon, qreal dpr) {
+    bool face = icon == 4 || icon == 5;
+    QPixmap pm = Blank(face ? 24 : 32, face ? 22 : 32, dpr);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (face) {
+        p.fillRect(QRect(0, 0, 24, 22), QColor(192, 192, 192));
+        p.setPen(Qt::white);
+        p.drawLine(0, 0, 23, 0);
+        p.drawLine(0, 0, 0, 21);
+        p.setPen(QColor(128, 128, 128));
+        p.drawLine(0, 21, 23, 21);
+        p.drawLine(23, 0, 23, 21);
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(icon == 4 ? QColor(255, 230, 0) : QColor(40, 190, 60));
+        p.drawEllipse(QRectF(3.5, 2.5, 17, 17));
+        p.setBrush(Qt::black);
+        p.drawEllipse(QPointF(9, 8.5), 1.3, 1.6);
+        p.drawEllipse(QPointF(15, 8.5), 1.3, 1.6);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 1.4));
+        if (icon == 4)
+            p.drawArc(QRectF(7, 8, 10, 7), -20 * 16, -140 * 16);
+        else
+            p.drawArc(QRectF(7, 13, 10, 6), 20 * 16, 140 * 16);
+        return pm;
+    }
+    static const struct { QColor colour; const char* text; } signs[] = {
+        {QColor(255, 220, 0), "?"}, {QColor(220, 0, 220), "i"}, {QColor(230, 0, 0), "!"}};
+    const auto& sign = signs[std::clamp(icon, 1, 3) - 1];
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(30);
+    font.setBold(true);
+    QPainterPath path;
+    path.addText(0, 0, font, QLatin1String(sign.text));
+    QRectF box = path.boundingRect();
+    path.translate(16 - box.center().x(), 16 - box.center().y());
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(sign.colour);
+    p.drawPath(path);
+    return pm;
+}

@@ -1,0 +1,96 @@
+// The table window FrmMain: its controls at their fixed places, its menus,
+// and the TableView through which the game draws on it and plays sounds.
+// It holds no game state and forwards every user event to the game.
+#pragma once
+
+#include "TableView.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+#include <map>
+#include <memory>
+
+class FrmMain;
+class CardPicture;
+class AutoLabel;
+class StatusPanels;
+class ImageList;
+class SoundPlayer;
+class MFormDeluxe;
+class FrmHelp;
+class frmAbout;
+class clsObjectFollowMouse;
+class QLineEdit;
+class QMenu;
+class QAction;
+class QTimer;
+
+class MainWindow : public QMainWindow, public TableView {
+public:
+    MainWindow(const QString& programFolder, const QString& deckPath);
+    ~MainWindow() override;
+    void Attach(FrmMain* game) { Game = game; }
+
+    // TableView
+    void CreateCardPictures() override;
+    void ShowCardImage(int n, int image) override;
+    void MoveCard(int n, int left, int top) override;
+    int CardLeft(int n) const override;
+    int CardTop(int n) const override;
+    void BringCardToFront(int n) override;
+    void SetCardVisible(int n, bool visible) override;
+    void SetCardPointer(int n, int image) override;
+    void SetCardToolTip(int n, const QString& tip) override;
+    void SetText(Ctl control, const QString& text) override;
+    void SetVisible(Ctl control, bool visible) override;
+    void SetPanelText(int panel, const QString& text) override;
+    void EnableMenu(Menu menu, bool enabled) override;
+    QString TargetText() const override;
+    void FocusTargetBox() override;
+    void PlaySound(Sound sound) override;
+    void Pause(int ms) override;
+    int DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
+                  const QString& caption2, int icon, const QString& title) override;
+    QString InputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    void ErrorBox(const QString& text) override;
+    void CreateFollower() override;
+    void SetFollowObject(int n) override;
+    void SetFollowEnabled(bool enabled) override;
+    void CloseProgram() override;
+
+    CardPicture* Card(int n) const { return Cds[static_cast<size_t>(n)]; }
+    clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
+    MFormDeluxe* MessageBox() const { return Deluxe; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildTable(QWidget* client);
+    void BuildStatistics(QWidget* client);
+    void BuildTargetFrame(QWidget* client);
+    void BuildMenus();
+    void MakeCard(int n);
+    template <class F> void Send(F&& handler);
+
+    QString Folder;
+    FrmMain* Game = nullptr;
+    std::unique_ptr<ImageList> Images;
+    std::unique_ptr<SoundPlayer> Sounds;
+    std::unique_ptr<clsObjectFollowMouse> FollowMouse;
+    QWidget* Client = nullptr;
+    StatusPanels* StatusBar1 = nullptr;
+    std::array<CardPicture*, 53> Cds{};
+    std::array<QPoint, 53> CardTwips{};
+    std::array<int, 53> CardImage{};
+    std::array<int, 53> CardPointer{};
+    std::map<Ctl, QWidget*> Controls;
+    std::map<Menu, QAction*> Menus;
+    QLineEdit* Txtpoints = nullptr;
+    QTimer* Timer1 = nullptr;
+    MFormDeluxe* Deluxe = nullptr;
+    QPointer<FrmHelp> Help;
+    QPointer<frmAbout> About;
+    bool Quitting = false;
+};

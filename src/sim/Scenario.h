@@ -1,0 +1,21 @@
+// Plays a scenario file headless through the game's own logic: a position is
+// set up, the player's actions are carried out, Dorvil plays his turns, and
+// every event and message box is written out, then the final table.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+struct ScenarioResult {
+    int ExitCode = 0;  // 0 after a run, 2 for a malformed scenario
+    QString Output;
+    QString Error;  // "line N: ..." for a malformed scenario
+};
+
+ScenarioResult RunScenario(const QByteArray& text, std::optional<uint64_t> seed);
+
+// "AD" for card 1, "10H" for card 36, "KS" for 52; 0 when the text is no card.
+int ParseCard(const QString& text);
+QString CardText(int n);
