@@ -153,3 +153,34 @@ struct TestTable {
     // Runs a handler as the window does.
     template <class F> void Run(F&& handler) { Frm.Dispatch(std::forward<F>(handler)); }
 };
+
+// A table in the middle of a hand: the player to move, not yet drawn; every
+// card not given lies in the stock.
+inline void LayHand(TestTable& t, const QList<int>& player, const QList<int>& dorvil, int face) {
+    FrmMain& f = t.Frm;
+    f.SetItUp();
+    f.PlayerName = QStringLiteral("Player");
+    f.TargetPoints = 100;
+    f.AnimationPause = 120;
+    f.GameInPlay = true;
+    f.StockCount = 52;
+    for (int n : player)
+        f.Cards(n).Place = Where::PlayerHand;
+    for (int n : dorvil)
+        f.Cards(n).Place = Where::DorvilHand;
+    f.PlayerCount = static_cast<int>(player.size());
+    f.OppCount = static_cast<int>(dorvil.size());
+    f.StockCount -= f.PlayerCount + f.OppCount;
+    if (face) {
+        f.Cards(face).Place = Where::Discard;
+        f.FaceCard = face;
+        --f.StockCount;
+        t.View.MoveCard(face, 680, 5160);
+    }
+    f.LayOutStock();
+    f.LayOutOppHand();
+    f.LayOutHand(f.SortBySuit);
+    f.PlayerTurn = true;
+    f.OppTurn = false;
+    f.PlayerHasDrawn = false;
+}

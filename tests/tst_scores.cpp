@@ -136,7 +136,7 @@ private slots:
         QTest::newRow("not utf-8") << QByteArray("0,0,0,0,\"x\"") << QByteArray("\"Ren\xe9\"")
                                    << QList<int>{0, 0, 0, 0} << QString::fromUtf8("René");
         QTest::newRow("empty saved name") << QByteArray("0,0,0,0,\"Al\"") << QByteArray("\"\"")
-                                          << QList<int>{0, 0, 0, 0} << "Player";
+                                          << QList<int>{0, 0, 0, 0} << "";
     }
     void startupReadsFiles() {
         QFETCH(QByteArray, scores);
