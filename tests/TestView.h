@@ -15,6 +15,7 @@
 struct ShownMessage {
     QString Text, Caption0, Caption1, Caption2, Title;
     int Icon = 0;
+    QString Panel3;  // status panel 3 while the box was shown
 };
 
 class TestView : public TableView {
@@ -69,7 +70,7 @@ public:
     }
     int DeluxeMsg(const QString& text, const QString& c0, const QString& c1, const QString& c2,
                   int icon, const QString& title) override {
-        Messages.push_back({text, c0, c1, c2, title, icon});
+        Messages.push_back({text, c0, c1, c2, title, icon, Panels[3]});
         if (Answers.empty())
             return 0;
         int choice = Answers.front();

@@ -518,8 +518,12 @@ ScenarioResult RunScenario(const QByteArray& text, std::optional<uint64_t> seed)
                                         return (k == 52 ? 51.75 : k) / 52.0;
                                     }});
     LayTable(frm, view, setup);
+    // Answers written before any other action are for the opening turn.
+    qsizetype first = 0;
+    while (first < actions.size() && actions[first].Words[0].compare("answer", Qt::CaseInsensitive) == 0)
+        Perform(frm, view, actions[first++].Words);
     frm.Dispatch([&] { frm.PassTurn(); });
-    for (const Action& action : actions) {
+    for (const Action& action : actions.mid(first)) {
         if (view.Ended)
             break;
         if (!Perform(frm, view, action.Words))
