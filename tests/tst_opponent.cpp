@@ -178,6 +178,17 @@ private slots:
         QCOMPARE(t.Frm.OppCount, 2);
     }
 
+    void lastCardJustTakenIsNotDiscarded() {
+        TestTable t;
+        LayHand(t, {1, 2}, {30}, 0);
+        t.Frm.OppTookFace = 30;
+        t.Run([&] { t.Frm.OppChooseDiscard(); });
+        QVERIFY(t.Frm.Busy(2));
+        QCOMPARE(t.Frm.OppCount, 1);
+        QCOMPARE(t.Frm.Cards(30).Place, Where::DorvilHand);
+        QVERIFY(t.View.Events.empty());
+    }
+
     void emptyStockAfterRebuildDorvilTakesTheFaceCard() {
         TestTable t;
         LayHand(t, {1, 2}, {3, 5}, 30);

@@ -1,4 +1,378 @@
+// The window: control placement and names, menus and shortcuts, the message
+// box's layout and clicks, the drag-follow tick, the pause, the help and
+// about windows, the images, and the target box's key filter.
+#include "DeluxeBox.h"
+#include "FollowMouse.h"
+#include "FrmMain.h"
+#include "HelpAbout.h"
+#include "ImageList.h"
+#include "MainWindow.h"
+#include "NestedPause.h"
+#include "Random.h"
+#include "SoundPlayer.h"
+#include "TableWidgets.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
-class T : public QObject { Q_OBJECT };
-QTEST_GUILESS_MAIN(T)
+#include <sys/resource.h>
+
+namespace {
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+struct Window {
+    QTemporaryDir Dir;
+    MainWindow View{Dir.path(), QStringLiteral("/nonexistent/deck.svgz")};
+    FrmMain Game{View, TableSettings{Dir.path(), Dir.path() + "/user", MakeRandomSource(1)}};
+    Window() {
+        View.Attach(&Game);
+        Game.Dispatch([&] { Game.Form_Load(); });
+        View.show();
+    }
+    template <class T = QWidget> T* Find(const QString& name) {
+        return View.findChild<T*>(name);
+    }
+};
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsStandWhereTheLayoutPutsThem_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("twips");
+        QTest::newRow("client area") << "ClientArea" << QRect(0, 0, 11760, 9525);
+        QTest::newRow("status bar") << "StatusBar1" << QRect(0, 9150, 11760, 375);
+        QTest::newRow("statistics") << "FramStats" << QRect(8760, 120, 2805, 1635);
+        QTest::newRow("target frame") << "FramTarget" << QRect(4560, 480, 2775, 3855);
+        QTest::newRow("target box") << "Txtpoints" << QRect(1080, 480, 495, 375);
+        QTest::newRow("target button") << "CmdTarget" << QRect(840, 3480, 1095, 255);
+        QTest::newRow("stock frame") << "FramDeck" << QRect(120, 1920, 2055, 2535);
+        QTest::newRow("discard frame") << "FramDiscard" << QRect(120, 4440, 2055, 2415);
+        QTest::newRow("meld area") << "Shape1" << QRect(2280, 2160, 7935, 4575);
+        QTest::newRow("heading") << "LblHeading" << QRect(2400, 2280, 7695, 255);
+        QTest::newRow("call draw") << "PicDraw" << QRect(360, 6960, 1545, 420);
+        QTest::newRow("sort same") << "PicSortSame" << QRect(1680, 7680, 1545, 420);
+        QTest::newRow("sort suits") << "PicSortSuits" << QRect(1680, 8280, 1545, 420);
+        QTest::newRow("take back") << "PicTakeBack" << QRect(5160, 6240, 1545, 420);
+        QTest::newRow("stock outline") << "Shape2" << QRect(360, 360, 1335, 1695);
+        QTest::newRow("card 1 before the pack is laid") << "Cds_1" << QRect(5040, 3720, 1065, 1440);
+    }
+    void controlsStandWhereTheLayoutPutsThem() {
+        QFETCH(QString, name);
+        QFETCH(QRect, twips);
+        Window w;
+        QWidget* widget = w.Find(name);
+        QVERIFY2(widget, qPrintable(name));
+        QRect px = widget->geometry();
+        if (name != "ClientArea") {  // the client area starts below the menu bar
+            QCOMPARE(px.x(), qRound(twips.x() / 15.0));
+            QCOMPARE(px.y(), qRound(twips.y() / 15.0));
+        }
+        QCOMPARE(px.width(), qRound(twips.width() / 15.0));
+        QCOMPARE(px.height(), qRound(twips.height() / 15.0));
+    }
+
+    void startUpShowsThePackAndTheTexts() {
+        Window w;
+        QCOMPARE(w.View.windowTitle(), QStringLiteral("Meldora "));
+        QCOMPARE(w.Find("ClientArea")->palette().color(QPalette::Window), QColor(0, 0, 128));
+        QCOMPARE(w.View.Card(52)->pos(), QPoint(qRound(5142 / 15.0), qRound(3618 / 15.0)));
+        // card 52 lies above every other card picture
+        QWidget* client = w.Find("ClientArea");
+        QPoint middle = w.View.Card(52)->geometry().center();
+        QCOMPARE(client->childAt(middle), static_cast<QWidget*>(w.View.Card(52)));
+        QCOMPARE(w.View.Card(52)->accessibleName(), QStringLiteral("Card back"));
+        auto* panel = w.Find<QLabel>("StatusBar1_Panel1");
+        QCOMPARE(panel->text(), QStringLiteral("Target:- 100"));
+        QCOMPARE(panel->toolTip(), QStringLiteral("Target Points for this game"));
+        QCOMPARE(w.Find<QLabel>("StatusBar1_Panel2")->text(), QStringLiteral("Player's current points 0"));
+        QCOMPARE(w.Find<QLabel>("StatusBar1_Panel3")->text(), QStringLiteral("Dorvil's current points 0"));
+        auto* info = w.Find<QLabel>("LblInfo");
+        QVERIFY(info->isVisible());
+        QCOMPARE(info->text(), QStringLiteral("Cards shuffled - use menu if you wish and then click on "
+                                              "pack or press F2 to deal cards."));
+        QVERIFY(!w.Find("FramTarget")->isVisible());
+        QVERIFY(!w.Find("PicTakeBack")->isVisible());
+        QCOMPARE(w.Find<QLabel>("LblTakeBack")->toolTip(), QStringLiteral("Click to take back cards melded"));
+        // every named control can be found and read
+        for (QWidget* child : w.View.findChildren<QWidget*>()) {
+            if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
+                continue;
+            if (qobject_cast<QLabel*>(child) || child->objectName().startsWith("Cds_"))
+                QVERIFY2(!child->accessibleName().isEmpty() || qobject_cast<QLabel*>(child)->text().isEmpty(),
+                         qPrintable(child->objectName()));
+        }
+    }
+
+    void menusAndShortcuts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QKeySequence>("key");
+        QTest::newRow("new game") << "MnuNew" << "&New Game" << QKeySequence(Qt::Key_F2);
+        QTest::newRow("exit") << "MnuExit" << "E&xit" << QKeySequence(Qt::CTRL | Qt::Key_X);
+        QTest::newRow("rules") << "MnuRules" << "Rules and Help" << QKeySequence(Qt::Key_F1);
+        QTest::newRow("about") << "MnuAbout" << "&About" << QKeySequence();
+        QTest::newRow("target") << "MnuCT" << "&Change Target Points" << QKeySequence(Qt::CTRL | Qt::Key_C);
+        QTest::newRow("name") << "MnuPname" << "Enter Your Name" << QKeySequence(Qt::CTRL | Qt::Key_N);
+        QTest::newRow("erase") << "ErasePoints" << "Erase Statistics" << QKeySequence(Qt::CTRL | Qt::Key_E);
+    }
+    void menusAndShortcuts() {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QFETCH(QKeySequence, key);
+        Window w;
+        auto* action = w.View.findChild<QAction*>(name);
+        QVERIFY(action);
+        QCOMPARE(action->text(), text);
+        QCOMPARE(action->shortcut(), key);
+        QStringList bar;
+        for (QAction* top : w.View.menuBar()->actions())
+            bar << top->text();
+        QCOMPARE(bar, (QStringList{"&Play", "&Help", "&About", "&Options"}));
+    }
+
+    void ctrlEErasesTheStatistics() {
+        Window w;
+        w.Game.PlayerGamesWon = 4;
+        w.Game.PlayerName = QStringLiteral("Ann");
+        w.View.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        QTest::keyClick(&w.View, Qt::Key_E, Qt::ControlModifier);
+        QFile file(w.Dir.path() + "/Scores.dat");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("0,0,0,0,\"Ann\"\r\n"));
+        QCOMPARE(w.Find<QLabel>("LblWonP")->text(), QStringLiteral("0"));
+        QCOMPARE(w.Find<QLabel>("LblMoneyG")->text(), QStringLiteral("0"));
+    }
+
+    void disabledMenusKeepTheirShortcutsQuiet() {
+        Window w;
+        w.View.EnableMenu(Menu::MnuOptions, false);
+        QVERIFY(!w.View.findChild<QAction*>("ErasePoints")->isEnabled());
+        w.View.EnableMenu(Menu::MnuOptions, true);
+        QVERIFY(w.View.findChild<QAction*>("ErasePoints")->isEnabled());
+    }
+
+    void targetBoxFiltersKeys_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("letters swallowed") << "a7b" << "7";
+        QTest::newRow("one point only") << "5.." << "5.";
+        QTest::newRow("minus only first") << "-5-" << "-5";
+        QTest::newRow("three characters at most") << "12345" << "123";
+    }
+    void targetBoxFiltersKeys() {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Window w;
+        auto* box = w.Find<QLineEdit>("Txtpoints");
+        QTest::keyClicks(box, typed);
+        QCOMPARE(box->text(), shown);
+    }
+
+    void messageBoxLayout_data() {
+        QTest::addColumn<int>("textHeight");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QSize>("box");
+        QTest::addColumn<QList<int>>("faceLefts");
+        QTest::addColumn<int>("faceTop");
+        QTest::addColumn<int>("iconTop");
+        QTest::newRow("one line, one button") << 240 << 1 << QSize(4500, 1380) << QList<int>{1613} << 990 << 435;
+        QTest::newRow("two buttons") << 240 << 2 << QSize(4500, 1380) << QList<int>{952, 2273} << 990 << 435;
+        QTest::newRow("three buttons") << 240 << 3 << QSize(4500, 1380) << QList<int>{293, 1613, 2932} << 990 << 435;
+        QTest::newRow("long text") << 960 << 1 << QSize(4500, 2100) << QList<int>{1613} << 1710 << 795;
+    }
+    void messageBoxLayout() {
+        QFETCH(int, textHeight);
+        QFETCH(int, buttons);
+        QFETCH(QSize, box);
+        QFETCH(QList<int>, faceLefts);
+        QFETCH(int, faceTop);
+        QFETCH(int, iconTop);
+        DeluxeLayout l = ComputeDeluxeLayout(textHeight, buttons > 1 ? "b" : "", buttons > 2 ? "c" : "");
+        QCOMPARE(QSize(l.Width, l.Height), box);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(l.FaceShown[i], i < buttons);
+            if (i < buttons) {
+                QCOMPARE(l.Faces[i].left(), faceLefts[i]);
+                QCOMPARE(l.Faces[i].top(), faceTop);
+            }
+        }
+        QCOMPARE(l.Icon.top(), iconTop);
+        QCOMPARE(l.Title, QRect(45, 60, 4410, 300));
+        if (buttons == 2)
+            QCOMPARE(l.Faces[1].left() - l.Faces[0].right() - 1, 46);
+        if (buttons == 3)
+            QCOMPARE(l.Faces[1].left() + l.Faces[1].width() / 2, l.Width / 2);
+    }
+
+    void messageBoxClicksAndPressedLook() {
+        QWidget parent;
+        int rang = 0;
+        MFormDeluxe box(&parent, [&] { ++rang; });
+        QList<bool> pressedSeen;
+        QTimer::singleShot(50, [&] {
+            QLabel* caption = box.Face(1)->Caption();
+            QTest::mousePress(caption, Qt::LeftButton);
+            pressedSeen << box.Face(1)->IsPressed();
+            QTest::mouseRelease(caption, Qt::LeftButton);
+        });
+        int choice = box.DeluxeMsg(" One line.", "Yes", "No", "", 1, "Question");
+        QCOMPARE(choice, 1);
+        QCOMPARE(pressedSeen, QList<bool>{true});
+        QCOMPARE(rang, 1);
+        QCOMPARE(box.size(), QSize(300, 92));  // 4500 x 1380 twips
+        QCOMPARE(box.findChild<QLabel*>("Label3")->text(), QStringLiteral("   Question"));
+        QVERIFY(!box.isVisible());
+        // the next call shows every face raised again
+        QTimer::singleShot(50, [&] {
+            pressedSeen << box.Face(1)->IsPressed();
+            QTest::mouseClick(box.Face(0)->Caption(), Qt::LeftButton);
+        });
+        QCOMPARE(box.DeluxeMsg("Again", "A", "B", "C", 4, "Three"), 0);
+        QCOMPARE(pressedSeen.last(), false);
+        QCOMPARE(rang, 2);
+        QVERIFY(box.Face(2)->isVisibleTo(&box));
+    }
+
+    void followTickKeepsTheGrabOffset() {
+        QWidget parent;
+        parent.resize(400, 400);
+        QWidget card(&parent);
+        card.setGeometry(100, 100, 71, 96);
+        QPoint pointer(500, 500);
+        clsObjectFollowMouse follow([&] { return pointer; });
+        QTimer timer;
+        follow.SetTimer(&timer);
+        QCOMPARE(timer.interval(), 1);
+        QVERIFY(!timer.isActive());
+        follow.SetObject(&card);
+        follow.SetEnabled(true);
+        QVERIFY(timer.isActive());
+        pointer = QPoint(515, 504);
+        follow.mObTimer_Timer();
+        pointer = QPoint(530, 510);
+        for (int tick = 0; tick < 7; ++tick)
+            follow.mObTimer_Timer();
+        QCOMPARE(card.pos(), QPoint(130, 110));
+        follow.SetEnabled(false);
+        follow.SetEnabled(false);
+        QVERIFY(!timer.isActive());
+        pointer = QPoint(0, 0);
+        follow.mObTimer_Timer();
+        QCOMPARE(card.pos(), QPoint(130, 110));  // left where the last tick put it
+    }
+
+    void pauseWaitsLetsEventsInAndIdles() {
+        bool stop = false;
+        bool clicked = false;
+        QPushButton button;
+        connect(&button, &QPushButton::clicked, [&] { clicked = true; });
+        QTimer::singleShot(40, [&] { QTest::mouseClick(&button, Qt::LeftButton); });
+        QElapsedTimer clock;
+        clock.start();
+        double cpu = CpuSeconds();
+        NestedPause(300, stop);
+        qint64 elapsed = clock.elapsed();
+        cpu = CpuSeconds() - cpu;
+        QVERIFY2(elapsed >= 300, qPrintable(QString::number(elapsed)));
+        QVERIFY(clicked);
+        QVERIFY2(cpu < 0.15, qPrintable(QString::number(cpu)));  // a busy loop would burn all 0.3 s
+        stop = true;
+        clock.restart();
+        NestedPause(5000, stop);
+        QVERIFY(clock.elapsed() < 1000);
+    }
+
+    void soundsPlayOrStaySilent() {
+        QTemporaryDir empty;
+        for (const QString& folder : {empty.path(), QStringLiteral(DATA_DIR)}) {
+            SoundPlayer sounds(folder);
+            for (Sound s : {Sound::Card, Sound::Down, Sound::Shuffle, Sound::Ringout, Sound::Card})
+                sounds.Play(s);
+        }
+        QVERIFY(QFile::exists(QStringLiteral(DATA_DIR "/ringout.wav")));
+    }
+
+    void helpWindow() {
+        QTemporaryDir empty;
+        FrmHelp missing{QIcon()};
+        missing.LoadText(empty.path());
+        QCOMPARE(missing.TxtHelp->toPlainText(), QStringLiteral("The help file mnuag.txt could not be read."));
+        FrmHelp help{QIcon()};
+        help.LoadText(QStringLiteral(DATA_DIR));
+        QVERIFY(help.TxtHelp->toPlainText().contains(QStringLiteral("Dorvil")));
+        QCOMPARE(help.windowTitle(), QStringLiteral("Meldora Help"));
+        help.show();
+        help.resize(500, 300);
+        QApplication::processEvents();
+        QCOMPARE(help.TxtHelp->geometry(), QRect(6, 6, 500, 300));
+    }
+
+    void aboutBox() {
+        QWidget parent;
+        auto* about = new frmAbout(&parent, QIcon());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Meldora"));
+        QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.0.10"));
+        QCOMPARE(about->findChild<QLabel*>("lblDescription")->text(),
+                 QStringLiteral("Meldora - an enjoyable and fast  moving game of Rummy"));
+        about->show();
+        QTest::keyClick(about, Qt::Key_Escape);
+        QVERIFY(!about->isVisible());
+        auto* again = new frmAbout(&parent, QIcon());
+        again->show();
+        QTest::keyClick(again, Qt::Key_Return);
+        QVERIFY(!again->isVisible());
+        if (frmAbout::FindSystemInfoTool().isEmpty()) {
+            QString shown;
+            QTimer::singleShot(50, [&] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    shown = box->text();
+                    box->accept();
+                }
+            });
+            auto* third = new frmAbout(&parent, QIcon());
+            third->cmdSysInfo();
+            QCOMPARE(shown, QStringLiteral("System Information Is Unavailable At This Time"));
+        }
+    }
+
+    void imagesWithAndWithoutTheDeck() {
+        ImageList plain(QStringLiteral("/nonexistent.svgz"), 2.0);
+        QVERIFY(!plain.HasDeck());
+        QPixmap ace = plain.Image(14);
+        QCOMPARE(ace.deviceIndependentSize().toSize(), QSize(71, 96));
+        QCOMPARE(ace.size(), QSize(142, 192));  // crisp at twice the density
+        QVERIFY(ace.toImage() != plain.Image(53).toImage());
+        QCOMPARE(plain.Pointer(54).hotSpot(), QPoint(12, 1));
+        QCOMPARE(plain.Pointer(55).hotSpot(), QPoint(16, 14));
+        QCOMPARE(plain.Pointer(56).hotSpot(), QPoint(12, 1));
+        QCOMPARE(plain.PointerImage(56).deviceIndependentSize().toSize(), QSize(32, 32));
+        QCOMPARE(MessageIcon(4, 1.0).size(), QSize(24, 22));
+        QCOMPARE(MessageIcon(1, 1.0).size(), QSize(32, 32));
+        QCOMPARE(ImageList::ButtonBar(1.0).size(), QSize(100, 25));
+        const QString deck = QStringLiteral("/usr/share/carddecks/svg-standard/standard.svgz");
+        if (QFile::exists(deck)) {
+            ImageList svg(deck, 1.0);
+            QVERIFY(svg.HasDeck());
+            QImage face = svg.Image(1).toImage();
+            QCOMPARE(face.size(), QSize(71, 96));
+            QVERIFY(face.pixelColor(35, 48).alpha() > 0);
+        }
+    }
+};
+
+QTEST_MAIN(TestShell)
 #include "tst_shell.moc"
