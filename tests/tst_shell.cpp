@@ -247,6 +247,43 @@ private slots:
         QVERIFY(box.Face(2)->isVisibleTo(&box));
     }
 
+    // One, two and three buttons and a long text, as the player sees them;
+    // with MELDORA_SHOTS set to a folder the pictures are saved there.
+    void messageBoxPictures() {
+        QWidget parent;
+        MFormDeluxe box(&parent, {});
+        const QString folder = qEnvironmentVariable("MELDORA_SHOTS");
+        struct Case { const char* name; QString text; QStringList buttons; int icon; int height; };
+        const QString longText = QStringLiteral(
+            "You have an incomplete Meld. Do you still wish to Discard this card?. If so click "
+            "Discard, or Go Back to continue melding.You can take back card Melded by clicking on "
+            "Button below your cards.");
+        const Case cases[] = {
+            {"one-button", "Stock is empty so replacing with all Discard cards except face card",
+             {"O.K."}, 2, 0},
+            {"two-buttons", " You are in the middle of a game. Are you sure you wish to exit?",
+             {"Yes Exit", "Continue Game"}, 1, 0},
+            {"three-buttons", "Three ways to go on.", {"One", "Two", "Three"}, 3, 0},
+            {"long-text", longText, {"Discard", "Go Back"}, 1, 0}};
+        int heights[4] = {};
+        for (int i = 0; i < 4; ++i) {
+            const Case& c = cases[i];
+            QTimer::singleShot(50, [&] {
+                heights[i] = box.height();
+                if (!folder.isEmpty())
+                    box.grab().save(folder + QStringLiteral("/message-%1.png").arg(QLatin1String(c.name)));
+                QTest::mouseClick(box.Face(0)->Caption(), Qt::LeftButton);
+            });
+            box.DeluxeMsg(c.text, c.buttons.value(0), c.buttons.value(1), c.buttons.value(2), c.icon,
+                          QStringLiteral("Picture %1").arg(i + 1));
+            QCOMPARE(box.Face(1)->isVisibleTo(&box), c.buttons.size() > 1);
+            QCOMPARE(box.Face(2)->isVisibleTo(&box), c.buttons.size() > 2);
+        }
+        QVERIFY(heights[0] > 0);
+        QVERIFY(heights[3] > heights[1]);  // the long text makes the box taller
+        QCOMPARE((heights[3] - heights[1]) % 16, 0);  // by whole lines of 240 twips
+    }
+
     void followTickKeepsTheGrabOffset() {
         QWidget parent;
         parent.resize(400, 400);

@@ -100,6 +100,11 @@ FaceButton::FaceButton(int index, QWidget* parent) : QWidget(parent), Index(inde
 }
 
 void FaceButton::SetCaption(const QString& caption) {
+    // A long caption is set a little smaller rather than cut off by the face.
+    QFont font = TableFont(Face::Serif, 9.75, true);
+    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(caption) > width() - 4)
+        font.setPixelSize(font.pixelSize() - 1);
+    Label1->setFont(font);
     Label1->setText(caption);
     Label1->setAccessibleName(caption);
     setAccessibleName(caption);

@@ -137,10 +137,13 @@ QPixmap ImageList::PointerImage(int index) {
     return pm;
 }
 
-QCursor ImageList::Pointer(int index) {
-    if (index == 55)
-        return QCursor(PointerImage(55), 16, 14);
-    return QCursor(PointerImage(index == 56 ? 56 : 54), 12, 1);
+const QCursor& ImageList::Pointer(int index) {
+    if (!PointersMade) {
+        PointersMade = true;
+        Pointers = {QCursor(PointerImage(54), 12, 1), QCursor(PointerImage(55), 16, 14),
+                    QCursor(PointerImage(56), 12, 1)};
+    }
+    return Pointers[static_cast<size_t>(std::clamp(index, 54, 56) - 54)];
 }
 
 QPixmap ImageList::ButtonBar(qreal dpr) {

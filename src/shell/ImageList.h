@@ -19,7 +19,7 @@ public:
 
     static constexpr int CardWidth = 71, CardHeight = 96;
     QPixmap Image(int index);       // 1..53, made on first use
-    QCursor Pointer(int index);     // 54..56
+    const QCursor& Pointer(int index);  // 54..56
     QPixmap PointerImage(int index);
     static QPixmap ButtonBar(qreal dpr);  // 100 x 25, red marbled, raised
     QIcon WindowIcon();
@@ -30,6 +30,8 @@ private:
     qreal Dpr;
     std::unique_ptr<QSvgRenderer> Deck;
     std::array<QPixmap, 54> Cards;
+    std::array<QCursor, 3> Pointers;
+    bool PointersMade = false;
 };
 
 // ImageList1 of the message box: 1 question, 2 information, 3 exclamation,

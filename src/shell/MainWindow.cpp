@@ -215,6 +215,7 @@ void MainWindow::BuildTable(QWidget* client) {
     MakeCard(1);
     BuildTargetFrame(client);
     StatusBar1 = new StatusPanels(client, PxRect(0, 9150, 11760, 375));
+    client->installEventFilter(this);  // the status bar stays docked at the bottom
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 }
@@ -310,12 +311,13 @@ void MainWindow::SetCardVisible(int n, bool visible) { Card(n)->setVisible(visib
 
 void MainWindow::SetCardPointer(int n, int image) {
     int& last = CardPointer[static_cast<size_t>(n)];
-    if (image != 0 && image == last)
-        return;
+    int& shown = CardCursorShown[static_cast<size_t>(n)];
     if (image != 0)
         last = image;
-    if (last != 0)
+    if (last != 0 && shown != last) {
         Card(n)->setCursor(Images->Pointer(last));
+        shown = last;
+    }
 }
 
 void MainWindow::SetCardToolTip(int n, const QString& tip) {
@@ -408,6 +410,12 @@ void MainWindow::CloseProgram() {
         Help->close();
     hide();
     QCoreApplication::exit(0);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Client && event->type() == QEvent::Resize)
+        StatusBar1->setGeometry(0, Client->height() - Px(375), Client->width(), Px(375));
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

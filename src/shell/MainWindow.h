@@ -65,6 +65,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildTable(QWidget* client);
@@ -85,6 +86,7 @@ private:
     std::array<QPoint, 53> CardTwips{};
     std::array<int, 53> CardImage{};
     std::array<int, 53> CardPointer{};
+    std::array<int, 53> CardCursorShown{};
     std::map<Ctl, QWidget*> Controls;
     std::map<Menu, QAction*> Menus;
     QLineEdit* Txtpoints = nullptr;
