@@ -4,6 +4,7 @@
 
 #include "FrmMain.h"
 #include "Random.h"
+#include "SavedRecord.h"
 
 #include <QMap>
 #include <QRegularExpression>
@@ -307,9 +308,9 @@ void CheckCards(const Setup& s, const QMap<int, int>& lineOf) {
 void LayTable(FrmMain& frm, SimView& view, const Setup& s) {
     frm.SetItUp();
     frm.PlayerName = s.Name;
-    frm.TargetPoints = static_cast<int16_t>(s.Target);
-    frm.PlayerScore = static_cast<int16_t>(s.ScoreP);
-    frm.OppScore = static_cast<int16_t>(s.ScoreD);
+    frm.TargetPoints = SavedRecord::Saturate16(s.Target);
+    frm.PlayerScore = SavedRecord::Saturate16(s.ScoreP);
+    frm.OppScore = SavedRecord::Saturate16(s.ScoreD);
     frm.GameInPlay = true;
     frm.AnimationPause = 120;
     frm.StockCount = 52;
