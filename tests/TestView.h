@@ -15,11 +15,11 @@
 struct ShownMessage {
     QString Text, Caption0, Caption1, Caption2, Title;
     int Icon = 0;
-    QString Panel3;  // status panel 3 while the box was shown
+    QString Panel3; // status panel 3 while the box was shown
 };
 
 class TestView : public TableView {
-public:
+  public:
     int Left[53] = {}, Top[53] = {}, Image[53] = {}, Pointer[53] = {}, Front[53] = {};
     bool CardShown[53] = {};
     QString Tip[53];
@@ -31,7 +31,7 @@ public:
     std::vector<Sound> Sounds;
     std::vector<int> Pauses;
     std::vector<ShownMessage> Messages;
-    std::deque<int> Answers;  // button to click in the next message boxes; 0 when none
+    std::deque<int> Answers; // button to click in the next message boxes; 0 when none
     QString InputAnswer;
     QString TargetBoxText;
     QStringList Errors;
@@ -52,8 +52,7 @@ public:
     void BringCardToFront(int n) override { Front[n] = ++FrontCounter; }
     void SetCardVisible(int n, bool visible) override { CardShown[n] = visible; }
     void SetCardPointer(int n, int image) override {
-        if (image)
-            Pointer[n] = image;
+        if (image) Pointer[n] = image;
     }
     void SetCardToolTip(int n, const QString& tip) override { Tip[n] = tip; }
     void SetText(Ctl control, const QString& text) override { Texts[control] = text; }
@@ -65,19 +64,19 @@ public:
     void PlaySound(Sound sound) override { Sounds.push_back(sound); }
     void Pause(int ms) override {
         Pauses.push_back(ms);
-        if (DuringPause)
-            DuringPause(static_cast<int>(Pauses.size()));
+        if (DuringPause) DuringPause(static_cast<int>(Pauses.size()));
     }
     int DeluxeMsg(const QString& text, const QString& c0, const QString& c1, const QString& c2,
                   int icon, const QString& title) override {
         Messages.push_back({text, c0, c1, c2, title, icon, Panels[3]});
-        if (Answers.empty())
-            return 0;
+        if (Answers.empty()) return 0;
         int choice = Answers.front();
         Answers.pop_front();
         return choice;
     }
-    QString InputBox(const QString&, const QString&, const QString&) override { return InputAnswer; }
+    QString InputBox(const QString&, const QString&, const QString&) override {
+        return InputAnswer;
+    }
     void ErrorBox(const QString& text) override { Errors << text; }
     void CreateFollower() override {}
     void SetFollowObject(int n) override { FollowObject = n; }
@@ -106,7 +105,10 @@ inline QString TableProblem(FrmMain& f) {
         for (int c = 1; c <= 6; ++c)
             columns += f.Cards(n).InColumn(c) ? 1 : 0;
         if ((place == 9) != (columns == 1))
-            return QStringLiteral("card %1 in %2 columns with place %3").arg(n).arg(columns).arg(place);
+            return QStringLiteral("card %1 in %2 columns with place %3")
+                .arg(n)
+                .arg(columns)
+                .arg(place);
     }
     if (counts[1] != f.PlayerCount)
         return QStringLiteral("player holds %1, count says %2").arg(counts[1]).arg(f.PlayerCount);
@@ -119,7 +121,10 @@ inline QString TableProblem(FrmMain& f) {
         for (int n = 1; n <= 52; ++n)
             inColumn += f.Cards(n).InColumn(c) ? 1 : 0;
         if (inColumn != f.Melds(c).Count)
-            return QStringLiteral("column %1 shows %2, count says %3").arg(c).arg(inColumn).arg(f.Melds(c).Count);
+            return QStringLiteral("column %1 shows %2, count says %3")
+                .arg(c)
+                .arg(inColumn)
+                .arg(f.Melds(c).Count);
     }
     return {};
 }
@@ -144,8 +149,7 @@ struct TestTable {
     void WriteFile(const QString& name, const QByteArray& contents, bool userFolder = false) {
         QFile file((userFolder ? User : Program) + QLatin1Char('/') + name);
         QDir().mkpath(userFolder ? User : Program);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(contents);
+        if (file.open(QIODevice::WriteOnly)) file.write(contents);
     }
     QByteArray ReadFile(const QString& name, bool userFolder = false) const {
         QFile file((userFolder ? User : Program) + QLatin1Char('/') + name);

@@ -21,14 +21,14 @@ void Discard(TestTable& t, int n) {
 
 class TestOpponent : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void workedExampleOfTheSettlement() {
         TestTable t;
         PlayerAboutToGoOut(t, 5, {16, 37, 52});
         t.Frm.PlayerScore = 95;
         t.Frm.OppScore = 60;
         t.Frm.OppMoney = 20;
-        t.View.Answers = {0, 1};  // Carry On!, then Bye for Now
+        t.View.Answers = {0, 1}; // Carry On!, then Bye for Now
         Discard(t, 5);
         QCOMPARE(int(t.Frm.PlayerScore), 122);
         QCOMPARE(int(t.Frm.PlayerMoney), 62 - 20);
@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(t.View.Texts[Ctl::LblWonP], QStringLiteral("1"));
         QCOMPARE(t.View.Texts[Ctl::LblMoneyP], QStringLiteral("$0.42"));
         for (int n : {16, 37, 52})
-            QCOMPARE(t.View.Image[n], n);  // Dorvil's cards turned up
+            QCOMPARE(t.View.Image[n], n); // Dorvil's cards turned up
         QCOMPARE(t.ReadFile("Scores.dat"), QByteArray("1,0,0,42,\"Player\"\r\n"));
         QCOMPARE(t.View.Messages.size(), size_t(2));
         QCOMPARE(t.View.Messages[0].Title, QStringLiteral(" Dorvil Beaten Again."));
@@ -48,7 +48,7 @@ private slots:
         QCOMPARE(t.View.Messages[0].Caption0, QStringLiteral("Carry On!"));
         QCOMPARE(t.View.Messages[1].Title, QStringLiteral("Play another game?"));
         QCOMPARE(t.View.Messages[1].Icon, 1);
-        QVERIFY(t.View.Closed);  // Bye for Now
+        QVERIFY(t.View.Closed); // Bye for Now
         QVERIFY(t.Frm.GameOver && !t.Frm.GameInPlay);
     }
 
@@ -60,11 +60,18 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<int>("icon");
         QTest::addColumn<bool>("gameOver");
-        QTest::newRow("player wins the hand") << true << 0 << 0 << " You win the hand" << "Next Hand" << 4 << false;
-        QTest::newRow("player reaches the target without a lead") << true << 80 << 120 << " You win the hand" << "Next Hand" << 4 << false;
-        QTest::newRow("player wins the game exactly at the target") << true << 96 << 50 << " Dorvil Beaten Again." << "Carry On!" << 4 << true;
-        QTest::newRow("Dorvil wins the hand") << false << 0 << 0 << " Dorvil wins the Hand." << "Next Hand" << 5 << false;
-        QTest::newRow("Dorvil wins the game") << false << 10 << 99 << " Dorvil Wins Game." << "Carry On! " << 5 << true;
+        QTest::newRow("player wins the hand") << true << 0 << 0 << " You win the hand"
+                                              << "Next Hand" << 4 << false;
+        QTest::newRow("player reaches the target without a lead")
+            << true << 80 << 120 << " You win the hand"
+            << "Next Hand" << 4 << false;
+        QTest::newRow("player wins the game exactly at the target")
+            << true << 96 << 50 << " Dorvil Beaten Again."
+            << "Carry On!" << 4 << true;
+        QTest::newRow("Dorvil wins the hand") << false << 0 << 0 << " Dorvil wins the Hand."
+                                              << "Next Hand" << 5 << false;
+        QTest::newRow("Dorvil wins the game") << false << 10 << 99 << " Dorvil Wins Game."
+                                              << "Carry On! " << 5 << true;
     }
     void settlementMessages() {
         QFETCH(bool, playerGoesOut);
@@ -93,25 +100,26 @@ private slots:
         QCOMPARE(t.View.Messages[0].Caption0, caption);
         QCOMPARE(t.View.Messages[0].Icon, icon);
         if (!playerGoesOut)
-            QCOMPARE(t.View.Messages[0].Panel3, QStringLiteral(" Dorvil's current points %1").arg(dorvilScore + 4));
+            QCOMPARE(t.View.Messages[0].Panel3,
+                     QStringLiteral(" Dorvil's current points %1").arg(dorvilScore + 4));
         if (gameOver) {
             QCOMPARE(t.View.Messages[1].Text,
                      QStringLiteral("Would you like to play another game or leave for now?"));
             QCOMPARE(t.View.Messages[1].Icon, playerGoesOut ? 1 : 2);
             QVERIFY(QFile::exists(t.Program + "/Scores.dat"));
-            QCOMPARE(int(t.Frm.PlayerScore), 0);  // Play Again: a new game
+            QCOMPARE(int(t.Frm.PlayerScore), 0); // Play Again: a new game
         } else {
             QCOMPARE(t.View.Messages.size(), size_t(1));
             QCOMPARE(int(t.Frm.PlayerScore) + int(t.Frm.OppScore), playerScore + dorvilScore + 4);
         }
-        QVERIFY(t.Frm.HandSerial != serial);  // the next hand was dealt
+        QVERIFY(t.Frm.HandSerial != serial); // the next hand was dealt
         QCOMPARE(TableProblem(t.Frm), QString());
     }
 
     void goingOutWithAnAceScoresOnePoint() {
         TestTable t;
         PlayerAboutToGoOut(t, 5, {40});
-        t.Frm.Cards(52).Place = Where::Discard;  // keep the stock draw out of it
+        t.Frm.Cards(52).Place = Where::Discard; // keep the stock draw out of it
         Discard(t, 5);
         QCOMPARE(t.View.Events.back().What, TableEvent::HandWon);
         QCOMPARE(t.View.Events.back().Count, 1);
@@ -143,7 +151,7 @@ private slots:
         Discard(t, 5);
         QCOMPARE(t.View.Messages.size(), size_t(2));
         QCOMPARE(t.View.Messages[1].Title, QStringLiteral("Play another game?"));
-        QCOMPARE(int(t.Frm.PlayerGamesWon), 1);  // kept for the next write
+        QCOMPARE(int(t.Frm.PlayerGamesWon), 1); // kept for the next write
         QVERIFY(t.View.Errors.isEmpty());
     }
 
@@ -222,20 +230,18 @@ private slots:
         QFETCH(int, pause);
         TestTable t(11);
         t.Run([&] { t.Frm.Form_Load(); });
-        t.Run([&] { t.Frm.Cds_Click(1); });  // Dorvil deals, the player plays first
+        t.Run([&] { t.Frm.Cds_Click(1); }); // Dorvil deals, the player plays first
         int face = t.Frm.FaceCard;
         t.Run([&] { t.Frm.Cds_MouseDown(face); });
         int discard = 0;
         for (int n = 1; n <= 52 && !discard; ++n)
-            if (t.Frm.Cards(n).Place == Where::PlayerHand && n != face)
-                discard = n;
+            if (t.Frm.Cards(n).Place == Where::PlayerHand && n != face) discard = n;
         const int startSerial = t.Frm.HandSerial;
         t.View.Pauses.clear();
         bool fired = false;
         int hisPauses = 0;
         t.View.DuringPause = [&](int) {
-            if (!t.Frm.OppTurn || ++hisPauses != pause || fired)
-                return;
+            if (!t.Frm.OppTurn || ++hisPauses != pause || fired) return;
             fired = true;
             t.View.Answers = {command == "stay" ? 1 : 0};
             t.Frm.Dispatch([&] {

@@ -8,7 +8,7 @@
 
 class TestPlayer : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void pressGuards_data() {
         QTest::addColumn<int>("card");
         QTest::addColumn<bool>("playerTurn");
@@ -43,8 +43,7 @@ private slots:
         QCOMPARE(acted, outcome != "nothing");
         QCOMPARE(t.Frm.PlayerCount, outcome == "takes face" || outcome == "draws" ? 4 : 3);
         QCOMPARE(t.View.Following, outcome == "drags");
-        if (outcome == "takes face")
-            QCOMPARE(t.Frm.Cards(30).Place, Where::PlayerHand);
+        if (outcome == "takes face") QCOMPARE(t.Frm.Cards(30).Place, Where::PlayerHand);
         QCOMPARE(TableProblem(t.Frm), QString());
     }
 
@@ -54,7 +53,8 @@ private slots:
         std::vector<std::pair<int, int>> seen;
         t.View.DuringPause = [&](int) { seen.push_back({t.View.Left[30], t.View.Top[30]}); };
         t.Run([&] { t.Frm.Cds_MouseDown(30); });
-        QCOMPARE(seen, (std::vector<std::pair<int, int>>{{1680, 5760}, {2760, 6960}, {3240, 7680}}));
+        QCOMPARE(seen,
+                 (std::vector<std::pair<int, int>>{{1680, 5760}, {2760, 6960}, {3240, 7680}}));
         QCOMPARE(t.View.Pauses, (std::vector<int>{300, 300, 300}));
         QVERIFY(t.Frm.PlayerHasDrawn);
         QCOMPARE(t.View.Top[30], 7560);
@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(t.View.Messages[0].Icon, 2);
         QCOMPARE(t.Frm.StockCount, left);
         QCOMPARE(t.View.Texts[Ctl::Lblcardsleft], QStringLiteral("In Stock:- %1").arg(left));
-        QCOMPARE(t.Frm.Cards(30).Place, Where::Discard);  // the face card stays
+        QCOMPARE(t.Frm.Cards(30).Place, Where::Discard); // the face card stays
         QVERIFY(t.View.Shown[Ctl::PicDraw]);
         QCOMPARE(TableProblem(t.Frm), QString());
     }
@@ -163,16 +163,27 @@ private slots:
         QTest::addColumn<bool>("drawn");
         QTest::addColumn<int>("pointer");
         QTest::addColumn<QString>("tip");
-        QTest::newRow("pack before the deal") << 50 << false << false << false << 54 << " click here to deal cards.";
-        QTest::newRow("Dorvil's card") << 20 << true << true << false << 56 << " tut, tut, you cannot look at Dorvil;s cards.";
-        QTest::newRow("hand, his turn") << 1 << true << false << false << 56 << " it is not your turn at present.";
-        QTest::newRow("hand, not drawn") << 1 << true << true << false << 56 << " you must first take a card.";
-        QTest::newRow("hand, drawn") << 1 << true << true << true << 55 << " push cards to a Meld or the Discard pile.";
-        QTest::newRow("melded card") << 45 << true << true << true << 56 << " you may only click on UpCarrd or Stock card - at  the right time.";
-        QTest::newRow("face card") << 30 << true << true << false << 54 << " click to take a Discard card.";
-        QTest::newRow("stock") << 50 << true << true << false << 54 << " click to take a Stock card.";
-        QTest::newRow("stock, drawn") << 50 << true << true << true << 56 << " you have already taken a card this turn..";
-        QTest::newRow("face card during Dorvil's turn") << 30 << true << false << true << 56 << " you have already taken a card this turn..";
+        QTest::newRow("pack before the deal")
+            << 50 << false << false << false << 54 << " click here to deal cards.";
+        QTest::newRow("Dorvil's card")
+            << 20 << true << true << false << 56 << " tut, tut, you cannot look at Dorvil;s cards.";
+        QTest::newRow("hand, his turn")
+            << 1 << true << false << false << 56 << " it is not your turn at present.";
+        QTest::newRow("hand, not drawn")
+            << 1 << true << true << false << 56 << " you must first take a card.";
+        QTest::newRow("hand, drawn")
+            << 1 << true << true << true << 55 << " push cards to a Meld or the Discard pile.";
+        QTest::newRow("melded card")
+            << 45 << true << true << true << 56
+            << " you may only click on UpCarrd or Stock card - at  the right time.";
+        QTest::newRow("face card")
+            << 30 << true << true << false << 54 << " click to take a Discard card.";
+        QTest::newRow("stock") << 50 << true << true << false << 54
+                               << " click to take a Stock card.";
+        QTest::newRow("stock, drawn")
+            << 50 << true << true << true << 56 << " you have already taken a card this turn..";
+        QTest::newRow("face card during Dorvil's turn")
+            << 30 << true << false << true << 56 << " you have already taken a card this turn..";
     }
     void hoverHints() {
         QFETCH(int, card);
@@ -208,7 +219,7 @@ private slots:
         QFETCH(QList<int>, order);
         TestTable t;
         LayHand(t, {46, 7, 40, 20, 14, 33}, {2}, 0);
-        t.Frm.OppTurn = true;  // sorting works during Dorvil's turn as well
+        t.Frm.OppTurn = true; // sorting works during Dorvil's turn as well
         t.Run([&] { bySuit ? t.Frm.LblSortSuits_Click() : t.Frm.LblSortSame_Click(); });
         QCOMPARE(t.Frm.SortBySuit, bySuit);
         for (int k = 0; k < order.size(); ++k) {
@@ -266,7 +277,10 @@ private slots:
                     t.Run([&] { t.Frm.LblSortSame_Click(); });
                 }
                 QString problem = TableProblem(t.Frm);
-                QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("seed %1 step %2: %3").arg(seed).arg(step).arg(problem)));
+                QVERIFY2(
+                    problem.isEmpty(),
+                    qPrintable(
+                        QStringLiteral("seed %1 step %2: %3").arg(seed).arg(step).arg(problem)));
             }
             QVERIFY(t.View.Errors.isEmpty());
         }

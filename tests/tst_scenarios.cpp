@@ -15,11 +15,12 @@ class TestScenarios : public QObject {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-private slots:
+  private slots:
     void golden_data() {
         QTest::addColumn<QString>("path");
         const QStringList files =
-            QDir(QStringLiteral(SCENARIO_DIR)).entryList({QStringLiteral("*.scn")}, QDir::Files, QDir::Name);
+            QDir(QStringLiteral(SCENARIO_DIR))
+                .entryList({QStringLiteral("*.scn")}, QDir::Files, QDir::Name);
         QVERIFY(files.size() >= 20);
         for (const QString& file : files)
             QTest::newRow(qPrintable(file)) << QStringLiteral(SCENARIO_DIR "/") + file;
@@ -37,14 +38,15 @@ private slots:
     void malformed_data() {
         QTest::addColumn<QString>("path");
         QDir dir(QStringLiteral(SCENARIO_DIR "/malformed"));
-        for (const QString& file : dir.entryList({QStringLiteral("*.bad")}, QDir::Files, QDir::Name))
+        for (const QString& file :
+             dir.entryList({QStringLiteral("*.bad")}, QDir::Files, QDir::Name))
             QTest::newRow(qPrintable(file)) << dir.filePath(file);
     }
     void malformed() {
         QFETCH(QString, path);
         QByteArray text = Read(path);
-        QString expected = QString::fromUtf8(text.left(text.indexOf('\n'))).section(
-            QStringLiteral("expect: "), 1);
+        QString expected =
+            QString::fromUtf8(text.left(text.indexOf('\n'))).section(QStringLiteral("expect: "), 1);
         ScenarioResult result = RunScenario(text, std::nullopt);
         QCOMPARE(result.ExitCode, 2);
         QCOMPARE(result.Error, expected);
@@ -67,8 +69,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, card);
         QCOMPARE(ParseCard(text), card);
-        if (card)
-            QCOMPARE(ParseCard(CardText(card)), card);
+        if (card) QCOMPARE(ParseCard(CardText(card)), card);
     }
 
     void seedMakesDrawsRepeat() {

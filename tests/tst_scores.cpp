@@ -7,24 +7,25 @@
 
 class TestScores : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void parseLine_data() {
         QTest::addColumn<QByteArray>("line");
         QTest::addColumn<QStringList>("fields");
         QTest::newRow("statistics") << QByteArray("3,5,120,0,\"Player\"\r\n")
                                     << QStringList{"3", "5", "120", "0", "Player"};
-        QTest::newRow("comma inside quotes") << QByteArray("\"Smith, John\"\r\n")
-                                             << QStringList{"Smith, John"};
-        QTest::newRow("blanks around fields") << QByteArray(" 1 ,  2,\" Al \" \r\n")
-                                              << QStringList{"1", "2", " Al "};
+        QTest::newRow("comma inside quotes")
+            << QByteArray("\"Smith, John\"\r\n") << QStringList{"Smith, John"};
+        QTest::newRow("blanks around fields")
+            << QByteArray(" 1 ,  2,\" Al \" \r\n") << QStringList{"1", "2", " Al "};
         QTest::newRow("empty name") << QByteArray("\"\"\r\n") << QStringList{""};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
-        QTest::newRow("only the first line counts") << QByteArray("1,2\r\n3,4\r\n")
-                                                    << QStringList{"1", "2"};
+        QTest::newRow("only the first line counts")
+            << QByteArray("1,2\r\n3,4\r\n") << QStringList{"1", "2"};
         QTest::newRow("unclosed quote") << QByteArray("1,\"Bo") << QStringList{"1", "Bo"};
-        QTest::newRow("windows-1252 name") << QByteArray("\"Jos\xe9 \x80\"")
-                                           << QStringList{QString::fromUtf8("José €")};
-        QTest::newRow("utf-8 name") << QByteArray("\"Zo\xc3\xab\"") << QStringList{QString::fromUtf8("Zoë")};
+        QTest::newRow("windows-1252 name")
+            << QByteArray("\"Jos\xe9 \x80\"") << QStringList{QString::fromUtf8("José €")};
+        QTest::newRow("utf-8 name")
+            << QByteArray("\"Zo\xc3\xab\"") << QStringList{QString::fromUtf8("Zoë")};
     }
     void parseLine() {
         QFETCH(QByteArray, line);
@@ -54,10 +55,17 @@ private slots:
     void moneyText_data() {
         QTest::addColumn<int>("cents");
         QTest::addColumn<QString>("text");
-        for (auto [c, t] : std::initializer_list<std::pair<int, const char*>>{
-                 {0, "$0.00"}, {7, "$0.07"}, {50, "$0.50"}, {99, "$0.99"}, {100, "$1"},
-                 {105, "$1.05"}, {150, "$1.5"}, {250, "$2.5"}, {1234, "$12.34"},
-                 {1000, "$10"}, {32767, "$327.67"}})
+        for (auto [c, t] : std::initializer_list<std::pair<int, const char*>>{{0, "$0.00"},
+                                                                              {7, "$0.07"},
+                                                                              {50, "$0.50"},
+                                                                              {99, "$0.99"},
+                                                                              {100, "$1"},
+                                                                              {105, "$1.05"},
+                                                                              {150, "$1.5"},
+                                                                              {250, "$2.5"},
+                                                                              {1234, "$12.34"},
+                                                                              {1000, "$10"},
+                                                                              {32767, "$327.67"}})
             QTest::newRow(t) << c << QString::fromLatin1(t);
     }
     void moneyText() {
@@ -117,26 +125,28 @@ private slots:
     void startupReadsFiles_data() {
         QTest::addColumn<QByteArray>("scores");
         QTest::addColumn<QByteArray>("names");
-        QTest::addColumn<QList<int>>("numbers");  // player won, Dorvil won, Dorvil owed, player owed
+        QTest::addColumn<QList<int>>("numbers"); // player won, Dorvil won, Dorvil owed, player owed
         QTest::addColumn<QString>("name");
-        QTest::newRow("both files") << QByteArray("3,5,120,0,\"Ann\"\r\n") << QByteArray("\"Bea\"\r\n")
-                                    << QList<int>{3, 5, 120, 0} << "Bea";
-        QTest::newRow("both missing") << QByteArray("<none>") << QByteArray("<none>")
-                                      << QList<int>{0, 0, 0, 0} << "Player";
+        QTest::newRow("both files")
+            << QByteArray("3,5,120,0,\"Ann\"\r\n") << QByteArray("\"Bea\"\r\n")
+            << QList<int>{3, 5, 120, 0} << "Bea";
+        QTest::newRow("both missing")
+            << QByteArray("<none>") << QByteArray("<none>") << QList<int>{0, 0, 0, 0} << "Player";
         QTest::newRow("name file missing") << QByteArray("1,2,3,4,\"Ann\"") << QByteArray("<none>")
                                            << QList<int>{1, 2, 3, 4} << "Ann";
-        QTest::newRow("both empty") << QByteArray() << QByteArray() << QList<int>{0, 0, 0, 0}
-                                    << "Player";
-        QTest::newRow("truncated") << QByteArray("3,5") << QByteArray("<none>")
-                                   << QList<int>{3, 5, 0, 0} << "Player";
+        QTest::newRow("both empty")
+            << QByteArray() << QByteArray() << QList<int>{0, 0, 0, 0} << "Player";
+        QTest::newRow("truncated")
+            << QByteArray("3,5") << QByteArray("<none>") << QList<int>{3, 5, 0, 0} << "Player";
         QTest::newRow("garbage") << QByteArray("\x01\xff,zz,,\"") << QByteArray("<none>")
                                  << QList<int>{0, 0, 0, 0} << "Player";
-        QTest::newRow("beyond 16 bits") << QByteArray("99999,-5,70000,12,\"Al\"") << QByteArray("<none>")
-                                        << QList<int>{32767, 0, 32767, 12} << "Al";
+        QTest::newRow("beyond 16 bits")
+            << QByteArray("99999,-5,70000,12,\"Al\"") << QByteArray("<none>")
+            << QList<int>{32767, 0, 32767, 12} << "Al";
         QTest::newRow("not utf-8") << QByteArray("0,0,0,0,\"x\"") << QByteArray("\"Ren\xe9\"")
                                    << QList<int>{0, 0, 0, 0} << QString::fromUtf8("René");
-        QTest::newRow("empty saved name") << QByteArray("0,0,0,0,\"Al\"") << QByteArray("\"\"")
-                                          << QList<int>{0, 0, 0, 0} << "";
+        QTest::newRow("empty saved name")
+            << QByteArray("0,0,0,0,\"Al\"") << QByteArray("\"\"") << QList<int>{0, 0, 0, 0} << "";
     }
     void startupReadsFiles() {
         QFETCH(QByteArray, scores);
@@ -144,19 +154,18 @@ private slots:
         QFETCH(QList<int>, numbers);
         QFETCH(QString, name);
         TestTable t;
-        if (scores != "<none>")
-            t.WriteFile("Scores.dat", scores);
-        if (names != "<none>")
-            t.WriteFile("Names2.dat", names);
+        if (scores != "<none>") t.WriteFile("Scores.dat", scores);
+        if (names != "<none>") t.WriteFile("Names2.dat", names);
         t.Run([&] { t.Frm.Form_Load(); });
-        QCOMPARE(QList<int>({t.Frm.PlayerGamesWon, t.Frm.OppGamesWon, t.Frm.OppMoney, t.Frm.PlayerMoney}),
+        QCOMPARE(QList<int>(
+                     {t.Frm.PlayerGamesWon, t.Frm.OppGamesWon, t.Frm.OppMoney, t.Frm.PlayerMoney}),
                  numbers);
         QCOMPARE(t.Frm.PlayerName, name);
         QCOMPARE(t.View.Texts[Ctl::LblName0], name);
         QCOMPARE(t.View.Panels[2], name + "'s current points 0");
         QCOMPARE(t.View.Texts[Ctl::LblWonP], QString::number(numbers[0]));
         QCOMPARE(t.View.Texts[Ctl::LblMoneyG], SavedRecord::MoneyText(numbers[2]));
-        QCOMPARE(t.Frm.StockCount, 52);  // a usable table whatever the files held
+        QCOMPARE(t.Frm.StockCount, 52); // a usable table whatever the files held
         QVERIFY(t.View.Errors.isEmpty());
     }
 
@@ -175,9 +184,12 @@ private slots:
     void awkwardNamesReadBackWhole_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("readBack");
-        QTest::newRow("comma") << "Smith, John" << "Smith, John";
-        QTest::newRow("double quote") << "Big \"Al\"" << "Big 'Al'";
-        QTest::newRow("accents") << QString::fromUtf8("Zoë Ångström") << QString::fromUtf8("Zoë Ångström");
+        QTest::newRow("comma") << "Smith, John"
+                               << "Smith, John";
+        QTest::newRow("double quote") << "Big \"Al\""
+                                      << "Big 'Al'";
+        QTest::newRow("accents") << QString::fromUtf8("Zoë Ångström")
+                                 << QString::fromUtf8("Zoë Ångström");
         QTest::newRow("long") << QString(200, QLatin1Char('n')) << QString(200, QLatin1Char('n'));
     }
     void awkwardNamesReadBackWhole() {

@@ -40,15 +40,13 @@ struct Window {
         Game.Dispatch([&] { Game.Form_Load(); });
         View.show();
     }
-    template <class T = QWidget> T* Find(const QString& name) {
-        return View.findChild<T*>(name);
-    }
+    template <class T = QWidget> T* Find(const QString& name) { return View.findChild<T*>(name); }
 };
 } // namespace
 
 class TestShell : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void controlsStandWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");
@@ -76,7 +74,7 @@ private slots:
         QWidget* widget = w.Find(name);
         QVERIFY2(widget, qPrintable(name));
         QRect px = widget->geometry();
-        if (name != "ClientArea") {  // the client area starts below the menu bar
+        if (name != "ClientArea") { // the client area starts below the menu bar
             QCOMPARE(px.x(), qRound(twips.x() / 15.0));
             QCOMPARE(px.y(), qRound(twips.y() / 15.0));
         }
@@ -97,21 +95,25 @@ private slots:
         auto* panel = w.Find<QLabel>("StatusBar1_Panel1");
         QCOMPARE(panel->text(), QStringLiteral("Target:- 100"));
         QCOMPARE(panel->toolTip(), QStringLiteral("Target Points for this game"));
-        QCOMPARE(w.Find<QLabel>("StatusBar1_Panel2")->text(), QStringLiteral("Player's current points 0"));
-        QCOMPARE(w.Find<QLabel>("StatusBar1_Panel3")->text(), QStringLiteral("Dorvil's current points 0"));
+        QCOMPARE(w.Find<QLabel>("StatusBar1_Panel2")->text(),
+                 QStringLiteral("Player's current points 0"));
+        QCOMPARE(w.Find<QLabel>("StatusBar1_Panel3")->text(),
+                 QStringLiteral("Dorvil's current points 0"));
         auto* info = w.Find<QLabel>("LblInfo");
         QVERIFY(info->isVisible());
-        QCOMPARE(info->text(), QStringLiteral("Cards shuffled - use menu if you wish and then click on "
-                                              "pack or press F2 to deal cards."));
+        QCOMPARE(info->text(),
+                 QStringLiteral("Cards shuffled - use menu if you wish and then click on "
+                                "pack or press F2 to deal cards."));
         QVERIFY(!w.Find("FramTarget")->isVisible());
         QVERIFY(!w.Find("PicTakeBack")->isVisible());
-        QCOMPARE(w.Find<QLabel>("LblTakeBack")->toolTip(), QStringLiteral("Click to take back cards melded"));
+        QCOMPARE(w.Find<QLabel>("LblTakeBack")->toolTip(),
+                 QStringLiteral("Click to take back cards melded"));
         // every named control can be found and read
         for (QWidget* child : w.View.findChildren<QWidget*>()) {
-            if (child->objectName().isEmpty() || child->objectName().startsWith("qt_"))
-                continue;
+            if (child->objectName().isEmpty() || child->objectName().startsWith("qt_")) continue;
             if (qobject_cast<QLabel*>(child) || child->objectName().startsWith("Cds_"))
-                QVERIFY2(!child->accessibleName().isEmpty() || qobject_cast<QLabel*>(child)->text().isEmpty(),
+                QVERIFY2(!child->accessibleName().isEmpty() ||
+                             qobject_cast<QLabel*>(child)->text().isEmpty(),
                          qPrintable(child->objectName()));
         }
     }
@@ -120,13 +122,20 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QKeySequence>("key");
-        QTest::newRow("new game") << "MnuNew" << "&New Game" << QKeySequence(Qt::Key_F2);
-        QTest::newRow("exit") << "MnuExit" << "E&xit" << QKeySequence(Qt::CTRL | Qt::Key_X);
-        QTest::newRow("rules") << "MnuRules" << "Rules and Help" << QKeySequence(Qt::Key_F1);
-        QTest::newRow("about") << "MnuAbout" << "&About" << QKeySequence();
-        QTest::newRow("target") << "MnuCT" << "&Change Target Points" << QKeySequence(Qt::CTRL | Qt::Key_C);
-        QTest::newRow("name") << "MnuPname" << "Enter Your Name" << QKeySequence(Qt::CTRL | Qt::Key_N);
-        QTest::newRow("erase") << "ErasePoints" << "Erase Statistics" << QKeySequence(Qt::CTRL | Qt::Key_E);
+        QTest::newRow("new game") << "MnuNew"
+                                  << "&New Game" << QKeySequence(Qt::Key_F2);
+        QTest::newRow("exit") << "MnuExit"
+                              << "E&xit" << QKeySequence(Qt::CTRL | Qt::Key_X);
+        QTest::newRow("rules") << "MnuRules"
+                               << "Rules and Help" << QKeySequence(Qt::Key_F1);
+        QTest::newRow("about") << "MnuAbout"
+                               << "&About" << QKeySequence();
+        QTest::newRow("target") << "MnuCT"
+                                << "&Change Target Points" << QKeySequence(Qt::CTRL | Qt::Key_C);
+        QTest::newRow("name") << "MnuPname"
+                              << "Enter Your Name" << QKeySequence(Qt::CTRL | Qt::Key_N);
+        QTest::newRow("erase") << "ErasePoints"
+                               << "Erase Statistics" << QKeySequence(Qt::CTRL | Qt::Key_E);
     }
     void menusAndShortcuts() {
         QFETCH(QString, name);
@@ -168,10 +177,14 @@ private slots:
     void targetBoxFiltersKeys_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letters swallowed") << "a7b" << "7";
-        QTest::newRow("one point only") << "5.." << "5.";
-        QTest::newRow("minus only first") << "-5-" << "-5";
-        QTest::newRow("three characters at most") << "12345" << "123";
+        QTest::newRow("letters swallowed") << "a7b"
+                                           << "7";
+        QTest::newRow("one point only") << "5.."
+                                        << "5.";
+        QTest::newRow("minus only first") << "-5-"
+                                          << "-5";
+        QTest::newRow("three characters at most") << "12345"
+                                                  << "123";
     }
     void targetBoxFiltersKeys() {
         QFETCH(QString, typed);
@@ -189,10 +202,14 @@ private slots:
         QTest::addColumn<QList<int>>("faceLefts");
         QTest::addColumn<int>("faceTop");
         QTest::addColumn<int>("iconTop");
-        QTest::newRow("one line, one button") << 240 << 1 << QSize(4500, 1380) << QList<int>{1613} << 990 << 435;
-        QTest::newRow("two buttons") << 240 << 2 << QSize(4500, 1380) << QList<int>{952, 2273} << 990 << 435;
-        QTest::newRow("three buttons") << 240 << 3 << QSize(4500, 1380) << QList<int>{293, 1613, 2932} << 990 << 435;
-        QTest::newRow("long text") << 960 << 1 << QSize(4500, 2100) << QList<int>{1613} << 1710 << 795;
+        QTest::newRow("one line, one button")
+            << 240 << 1 << QSize(4500, 1380) << QList<int>{1613} << 990 << 435;
+        QTest::newRow("two buttons")
+            << 240 << 2 << QSize(4500, 1380) << QList<int>{952, 2273} << 990 << 435;
+        QTest::newRow("three buttons")
+            << 240 << 3 << QSize(4500, 1380) << QList<int>{293, 1613, 2932} << 990 << 435;
+        QTest::newRow("long text")
+            << 960 << 1 << QSize(4500, 2100) << QList<int>{1613} << 1710 << 795;
     }
     void messageBoxLayout() {
         QFETCH(int, textHeight);
@@ -201,7 +218,8 @@ private slots:
         QFETCH(QList<int>, faceLefts);
         QFETCH(int, faceTop);
         QFETCH(int, iconTop);
-        DeluxeLayout l = ComputeDeluxeLayout(textHeight, buttons > 1 ? "b" : "", buttons > 2 ? "c" : "");
+        DeluxeLayout l =
+            ComputeDeluxeLayout(textHeight, buttons > 1 ? "b" : "", buttons > 2 ? "c" : "");
         QCOMPARE(QSize(l.Width, l.Height), box);
         for (int i = 0; i < 3; ++i) {
             QCOMPARE(l.FaceShown[i], i < buttons);
@@ -212,10 +230,8 @@ private slots:
         }
         QCOMPARE(l.Icon.top(), iconTop);
         QCOMPARE(l.Title, QRect(45, 60, 4410, 300));
-        if (buttons == 2)
-            QCOMPARE(l.Faces[1].left() - l.Faces[0].right() - 1, 46);
-        if (buttons == 3)
-            QCOMPARE(l.Faces[1].left() + l.Faces[1].width() / 2, l.Width / 2);
+        if (buttons == 2) QCOMPARE(l.Faces[1].left() - l.Faces[0].right() - 1, 46);
+        if (buttons == 3) QCOMPARE(l.Faces[1].left() + l.Faces[1].width() / 2, l.Width / 2);
     }
 
     void messageBoxClicksAndPressedLook() {
@@ -233,7 +249,7 @@ private slots:
         QCOMPARE(choice, 1);
         QCOMPARE(pressedSeen, QList<bool>{true});
         QCOMPARE(rang, 1);
-        QCOMPARE(box.size(), QSize(300, 92));  // 4500 x 1380 twips
+        QCOMPARE(box.size(), QSize(300, 92)); // 4500 x 1380 twips
         QCOMPARE(box.findChild<QLabel*>("Label3")->text(), QStringLiteral("   Question"));
         QVERIFY(!box.isVisible());
         // the next call shows every face raised again
@@ -253,16 +269,28 @@ private slots:
         QWidget parent;
         MFormDeluxe box(&parent, {});
         const QString folder = qEnvironmentVariable("MELDORA_SHOTS");
-        struct Case { const char* name; QString text; QStringList buttons; int icon; int height; };
+        struct Case {
+            const char* name;
+            QString text;
+            QStringList buttons;
+            int icon;
+            int height;
+        };
         const QString longText = QStringLiteral(
             "You have an incomplete Meld. Do you still wish to Discard this card?. If so click "
             "Discard, or Go Back to continue melding.You can take back card Melded by clicking on "
             "Button below your cards.");
         const Case cases[] = {
-            {"one-button", "Stock is empty so replacing with all Discard cards except face card",
-             {"O.K."}, 2, 0},
-            {"two-buttons", " You are in the middle of a game. Are you sure you wish to exit?",
-             {"Yes Exit", "Continue Game"}, 1, 0},
+            {"one-button",
+             "Stock is empty so replacing with all Discard cards except face card",
+             {"O.K."},
+             2,
+             0},
+            {"two-buttons",
+             " You are in the middle of a game. Are you sure you wish to exit?",
+             {"Yes Exit", "Continue Game"},
+             1,
+             0},
             {"three-buttons", "Three ways to go on.", {"One", "Two", "Three"}, 3, 0},
             {"long-text", longText, {"Discard", "Go Back"}, 1, 0}};
         int heights[4] = {};
@@ -271,17 +299,18 @@ private slots:
             QTimer::singleShot(50, [&] {
                 heights[i] = box.height();
                 if (!folder.isEmpty())
-                    box.grab().save(folder + QStringLiteral("/message-%1.png").arg(QLatin1String(c.name)));
+                    box.grab().save(folder +
+                                    QStringLiteral("/message-%1.png").arg(QLatin1String(c.name)));
                 QTest::mouseClick(box.Face(0)->Caption(), Qt::LeftButton);
             });
-            box.DeluxeMsg(c.text, c.buttons.value(0), c.buttons.value(1), c.buttons.value(2), c.icon,
-                          QStringLiteral("Picture %1").arg(i + 1));
+            box.DeluxeMsg(c.text, c.buttons.value(0), c.buttons.value(1), c.buttons.value(2),
+                          c.icon, QStringLiteral("Picture %1").arg(i + 1));
             QCOMPARE(box.Face(1)->isVisibleTo(&box), c.buttons.size() > 1);
             QCOMPARE(box.Face(2)->isVisibleTo(&box), c.buttons.size() > 2);
         }
         QVERIFY(heights[0] > 0);
-        QVERIFY(heights[3] > heights[1]);  // the long text makes the box taller
-        QCOMPARE((heights[3] - heights[1]) % 16, 0);  // by whole lines of 240 twips
+        QVERIFY(heights[3] > heights[1]);            // the long text makes the box taller
+        QCOMPARE((heights[3] - heights[1]) % 16, 0); // by whole lines of 240 twips
     }
 
     void followTickKeepsTheGrabOffset() {
@@ -309,7 +338,7 @@ private slots:
         QVERIFY(!timer.isActive());
         pointer = QPoint(0, 0);
         follow.mObTimer_Timer();
-        QCOMPARE(card.pos(), QPoint(130, 110));  // left where the last tick put it
+        QCOMPARE(card.pos(), QPoint(130, 110)); // left where the last tick put it
     }
 
     void pauseWaitsLetsEventsInAndIdles() {
@@ -326,7 +355,7 @@ private slots:
         cpu = CpuSeconds() - cpu;
         QVERIFY2(elapsed >= 300, qPrintable(QString::number(elapsed)));
         QVERIFY(clicked);
-        QVERIFY2(cpu < 0.15, qPrintable(QString::number(cpu)));  // a busy loop would burn all 0.3 s
+        QVERIFY2(cpu < 0.15, qPrintable(QString::number(cpu))); // a busy loop would burn all 0.3 s
         stop = true;
         clock.restart();
         NestedPause(5000, stop);
@@ -347,7 +376,8 @@ private slots:
         QTemporaryDir empty;
         FrmHelp missing{QIcon()};
         missing.LoadText(empty.path());
-        QCOMPARE(missing.TxtHelp->toPlainText(), QStringLiteral("The help file mnuag.txt could not be read."));
+        QCOMPARE(missing.TxtHelp->toPlainText(),
+                 QStringLiteral("The help file mnuag.txt could not be read."));
         FrmHelp help{QIcon()};
         help.LoadText(QStringLiteral(DATA_DIR));
         QVERIFY(help.TxtHelp->toPlainText().contains(QStringLiteral("Dorvil")));
@@ -391,7 +421,7 @@ private slots:
         QVERIFY(!plain.HasDeck());
         QPixmap ace = plain.Image(14);
         QCOMPARE(ace.deviceIndependentSize().toSize(), QSize(71, 96));
-        QCOMPARE(ace.size(), QSize(142, 192));  // crisp at twice the density
+        QCOMPARE(ace.size(), QSize(142, 192)); // crisp at twice the density
         QVERIFY(ace.toImage() != plain.Image(53).toImage());
         QCOMPARE(plain.Pointer(54).hotSpot(), QPoint(12, 1));
         QCOMPARE(plain.Pointer(55).hotSpot(), QPoint(16, 14));

@@ -12,7 +12,7 @@ int Count(const std::vector<Sound>& sounds, Sound which) {
 
 class TestTable_ : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void cardModel_data() {
         QTest::addColumn<int>("card");
         QTest::addColumn<int>("rank");
@@ -77,13 +77,13 @@ private slots:
         QVERIFY(!t.Frm.PlayerHasDrawn);
         // 10 x (50 + 120) to Dorvil, 10 x (50 + 50) to the player, 120 + 120 for the face card
         QCOMPARE(t.View.PauseTotal(), 2940);
-        QCOMPARE(Count(t.View.Sounds, Sound::Shuffle), 1);  // the click deals the gathered pack
+        QCOMPARE(Count(t.View.Sounds, Sound::Shuffle), 1); // the click deals the gathered pack
         QVERIFY(t.View.Shown[Ctl::PicSortSame] && t.View.Shown[Ctl::PicSortSuits]);
         QVERIFY(t.View.MenuOn[Menu::MnuPlay] && t.View.MenuOn[Menu::MnuOptions]);
         QCOMPARE(TableProblem(t.Frm), QString());
         for (int n = 1; n <= 52; ++n)
             if (t.Frm.Cards(n).Place == Where::PlayerHand)
-                QCOMPARE(t.View.Image[n], n);  // face up once the deal ends
+                QCOMPARE(t.View.Image[n], n); // face up once the deal ends
     }
 
     void dealerAlternatesAndNewHandKeepsWhatItShould() {
@@ -95,22 +95,22 @@ private slots:
         t.Frm.SortBySuit = true;
         t.Frm.PlayerGamesWon = 3;
         t.View.Sounds.clear();
-        t.Run([&] { t.Frm.NewHand(); });  // inside the game: the player deals, Dorvil plays first
+        t.Run([&] { t.Frm.NewHand(); }); // inside the game: the player deals, Dorvil plays first
         QCOMPARE(Count(t.View.Sounds, Sound::Shuffle), 0);
         QCOMPARE(int(t.Frm.PlayerScore), 40);
         QCOMPARE(int(t.Frm.OppScore), 30);
         QVERIFY(t.Frm.SortBySuit);
         QCOMPARE(int(t.Frm.PlayerGamesWon), 3);
-        QVERIFY(!t.Frm.PlayerDeals);        // toggled by the deal
-        QVERIFY(t.Frm.PlayerTurn);          // Dorvil has played and handed over
+        QVERIFY(!t.Frm.PlayerDeals); // toggled by the deal
+        QVERIFY(t.Frm.PlayerTurn);   // Dorvil has played and handed over
         for (int k = 12; k <= 52; ++k)
-            QCOMPARE(t.Frm.OppCards(k).Card, -1);  // cleared by the reset, never written since
+            QCOMPARE(t.Frm.OppCards(k).Card, -1); // cleared by the reset, never written since
         QCOMPARE(TableProblem(t.Frm), QString());
         t.Frm.GameOver = true;
         t.Run([&] { t.Frm.NewHand(); });
         QCOMPARE(int(t.Frm.PlayerScore), 0);
         QCOMPARE(int(t.Frm.OppScore), 0);
-        QCOMPARE(Count(t.View.Sounds, Sound::Shuffle), 0);  // a game already under way
+        QCOMPARE(Count(t.View.Sounds, Sound::Shuffle), 0); // a game already under way
     }
 
     void newGameAtStartUpDealsAtOnce() {
@@ -146,8 +146,7 @@ private slots:
         QCOMPARE(t.View.Messages.back().Caption1, QStringLiteral("Oops No"));
         QCOMPARE(t.Frm.HandSerial != serial, restarted);
         QCOMPARE(int(t.Frm.PlayerScore), restarted ? 0 : 55);
-        if (!restarted)
-            QCOMPARE(t.Frm.FaceCard, face);
+        if (!restarted) QCOMPARE(t.Frm.FaceCard, face);
         QCOMPARE(TableProblem(t.Frm), QString());
     }
 
@@ -184,10 +183,8 @@ private slots:
         QCOMPARE(int(t.View.Messages.size()), questions);
         QCOMPARE(t.View.Closed, closed);
         QCOMPARE(t.Frm.Closing, closed);
-        if (fromFrame)
-            QCOMPARE(cancel, !closed);
-        if (questions)
-            QCOMPARE(t.View.Messages[0].Caption1, QStringLiteral("Continue Game"));
+        if (fromFrame) QCOMPARE(cancel, !closed);
+        if (questions) QCOMPARE(t.View.Messages[0].Caption1, QStringLiteral("Continue Game"));
         QVERIFY(!t.View.Following);
     }
 
@@ -239,7 +236,8 @@ private slots:
         t.Frm.NetMoneyOwed();
         QCOMPARE(int(t.Frm.PlayerMoney), playerAfter);
         QCOMPARE(int(t.Frm.OppMoney), dorvilAfter);
-        QCOMPARE(t.View.Texts[Ctl::LblMoneyG], QStringLiteral("$0.%1").arg(dorvilAfter, 2, 10, QLatin1Char('0')));
+        QCOMPARE(t.View.Texts[Ctl::LblMoneyG],
+                 QStringLiteral("$0.%1").arg(dorvilAfter, 2, 10, QLatin1Char('0')));
     }
 
     void handPoints_data() {
@@ -304,8 +302,9 @@ private slots:
         QCOMPARE(t.Frm.StockCount, 0);
         QVERIFY(t.View.Shown[Ctl::PicDraw]);
         QCOMPARE(t.View.Messages[0].Title, QStringLiteral("Replacing Stock"));
-        QCOMPARE(t.View.Messages[0].Text,
-                 QStringLiteral("Stock is empty so replacing with all Discard cards except face card"));
+        QCOMPARE(
+            t.View.Messages[0].Text,
+            QStringLiteral("Stock is empty so replacing with all Discard cards except face card"));
     }
 };
 

@@ -24,15 +24,15 @@ int main(int argc, char** argv) {
     if (parser.isSet(seedOption)) {
         bool ok = false;
         seed = parser.value(seedOption).toULongLong(&ok);
-        if (!ok)
-            parser.showHelp(2);
+        if (!ok) parser.showHelp(2);
     }
 
     const QString folder = QApplication::applicationDirPath();
     MainWindow window(folder, QStringLiteral("/usr/share/carddecks/svg-standard/standard.svgz"));
-    FrmMain game(window, TableSettings{folder,
-                                       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                       MakeRandomSource(seed)});
+    FrmMain game(window,
+                 TableSettings{folder,
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                               MakeRandomSource(seed)});
     window.Attach(&game);
     game.Dispatch([&] { game.Form_Load(); });
     window.show();

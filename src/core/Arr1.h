@@ -7,13 +7,13 @@
 #include <string>
 
 template <class T, int N> class Arr1 {
-public:
+  public:
     T& operator()(int i) { return items[Check(i)]; }
     const T& operator()(int i) const { return items[Check(i)]; }
     static constexpr int Size() { return N; }
     void Fill(const T& value) { items.fill(value); }
 
-private:
+  private:
     static std::size_t Check(int i) {
         if (i < 1 || i > N)
             throw std::out_of_range("index " + std::to_string(i) + " outside 1.." +

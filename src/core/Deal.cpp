@@ -13,13 +13,11 @@ int FrmMain::GetSingleCard() {
         bool any = false;
         for (int n = 1; n <= 52 && !any; ++n)
             any = Cards(n).Place == Where::Stock;
-        if (!any)
-            return 0;  // nothing to draw: never loop for ever
+        if (!any) return 0; // nothing to draw: never loop for ever
         for (;;) {
             double x = Settings.Random() * 52.0;
             int k = static_cast<int>(std::nearbyint(x));
-            if (k >= 1 && k <= 52 && Cards(k).Place == Where::Stock)
-                return k;
+            if (k >= 1 && k <= 52 && Cards(k).Place == Where::Stock) return k;
         }
     } catch (const std::exception& error) {
         ReportUnexpected("GetSingleCard", error);
@@ -102,8 +100,7 @@ void FrmMain::DealHand() {
     PlayCardSound();
     View.ShowCardImage(FaceCard, FaceCard);
     View.BringCardToFront(FaceCard);
-    if (!PlayerDeals)
-        AnimationWait();
+    if (!PlayerDeals) AnimationWait();
     LayOutStock();
     LayOutHand(SortBySuit);
     if (PlayerDeals) {
@@ -159,8 +156,7 @@ void FrmMain::LayOutOppHand() {
     int k = 1;
     int x = 3360;
     for (int n = 1; n <= 52; ++n) {
-        if (Cards(n).Place != Where::DorvilHand)
-            continue;
+        if (Cards(n).Place != Where::DorvilHand) continue;
         OppCards(k) = OppCardEntry{n, Cards(n).Suit, Cards(n).Rank};
         View.ShowCardImage(n, 53);
         View.MoveCard(n, x, 600);
@@ -174,8 +170,7 @@ void FrmMain::LayOutOppHand() {
 void FrmMain::LayOutHandBacks() {
     int x = 3360;
     for (int n = 1; n <= 52; ++n) {
-        if (Cards(n).Place != Where::PlayerHand)
-            continue;
+        if (Cards(n).Place != Where::PlayerHand) continue;
         View.ShowCardImage(n, 53);
         View.MoveCard(n, x, 7560);
         View.BringCardToFront(n);
@@ -187,8 +182,7 @@ void FrmMain::LayOutStock() {
     int x = 650;
     int y = 2490;
     for (int n = 1; n <= 52; ++n) {
-        if (Cards(n).Place != Where::Stock)
-            continue;
+        if (Cards(n).Place != Where::Stock) continue;
         View.SetCardVisible(n, true);
         View.ShowCardImage(n, 53);
         View.MoveCard(n, x, y);

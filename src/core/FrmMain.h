@@ -48,13 +48,13 @@ struct MeldColumn {
 };
 
 struct TableSettings {
-    QString ProgramFolder;   // where the program, its data and its sounds lie
-    QString UserDataFolder;  // where the saved files go when the program's folder is read-only
-    std::function<double()> Random;  // uniform in [0, 1)
+    QString ProgramFolder;  // where the program, its data and its sounds lie
+    QString UserDataFolder; // where the saved files go when the program's folder is read-only
+    std::function<double()> Random; // uniform in [0, 1)
 };
 
 class FrmMain {
-public:
+  public:
     FrmMain(TableView& view, TableSettings settings);
 
     // Runs one event handler as a sequence of its own: a sequence cut short
@@ -118,7 +118,7 @@ public:
     void MnuNew_Click();
     void LblDraw_Click();
     void MnuExit_Click();
-    bool Form_QueryUnload(int unloadMode);  // returns the cancel flag
+    bool Form_QueryUnload(int unloadMode); // returns the cancel flag
     void NetMoneyOwed();
     // ----- points, sounds and pauses (core) -----
     void CountHandPoints();
@@ -128,9 +128,9 @@ public:
     void DeluxeMsg(const QString& Text, const QString& Caption0, const QString& Caption1,
                    const QString& Caption2, int Icon, const QString& Title);
     // ----- pointer handling (player) -----
-    bool Cds_MouseDown(int n);  // true when a card was taken or a drag began
+    bool Cds_MouseDown(int n); // true when a card was taken or a drag began
     void Cds_MouseMove(int n);
-    bool Cds_MouseUp(int n);  // true when the release was acted on
+    bool Cds_MouseUp(int n); // true when the release was acted on
     void Cds_Click(int n);
     void TakeDiscardCard(int n);
     void TakeStockCard();
@@ -193,16 +193,16 @@ public:
     void MnuPname();
 
     // ----- bookkeeping of sequences -----
-    int HandSerial = 0;  // changes whenever a new hand is laid out
+    int HandSerial = 0; // changes whenever a new hand is laid out
     bool Closing = false;
-    bool TakingCard = false;  // a card taken by the player is on its way into the hand
+    bool TakingCard = false; // a card taken by the player is on its way into the hand
 
-    static QString CardName(int n);  // "Seven of Hearts"
+    static QString CardName(int n); // "Seven of Hearts"
 
-private:
+  private:
     TableView& View;
     TableSettings Settings;
-    std::vector<int> Sequences;  // the hand each running sequence acts on
+    std::vector<int> Sequences; // the hand each running sequence acts on
 
     void BeginNewHandSerial();
     void Checkpoint();

@@ -8,8 +8,7 @@ void FrmMain::MnuNew_Click() {
                                               "wish to start a new one?"),
                   QStringLiteral("New Game"), QStringLiteral("Oops No"), QString(), 1,
                   QStringLiteral("Really New Game?"));
-        if (DeluxeChoice != 0)
-            return;
+        if (DeluxeChoice != 0) return;
         // The question promises a new game, so the scores of this one go.
         GameOver = true;
     }
@@ -26,24 +25,23 @@ void FrmMain::LblDraw_Click() {
 
 void FrmMain::MnuExit_Click() {
     if (GameInPlay) {
-        DeluxeMsg(QStringLiteral(" You are in the middle of a game. Are you sure you wish to exit?"),
-                  QStringLiteral("Yes Exit"), QStringLiteral("Continue Game"), QString(), 1,
-                  QStringLiteral(" Really Exit?"));
-        if (DeluxeChoice == 1)
-            return;
+        DeluxeMsg(
+            QStringLiteral(" You are in the middle of a game. Are you sure you wish to exit?"),
+            QStringLiteral("Yes Exit"), QStringLiteral("Continue Game"), QString(), 1,
+            QStringLiteral(" Really Exit?"));
+        if (DeluxeChoice == 1) return;
     }
     CloseDown();
 }
 
 bool FrmMain::Form_QueryUnload(int unloadMode) {
-    if (unloadMode != 0)
-        return false;
-    DeluxeMsg(PlayerName + QStringLiteral(" you are in the middle of a game or starting one, do you "
-                                          "really wish to exit?"),
+    if (unloadMode != 0) return false;
+    DeluxeMsg(PlayerName +
+                  QStringLiteral(" you are in the middle of a game or starting one, do you "
+                                 "really wish to exit?"),
               QStringLiteral("Yes Exit"), QStringLiteral("Continue Game"), QString(), 1,
               QStringLiteral("Really Exit?"));
-    if (DeluxeChoice != 0)
-        return true;
+    if (DeluxeChoice != 0) return true;
     CloseDown();
     return false;
 }

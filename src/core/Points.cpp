@@ -5,9 +5,9 @@
 void FrmMain::CountHandPoints() {
     PlayerHandPoints = 0;
     for (int n = 1; n <= 52; ++n)
-        if (Cards(n).Place == Where::PlayerHand)
-            PlayerHandPoints += Cards(n).Rank;
-    View.SetPanelText(4, QString::number(PlayerHandPoints) + QStringLiteral(" Points in your hand"));
+        if (Cards(n).Place == Where::PlayerHand) PlayerHandPoints += Cards(n).Rank;
+    View.SetPanelText(4,
+                      QString::number(PlayerHandPoints) + QStringLiteral(" Points in your hand"));
 }
 
 void FrmMain::PlayCardSound() {
@@ -34,16 +34,14 @@ void FrmMain::DeluxeMsg(const QString& Text, const QString& Caption0, const QStr
 // Another handler may have run inside the pause or the question just ended:
 // the sequence that waited goes on only if its hand is still on the table.
 void FrmMain::Checkpoint() {
-    if (Closing || (!Sequences.empty() && Sequences.back() != HandSerial))
-        throw SequenceAborted{};
+    if (Closing || (!Sequences.empty() && Sequences.back() != HandSerial)) throw SequenceAborted{};
 }
 
 // The sequence that lays out a new hand owns it; any sequence still waiting
 // on the old hand stops when its wait ends.
 void FrmMain::BeginNewHandSerial() {
     ++HandSerial;
-    if (!Sequences.empty())
-        Sequences.back() = HandSerial;
+    if (!Sequences.empty()) Sequences.back() = HandSerial;
 }
 
 void FrmMain::CloseDown() {

@@ -7,7 +7,7 @@ FrmMain::FrmMain(TableView& view, TableSettings settings)
     : View(view), Settings(std::move(settings)) {}
 
 void FrmMain::Form_Load() {
-    ReadSavedFiles();  // statistics, then the name file, with ShowStatistics between
+    ReadSavedFiles(); // statistics, then the name file, with ShowStatistics between
     View.SetText(Ctl::LblName0, PlayerName);
     View.SetText(Ctl::LblName2, QStringLiteral("Dorvil says good to see you ") + PlayerName);
     View.CreateCardPictures();
@@ -51,9 +51,9 @@ void FrmMain::PlacePackDeal() {
             View.BringCardToFront(n);
         }
         StockCount = 52;
-        View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
-        if (!GameInPlay)
-            View.PlaySound(Sound::Shuffle);
+        View.SetText(Ctl::Lblcardsleft,
+                     QStringLiteral("In Stock:- ") + QString::number(StockCount));
+        if (!GameInPlay) View.PlaySound(Sound::Shuffle);
     } catch (const std::exception& error) {
         ReportUnexpected("PlacePackDeal", error);
     }
@@ -76,12 +76,10 @@ void FrmMain::SetStatusPlayer(const QString& between) {
 }
 
 QString FrmMain::CardName(int n) {
-    static const char* const ranks[] = {"Ace",   "Two",  "Three", "Four", "Five",
-                                        "Six",   "Seven", "Eight", "Nine", "Ten",
-                                        "Jack",  "Queen", "King"};
+    static const char* const ranks[] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
+                                        "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
     static const char* const suits[] = {"Diamonds", "Clubs", "Hearts", "Spades"};
-    if (n < 1 || n > 52)
-        return QStringLiteral("Card back");
+    if (n < 1 || n > 52) return QStringLiteral("Card back");
     return QLatin1String(ranks[(n - 1) % 13]) + QStringLiteral(" of ") +
            QLatin1String(suits[(n - 1) / 13]);
 }

@@ -33,15 +33,15 @@ enum class Sound { Card, Down, Shuffle, Ringout };
 // What happened at the table, told to whoever keeps a record of the play.
 struct TableEvent {
     enum Kind {
-        Takes,       // from the discard pile
-        Draws,       // from the stock
-        Melds,       // a card of a new meld
-        LaysOff,     // a card added to a complete meld
-        TakesBack,   // from an open meld
-        Returns,     // a dropped card goes back to the hand
+        Takes,     // from the discard pile
+        Draws,     // from the stock
+        Melds,     // a card of a new meld
+        LaysOff,   // a card added to a complete meld
+        TakesBack, // from an open meld
+        Returns,   // a dropped card goes back to the hand
         Discards,
-        StockReplaced,  // Count = cards moved back
-        HandWon,        // Count = points scored
+        StockReplaced, // Count = cards moved back
+        HandWon,       // Count = points scored
         GameWon,
     };
     Kind What;
@@ -56,12 +56,12 @@ struct TableEvent {
 struct SequenceAborted {};
 
 class TableView {
-public:
+  public:
     virtual ~TableView() = default;
 
     // Card pictures Cds(1..52).
     virtual void CreateCardPictures() = 0;
-    virtual void ShowCardImage(int n, int image) = 0;  // an image of ImgPics, 1..53
+    virtual void ShowCardImage(int n, int image) = 0; // an image of ImgPics, 1..53
     virtual void MoveCard(int n, int left, int top) = 0;
     virtual int CardLeft(int n) const = 0;
     virtual int CardTop(int n) const = 0;

@@ -9,12 +9,12 @@ bool FrmMain::OppWantsFaceCard() {
     const CardRecord& face = Cards(f);
     for (int c = 1; c <= 6; ++c) {
         const MeldColumn& m = Melds(c);
-        if (m.Done && m.IsSet && face.Rank == Cards(m.Low).Rank)
-            return true;
+        if (m.Done && m.IsSet && face.Rank == Cards(m.Low).Rank) return true;
     }
     for (int c = 1; c <= 6; ++c) {
         const MeldColumn& m = Melds(c);
-        if (m.Done && m.IsRun && face.Suit == Cards(m.Low).Suit && (f == m.High + 1 || f == m.Low - 1))
+        if (m.Done && m.IsRun && face.Suit == Cards(m.Low).Suit &&
+            (f == m.High + 1 || f == m.Low - 1))
             return true;
     }
     if (OppCount > 1) {
@@ -29,11 +29,9 @@ bool FrmMain::OppWantsFaceCard() {
             return true;
     OppCountRanks();
     for (int r = 1; r <= 13; ++r)
-        if (OppPairRank(r) && face.Rank == r)
-            return true;
+        if (OppPairRank(r) && face.Rank == r) return true;
     for (int r = 1; r <= 13; ++r)
-        if (OppTripleRank(r) && face.Rank == r)
-            return true;
+        if (OppTripleRank(r) && face.Rank == r) return true;
     return false;
 }
 
@@ -57,7 +55,7 @@ void FrmMain::OppFindRun() {
     int pos = 1;
     int len = 0;
     for (;;) {
-        if (pos >= OppCount - 1)  // (a hand of one card would otherwise never stop)
+        if (pos >= OppCount - 1) // (a hand of one card would otherwise never stop)
             return;
         int next = OppFindNextInSuit(pos, OppCards(pos).Suit);
         if (next > 0) {
@@ -80,15 +78,13 @@ void FrmMain::OppFindRun() {
 
 int FrmMain::OppFindNextInSuit(int pos, int suit) {
     for (int i = 1; i <= OppCount; ++i)
-        if (OppCards(i).Rank == OppCards(pos).Rank + 1 && OppCards(i).Suit == suit)
-            return i;
+        if (OppCards(i).Rank == OppCards(pos).Rank + 1 && OppCards(i).Suit == suit) return i;
     return 0;
 }
 
 bool FrmMain::IsInDorvilsHand(int n) const {
     for (int i = 1; i <= OppCount; ++i)
-        if (OppCards(i).Card == n)
-            return true;
+        if (OppCards(i).Card == n) return true;
     return false;
 }
 
@@ -103,14 +99,11 @@ void FrmMain::OppLayRun() {
     const int c = ScanIndex;
     const int hand = HandSerial;
     Melds(c).RunSuit = Cards(OppRunLow).Suit;
-    if (IsInDorvilsHand(OppRunLow) && Melds(c).Count == 0)
-        OppMeldFirst(c, OppRunLow);
-    if (IsInDorvilsHand(OppRunMid) && Melds(c).Count == 1)
-        OppMeldSecond(c, OppRunMid);
+    if (IsInDorvilsHand(OppRunLow) && Melds(c).Count == 0) OppMeldFirst(c, OppRunLow);
+    if (IsInDorvilsHand(OppRunMid) && Melds(c).Count == 1) OppMeldSecond(c, OppRunMid);
     if (IsInDorvilsHand(OppRunHigh) && Melds(c).Count == 2) {
         OppMeldThird(c, OppRunHigh);
-        if (!HandChanged(hand))
-            MadeMeld(2) = true;
+        if (!HandChanged(hand)) MadeMeld(2) = true;
     }
 }
 
@@ -118,10 +111,8 @@ void FrmMain::OppFindSet() {
     OppCountRanks();
     int r = 0;
     for (int rank = 1; rank <= 13 && r == 0; ++rank)
-        if (OppQuadRank(rank) || OppTripleRank(rank))
-            r = rank;
-    if (r == 0)
-        return;
+        if (OppQuadRank(rank) || OppTripleRank(rank)) r = rank;
+    if (r == 0) return;
     int before = ScanIndex;
     ScanIndex = 0;
     FindFreeColumn();
@@ -132,19 +123,15 @@ void FrmMain::OppFindSet() {
     const int c = ScanIndex;
     auto firstOfRank = [&] {
         for (int i = 1; i <= OppCount; ++i)
-            if (OppCards(i).Rank == r)
-                return OppCards(i).Card;
+            if (OppCards(i).Rank == r) return OppCards(i).Card;
         return 0;
     };
     int n = firstOfRank();
-    if (n && Melds(c).Count == 0)
-        OppMeldFirst(c, n);
+    if (n && Melds(c).Count == 0) OppMeldFirst(c, n);
     n = firstOfRank();
-    if (n && Melds(c).Count == 1)
-        OppMeldSecond(c, n);
+    if (n && Melds(c).Count == 1) OppMeldSecond(c, n);
     n = firstOfRank();
-    if (n && Melds(c).Count == 2)
-        OppMeldThird(c, n);
+    if (n && Melds(c).Count == 2) OppMeldThird(c, n);
 }
 
 void FrmMain::FindFreeColumn() {
@@ -198,8 +185,7 @@ void FrmMain::OppMeldThird(int c, int n) {
     OppRemoveCard();
     PlayDownSound();
     MadeMeld(2) = true;
-    if (OppCount == 0)
-        SettleHand();
+    if (OppCount == 0) SettleHand();
 }
 
 void FrmMain::AnimToColumn(int c, int n) {

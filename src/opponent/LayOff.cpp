@@ -9,16 +9,14 @@ void FrmMain::OppLayOff() {
         if (Melds(c).Done && Melds(c).IsSet) {
             ScanIndex = c;
             OppLayOffOnSet(c);
-            if (HandChanged(hand))
-                return;
+            if (HandChanged(hand)) return;
         }
     }
     for (int c = 1; c <= 6; ++c) {
         if (Melds(c).Done && Melds(c).IsRun) {
             ScanIndex = c;
             OppLayOffOnRun(c);
-            if (HandChanged(hand))
-                return;
+            if (HandChanged(hand)) return;
         }
     }
 }
@@ -27,23 +25,20 @@ void FrmMain::OppLayOff() {
 // the list closes up behind each card laid off, so the card that followed it
 // is not visited in the same pass.
 void FrmMain::OppLayOffOnSet(int c) {
-    if (!Melds(c).Done)
-        return;
+    if (!Melds(c).Done) return;
     const int hand = HandSerial;
     const int last = OppCount;
     for (int i = 1; i <= last; ++i) {
         if (OppCards(i).Rank == Cards(Melds(c).Low).Rank) {
             OppAddToColumn(c, OppCards(i).Card);
             SettleHand();
-            if (HandChanged(hand))
-                return;
+            if (HandChanged(hand)) return;
         }
     }
 }
 
 void FrmMain::OppLayOffOnRun(int c) {
-    if (!Melds(c).Done)
-        return;
+    if (!Melds(c).Done) return;
     const int hand = HandSerial;
     for (int pass = 0; pass < 4; ++pass) {
         const int last = OppCount;
@@ -53,19 +48,16 @@ void FrmMain::OppLayOffOnRun(int c) {
             if (OppCards(i).Suit == m.RunSuit && OppCards(i).Card == wanted) {
                 OppAddToColumn(c, OppCards(i).Card);
                 SettleHand();
-                if (HandChanged(hand))
-                    return;
+                if (HandChanged(hand)) return;
             }
         }
     }
 }
 
 void FrmMain::OppAddToColumn(int c, int n) {
-    if (!MadeMeld(2))
-        return;
+    if (!MadeMeld(2)) return;
     // Stale list entries past the hand's end may name a card already laid.
-    if (Cards(n).Place != Where::DorvilHand)
-        return;
+    if (Cards(n).Place != Where::DorvilHand) return;
     MeldColumn& m = Melds(c);
     ++m.Count;
     m.Slot(m.Count) = n;
@@ -79,20 +71,16 @@ void FrmMain::OppAddToColumn(int c, int n) {
 }
 
 void FrmMain::OppChooseDiscard() {
-    if (Busy(2))
-        return;
+    if (Busy(2)) return;
     Busy(2) = true;
     const int n = OppCount;
     auto R = [&](int k) { return OppCards(k).Rank; };
     auto C = [&](int k) { return OppCards(k).Card; };
     int chosen = 0;
-    if (n >= 8 && n <= 11 && R(n) == R(n - 1))
-        chosen = R(n - 2) == R(n - 3) ? C(n - 4) : C(n - 2);
+    if (n >= 8 && n <= 11 && R(n) == R(n - 1)) chosen = R(n - 2) == R(n - 3) ? C(n - 4) : C(n - 2);
     for (int i = 1; i <= n && chosen == 0; ++i)
-        if (C(i) != OppTookFace)
-            chosen = C(i);
-    if (chosen == 0)
-        return;  // his one card is the one he just took
+        if (C(i) != OppTookFace) chosen = C(i);
+    if (chosen == 0) return; // his one card is the one he just took
     FaceCard = chosen;
     AnimOppDiscard(FaceCard);
     OppDiscard();

@@ -4,8 +4,7 @@
 #include "SavedRecord.h"
 
 void FrmMain::SettleHand() {
-    if (PlayerCount != 0 && OppCount != 0)
-        return;
+    if (PlayerCount != 0 && OppCount != 0) return;
     const QString CR = QStringLiteral("\r");
     if (PlayerCount == 0) {
         HandOver = true;
@@ -41,10 +40,12 @@ void FrmMain::SettleHand() {
         CountHandPoints();
         OppScore = SavedRecord::Saturate16(OppScore + PlayerHandPoints);
         Record(TableEvent::HandWon, true, 0, 0, PlayerHandPoints);
-        View.SetPanelText(3, QStringLiteral(" Dorvil's current points ") + QString::number(OppScore));
+        View.SetPanelText(3,
+                          QStringLiteral(" Dorvil's current points ") + QString::number(OppScore));
         if (OppScore < TargetPoints || OppScore <= PlayerScore) {
-            DeluxeMsg(PlayerName + QStringLiteral("   sorry, Dorvil won this hand and gains the number "
-                                                  "of points left in your hand as shown below."),
+            DeluxeMsg(PlayerName +
+                          QStringLiteral("   sorry, Dorvil won this hand and gains the number "
+                                         "of points left in your hand as shown below."),
                       QStringLiteral("Next Hand"), QString(), QString(), 5,
                       QStringLiteral(" Dorvil wins the Hand."));
             NewHand();

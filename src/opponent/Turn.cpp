@@ -11,8 +11,9 @@ void FrmMain::PassTurn() {
     Busy(2) = false;
     if (PlayerTurn) {
         View.SetText(Ctl::LblInfo,
-                     PlayerName + QStringLiteral(" please take either a Discard card or a Stock card "
-                                                 "by clicking on the one you want"));
+                     PlayerName +
+                         QStringLiteral(" please take either a Discard card or a Stock card "
+                                        "by clicking on the one you want"));
         PlayerHasDrawn = false;
     } else {
         Busy(2) = false;
@@ -24,8 +25,7 @@ void FrmMain::PassTurn() {
 // Every step may settle the hand (and the settlement may deal the next one);
 // the turn then ends at once, whatever hand is on the table now.
 void FrmMain::OppPlay() {
-    if (HandOver || GameOver || Busy(2))
-        return;
+    if (HandOver || GameOver || Busy(2)) return;
     const int hand = HandSerial;
     bool stockEmpty = true;
     for (int n = 1; n <= 52 && stockEmpty; ++n)
@@ -36,29 +36,22 @@ void FrmMain::OppPlay() {
         OppTakeFaceCard();
     else if (!stockEmpty)
         OppTakeStockCard();
-    if (HandChanged(hand))
-        return;
+    if (HandChanged(hand)) return;
     OppFindRun();
-    if (HandChanged(hand))
-        return;
+    if (HandChanged(hand)) return;
     OppFindSet();
-    if (HandChanged(hand) || OppCount == 0)
-        return;
+    if (HandChanged(hand) || OppCount == 0) return;
     OppFindSet();
-    if (HandChanged(hand) || OppCount == 0)
-        return;
+    if (HandChanged(hand) || OppCount == 0) return;
     OppLayOff();
-    if (HandChanged(hand) || OppCount == 0)
-        return;
+    if (HandChanged(hand) || OppCount == 0) return;
     OppLayOff();
-    if (HandChanged(hand) || OppCount == 0)
-        return;
+    if (HandChanged(hand) || OppCount == 0) return;
     if (!Busy(2)) {
         OppChooseDiscard();
         Busy(2) = true;
     }
-    if (HandChanged(hand))
-        return;
+    if (HandChanged(hand)) return;
     LayOutOppHand();
     PlayerTurn = true;
     OppTurn = false;
@@ -100,8 +93,7 @@ void FrmMain::OppTakeStockCard() {
     Record(TableEvent::Draws, true, n);
     View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
     AnimStockToOpp(n);
-    if (StockCount == 0)
-        RebuildStock();
+    if (StockCount == 0) RebuildStock();
     LayOutStock();
     LayOutOppHand();
 }

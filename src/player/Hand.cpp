@@ -5,8 +5,7 @@
 #include "Pauses.h"
 
 void FrmMain::LayOutHand(bool bySuit) {
-    if (PlayerCount == 0)
-        return;
+    if (PlayerCount == 0) return;
     int x = 3360;
     auto place = [&](int n) {
         View.ShowCardImage(n, n);
@@ -16,13 +15,11 @@ void FrmMain::LayOutHand(bool bySuit) {
     };
     if (bySuit) {
         for (int n = 1; n <= 52; ++n)
-            if (Cards(n).Place == Where::PlayerHand)
-                place(n);
+            if (Cards(n).Place == Where::PlayerHand) place(n);
     } else {
         for (int rank = 1; rank <= 13; ++rank)
             for (int n = rank; n <= 52; n += 13)
-                if (Cards(n).Place == Where::PlayerHand)
-                    place(n);
+                if (Cards(n).Place == Where::PlayerHand) place(n);
     }
     AnimationPause = Pauses::Normal;
 }
@@ -61,11 +58,12 @@ void FrmMain::ReturnCardToHand(int n) {
 
 void FrmMain::AskDiscardIncomplete(int n) {
     View.SetFollowEnabled(false);
-    DeluxeMsg(QStringLiteral("You have an incomplete Meld. Do you still wish to Discard this card?. "
-                             "If so click Discard, or Go Back to continue melding.You can take back "
-                             "card Melded by clicking on Button below your cards."),
-              QStringLiteral("Discard"), QStringLiteral("Go Back"), QString(), 1,
-              QStringLiteral("Discard or Not"));
+    DeluxeMsg(
+        QStringLiteral("You have an incomplete Meld. Do you still wish to Discard this card?. "
+                       "If so click Discard, or Go Back to continue melding.You can take back "
+                       "card Melded by clicking on Button below your cards."),
+        QStringLiteral("Discard"), QStringLiteral("Go Back"), QString(), 1,
+        QStringLiteral("Discard or Not"));
     if (DeluxeChoice == 0) {
         DiscardConfirmed = true;
     } else if (DeluxeChoice == 1) {
@@ -98,11 +96,9 @@ void FrmMain::DiscardCard(int n) {
 }
 
 void FrmMain::TakeBackColumn(int c) {
-    if (c < 1 || c > 6)
-        return;
+    if (c < 1 || c > 6) return;
     for (int n = 1; n <= 52; ++n)
-        if (Cards(n).InColumn(c))
-            Cards(n).InColumn(c) = false;
+        if (Cards(n).InColumn(c)) Cards(n).InColumn(c) = false;
     MeldColumn& m = Melds(c);
     if (m.Count == 2) {
         m.Count = 1;
@@ -116,8 +112,7 @@ void FrmMain::TakeBackColumn(int c) {
             m.IsRun = false;
             m.RunSuit = -1;
         }
-        if (m.IsSet)
-            m.IsSet = false;
+        if (m.IsSet) m.IsSet = false;
     }
     if (m.Count == 1) {
         m.Count = 0;

@@ -8,8 +8,7 @@ const int ColumnLeft[6] = {2400, 3720, 5040, 6360, 7680, 9000};
 }
 
 void FrmMain::DropOnColumn(int c, int n) {
-    if (OppTurn)
-        return;
+    if (OppTurn) return;
     const MeldColumn& m = Melds(c);
     if (!m.InUse)
         PlaceInColumn(c, n, 1);
@@ -35,7 +34,8 @@ void FrmMain::TrySecondCard(int c, int n) {
         ReturnCardToHand(n);
         DeluxeMsg(QStringLiteral("Sorry, this card will not meld with the cards already placed - "
                                  "perhaps in wrong order. Please try again"),
-                  QStringLiteral("Try Again!"), QString(), QString(), 2, QStringLiteral("Try Again"));
+                  QStringLiteral("Try Again!"), QString(), QString(), 2,
+                  QStringLiteral("Try Again"));
     }
 }
 
@@ -63,8 +63,9 @@ void FrmMain::TryAddToMeld(int c, int n) {
     MeldColumn& m = Melds(c);
     if (!MadeMeld(1)) {
         ReturnCardToHand(n);
-        DeluxeMsg(PlayerName + QStringLiteral(" Sorry, you have not made a Meld of three and cannot "
-                                              "add a single card until you have done so."),
+        DeluxeMsg(PlayerName +
+                      QStringLiteral(" Sorry, you have not made a Meld of three and cannot "
+                                     "add a single card until you have done so."),
                   QStringLiteral("Right"), QString(), QString(), 2,
                   QStringLiteral("Cannot Meld single card  yet."));
         return;
@@ -75,8 +76,9 @@ void FrmMain::TryAddToMeld(int c, int n) {
                 (m.IsRun && Cards(n).Suit == Cards(low).Suit && (n == high + 1 || n == low - 1));
     if (!fits) {
         ReturnCardToHand(n);
-        DeluxeMsg(PlayerName + QStringLiteral(" Sorry, this card will not Meld with the cards already "
-                                              "placed - perhaps in wrong order. Please try again."),
+        DeluxeMsg(PlayerName +
+                      QStringLiteral(" Sorry, this card will not Meld with the cards already "
+                                     "placed - perhaps in wrong order. Please try again."),
                   QStringLiteral("Carry On"), QString(), QString(), 2,
                   QStringLiteral("Card Not Meld Here"));
         return;
@@ -90,15 +92,13 @@ void FrmMain::TryAddToMeld(int c, int n) {
     Record(TableEvent::LaysOff, false, n, c);
     LayOutColumn(c);
     PlayDownSound();
-    if (PlayerCount == 0)
-        CheckPlayerOut();
+    if (PlayerCount == 0) CheckPlayerOut();
 }
 
 void FrmMain::PlaceInColumn(int c, int n, int k) {
     MeldColumn& m = Melds(c);
     View.SetVisible(Ctl::PicTakeBack, true);
-    if (k == 1)
-        m.InUse = true;
+    if (k == 1) m.InUse = true;
     m.Slot(k) = n;
     ++m.Count;
     View.SetFollowEnabled(false);
@@ -111,8 +111,7 @@ void FrmMain::PlaceInColumn(int c, int n, int k) {
     if (k >= 3) {
         m.Done = true;
         View.SetVisible(Ctl::PicTakeBack, false);
-        if (PlayerCount == 0)
-            CheckPlayerOut();
+        if (PlayerCount == 0) CheckPlayerOut();
     }
 }
 
@@ -125,12 +124,10 @@ void FrmMain::LayOutColumn(int c) {
         }
     int counted = 0;
     for (int n = 1; n <= 52; ++n)
-        if (Cards(n).InColumn(c) && ++counted == m.Count)
-            m.High = n;
+        if (Cards(n).InColumn(c) && ++counted == m.Count) m.High = n;
     int j = 0;
     for (int n = 1; n <= 52; ++n) {
-        if (!Cards(n).InColumn(c))
-            continue;
+        if (!Cards(n).InColumn(c)) continue;
         View.MoveCard(n, ColumnLeft[c - 1], 2520 + 250 * j++);
         View.BringCardToFront(n);
     }
@@ -162,10 +159,10 @@ void FrmMain::CheckPlayerOut() {
 }
 
 void FrmMain::RefuseWrongColumn(int n) {
-    if (OppTurn)
-        return;
+    if (OppTurn) return;
     ReturnCardToHand(n);
-    DeluxeMsg(QStringLiteral(" Sorry, this card may not be in the right column. Click on Carry On."),
-              QStringLiteral("Carry On!"), QString(), QString(), 4,
-              QStringLiteral("Card not in right column?"));
+    DeluxeMsg(
+        QStringLiteral(" Sorry, this card may not be in the right column. Click on Carry On."),
+        QStringLiteral("Carry On!"), QString(), QString(), 4,
+        QStringLiteral("Card not in right column?"));
 }

@@ -15,23 +15,18 @@ int ColumnBand(int left) {
     static const int bands[6][2] = {{2400, 3840}, {3600, 4920}, {4920, 6240},
                                     {6240, 7560}, {7560, 8880}, {8880, 10080}};
     for (int c = 1; c <= 6; ++c)
-        if (bands[c - 1][0] < left && left < bands[c - 1][1])
-            return c;
+        if (bands[c - 1][0] < left && left < bands[c - 1][1]) return c;
     return 0;
 }
 } // namespace
 
 bool FrmMain::Cds_MouseDown(int n) {
     int place = Cards(n).Place;
-    if (place == Where::InMeld || place == Where::DorvilHand || !PlayerTurn)
-        return false;
-    if (!PlayerHasDrawn && place == Where::PlayerHand)
-        return false;
-    if (PlayerHasDrawn && (place == Where::Stock || place == Where::Discard))
-        return false;
+    if (place == Where::InMeld || place == Where::DorvilHand || !PlayerTurn) return false;
+    if (!PlayerHasDrawn && place == Where::PlayerHand) return false;
+    if (PlayerHasDrawn && (place == Where::Stock || place == Where::Discard)) return false;
     // A card already on its way into the hand: this turn's card is taken.
-    if (TakingCard)
-        return false;
+    if (TakingCard) return false;
     if (!PlayerHasDrawn && place == Where::Discard)
         TakeDiscardCard(n);
     else if (!PlayerHasDrawn && place == Where::Stock)
@@ -69,8 +64,7 @@ void FrmMain::TakeStockCard() {
     TakeIntoHand(k);
     CountHandPoints();
     TakingCard = false;
-    if (StockCount == 0)
-        RebuildStock();
+    if (StockCount == 0) RebuildStock();
     LayOutStock();
     PlayerHasDrawn = true;
     View.SetText(Ctl::LblInfo,
@@ -88,8 +82,7 @@ void FrmMain::StartDrag(int n) {
 }
 
 bool FrmMain::Cds_MouseUp(int n) {
-    if (!PlayerHasDrawn)
-        return false;
+    if (!PlayerHasDrawn) return false;
     int place = Cards(n).Place;
     if (place == Where::InMeld || place == Where::DorvilHand || !PlayerTurn ||
         place == Where::Stock || place == Where::Discard)
@@ -101,8 +94,7 @@ bool FrmMain::Cds_MouseUp(int n) {
         FindOpenColumn();
         if (OpenColumnFound) {
             AskDiscardIncomplete(n);
-            if (DiscardConfirmed)
-                DiscardCard(n);
+            if (DiscardConfirmed) DiscardCard(n);
         } else {
             DiscardCard(n);
         }
@@ -113,8 +105,7 @@ bool FrmMain::Cds_MouseUp(int n) {
         } else {
             bool otherOpen = false;
             for (int other = 1; other <= 6; ++other)
-                if (other != c && Melds(other).InUse && !Melds(other).Done)
-                    otherOpen = true;
+                if (other != c && Melds(other).InUse && !Melds(other).Done) otherOpen = true;
             if (otherOpen)
                 RefuseWrongColumn(n);
             else
@@ -128,14 +119,12 @@ bool FrmMain::Cds_MouseUp(int n) {
 
 void FrmMain::Cds_Click(int n) {
     (void)n;
-    if (!GameInPlay)
-        DealHand();
+    if (!GameInPlay) DealHand();
 }
 
 void FrmMain::Cds_MouseMove(int n) {
     View.SetCardPointer(n, 0);
-    if (HandOver || GameOver)
-        return;
+    if (HandOver || GameOver) return;
     int place = Cards(n).Place;
     int image = 0;
     const char* tip = nullptr;
@@ -158,8 +147,7 @@ void FrmMain::Cds_MouseMove(int n) {
     } else if (PlayerHasDrawn && (place == Where::Stock || place == Where::Discard)) {
         image = 56, tip = " you have already taken a card this turn..";
     }
-    if (!tip)
-        return;
+    if (!tip) return;
     View.SetCardPointer(n, image);
     View.SetCardToolTip(n, PlayerName + QLatin1String(tip));
 }

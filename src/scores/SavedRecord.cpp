@@ -33,16 +33,14 @@ QString FromCp1252(const QByteArray& bytes) {
 QString DecodeText(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (!utf8.hasError()) return text;
     return FromCp1252(bytes);
 }
 
 QStringList ParseLine(const QByteArray& line) {
     QString text = DecodeText(line);
     int end = text.indexOf(QLatin1Char('\n'));
-    if (end >= 0)
-        text.truncate(end);
+    if (end >= 0) text.truncate(end);
     QStringList fields;
     QString field;
     bool quoted = false;
@@ -55,39 +53,32 @@ QStringList ParseLine(const QByteArray& line) {
     for (QChar ch : text) {
         if (ch == QLatin1Char('"')) {
             if (!quoted && !wasQuoted) {
-                field.clear();  // blanks before the opening quote
+                field.clear(); // blanks before the opening quote
                 wasQuoted = true;
             }
             quoted = !quoted;
         } else if (ch == QLatin1Char(',') && !quoted) {
             finish();
         } else if (quoted || !wasQuoted) {
-            if (ch != QLatin1Char('\r'))
-                field.append(ch);
+            if (ch != QLatin1Char('\r')) field.append(ch);
         }
     }
-    if (!field.isEmpty() || wasQuoted || !fields.isEmpty())
-        finish();
+    if (!field.isEmpty() || wasQuoted || !fields.isEmpty()) finish();
     return fields;
 }
 
 int16_t Saturate16(long long value) {
-    if (value > std::numeric_limits<int16_t>::max())
-        return std::numeric_limits<int16_t>::max();
-    if (value < std::numeric_limits<int16_t>::min())
-        return std::numeric_limits<int16_t>::min();
+    if (value > std::numeric_limits<int16_t>::max()) return std::numeric_limits<int16_t>::max();
+    if (value < std::numeric_limits<int16_t>::min()) return std::numeric_limits<int16_t>::min();
     return static_cast<int16_t>(value);
 }
 
 int16_t ToInt16(const QString& field) {
     bool ok = false;
     double value = field.trimmed().toDouble(&ok);
-    if (!ok || std::isnan(value))
-        return 0;
-    if (value > 1e9)
-        return std::numeric_limits<int16_t>::max();
-    if (value < -1e9)
-        return std::numeric_limits<int16_t>::min();
+    if (!ok || std::isnan(value)) return 0;
+    if (value > 1e9) return std::numeric_limits<int16_t>::max();
+    if (value < -1e9) return std::numeric_limits<int16_t>::min();
     return Saturate16(static_cast<long long>(std::nearbyint(value)));
 }
 
@@ -95,8 +86,7 @@ QString Quote(const QString& text) {
     QString clean = text;
     clean.replace(QLatin1Char('"'), QLatin1Char('\''));
     for (QChar& ch : clean)
-        if (ch.category() == QChar::Other_Control)
-            ch = QLatin1Char(' ');
+        if (ch.category() == QChar::Other_Control) ch = QLatin1Char(' ');
     return QLatin1Char('"') + clean + QLatin1Char('"');
 }
 
@@ -110,16 +100,15 @@ QString MoneyText(int cents) {
         int rest = cents % 100;
         if (rest != 0) {
             text += QLatin1Char('.') + QString::number(rest).rightJustified(2, QLatin1Char('0'));
-            if (text.endsWith(QLatin1Char('0')))
-                text.chop(1);
+            if (text.endsWith(QLatin1Char('0'))) text.chop(1);
         }
         return QLatin1Char('$') + text;
     }
     return QStringLiteral("$0.") + QString::number(cents).rightJustified(2, QLatin1Char('0'));
 }
 
-QByteArray ReadNewest(const QString& programFolder, const QString& userFolder,
-                      const QString& name, bool* found) {
+QByteArray ReadNewest(const QString& programFolder, const QString& userFolder, const QString& name,
+                      bool* found) {
     QFileInfo candidates[2] = {QFileInfo(programFolder + QLatin1Char('/') + name),
                                QFileInfo(userFolder + QLatin1Char('/') + name)};
     const QFileInfo* best = nullptr;
@@ -129,22 +118,18 @@ QByteArray ReadNewest(const QString& programFolder, const QString& userFolder,
             best = &info;
     }
     *found = false;
-    if (!best)
-        return {};
+    if (!best) return {};
     QFile file(best->filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) return {};
     *found = true;
     return file.read(64 * 1024);
 }
 
 namespace {
 bool WriteInto(const QString& folder, const QString& name, const QByteArray& contents) {
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        return false;
+    if (folder.isEmpty() || !QDir().mkpath(folder)) return false;
     QSaveFile file(folder + QLatin1Char('/') + name);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) return false;
     if (file.write(contents) != contents.size()) {
         file.cancelWriting();
         return false;
@@ -161,10 +146,8 @@ bool WriteWhole(const QString& programFolder, const QString& userFolder, const Q
 } // namespace SavedRecord
 
 int ModOnlyNumeric(int KeyAscii, const QString& boxText, int selectionStart) {
-    if (KeyAscii == 46 && !boxText.contains(QLatin1Char('.')))
-        return KeyAscii;
-    if (KeyAscii == 8 || (KeyAscii >= 48 && KeyAscii <= 57))
-        return KeyAscii;
+    if (KeyAscii == 46 && !boxText.contains(QLatin1Char('.'))) return KeyAscii;
+    if (KeyAscii == 8 || (KeyAscii >= 48 && KeyAscii <= 57)) return KeyAscii;
     if (KeyAscii == 45 && !boxText.contains(QLatin1Char('-')))
         return selectionStart == 0 ? KeyAscii : 0;
     return 0;
@@ -173,12 +156,9 @@ int ModOnlyNumeric(int KeyAscii, const QString& boxText, int selectionStart) {
 int16_t TargetFromText(const QString& text) {
     bool ok = false;
     double value = text.trimmed().toDouble(&ok);
-    if (text.trimmed().isEmpty() || !ok || std::isnan(value))
-        return 100;
+    if (text.trimmed().isEmpty() || !ok || std::isnan(value)) return 100;
     double rounded = std::nearbyint(value);
-    if (rounded < 25)
-        return 25;
-    if (rounded > 500)
-        return 500;
+    if (rounded < 25) return 25;
+    if (rounded > 500) return 500;
     return static_cast<int16_t>(rounded);
 }

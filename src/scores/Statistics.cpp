@@ -14,8 +14,8 @@ int16_t NonNegative(const QStringList& fields, int i) {
 
 void FrmMain::ReadSavedFiles() {
     bool found = false;
-    QStringList stats = SavedRecord::ParseLine(
-        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat, &found));
+    QStringList stats = SavedRecord::ParseLine(SavedRecord::ReadNewest(
+        Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat, &found));
     PlayerGamesWon = NonNegative(stats, 0);
     OppGamesWon = NonNegative(stats, 1);
     OppMoney = NonNegative(stats, 2);
@@ -25,8 +25,7 @@ void FrmMain::ReadSavedFiles() {
     ShowStatistics();
     QStringList names = SavedRecord::ParseLine(
         SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, NamesDat, &found));
-    if (!names.isEmpty())
-        PlayerName = names[0];
+    if (!names.isEmpty()) PlayerName = names[0];
 }
 
 void FrmMain::ShowStatistics() {
@@ -76,8 +75,9 @@ void FrmMain::CmdTarget() {
 }
 
 void FrmMain::MnuPname() {
-    PlayerName = View.InputBox(QStringLiteral("Replace name Player?"),
-                               QStringLiteral("Enter your name "), QStringLiteral("You name please"));
+    PlayerName =
+        View.InputBox(QStringLiteral("Replace name Player?"), QStringLiteral("Enter your name "),
+                      QStringLiteral("You name please"));
     View.SetText(Ctl::LblName0, PlayerName);
     View.SetText(Ctl::LblNoWonP, QStringLiteral("Won ") + PlayerName);
     View.SetText(Ctl::LblGowes, QStringLiteral("Owed ") + PlayerName);

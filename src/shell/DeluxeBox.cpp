@@ -22,7 +22,7 @@ constexpr int FaceWidth = 1275, FaceHeight = 300, LineHeight = 240;
 // The message text: wrapped at word boundaries in a fixed width, one line
 // every 240 twips, growing downward.
 class WrappedText : public QWidget {
-public:
+  public:
     explicit WrappedText(QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("Label2"));
         setFont(TableFont(Face::Sans, 9.75, true));
@@ -41,14 +41,13 @@ public:
             Lines << shown.mid(line.textStart(), line.textLength()).trimmed();
         }
         layout.endLayout();
-        if (Lines.isEmpty())
-            Lines << QString();
+        if (Lines.isEmpty()) Lines << QString();
         setAccessibleName(text);
         update();
         return static_cast<int>(Lines.size()) * LineHeight;
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(Qt::black);
@@ -58,7 +57,7 @@ protected:
                        Lines[i]);
     }
 
-private:
+  private:
     QStringList Lines;
 };
 
@@ -134,16 +133,14 @@ void FaceButton::paintEvent(QPaintEvent*) {
 }
 
 bool FaceButton::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != Label1)
-        return false;
+    if (watched != Label1) return false;
     if (event->type() == QEvent::MouseButtonPress) {
         DrawPressed();
         return true;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (Label1->rect().contains(mouse->position().toPoint()) && Clicked)
-            Clicked(Index);
+        if (Label1->rect().contains(mouse->position().toPoint()) && Clicked) Clicked(Index);
         return true;
     }
     return false;
@@ -185,8 +182,8 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
     Current = ComputeDeluxeLayout(textHeight, Caption1, Caption2);
     const auto& l = Current;
     // Centred from the size the box had before this call, as it always was.
-    QRect screen = (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())
-                       ->geometry();
+    QRect screen =
+        (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->geometry();
     move(screen.center().x() - width() / 2, screen.center().y() - height() / 2);
     setFixedSize(Px(l.Width), Px(l.Height));
     Label2->setGeometry(PxRect(l.Text.x(), l.Text.y(), l.Text.width(), l.Text.height()));
@@ -203,8 +200,7 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
     Picture1->setPixmap(MessageIcon(Icon, devicePixelRatioF()));
     setAccessibleName(Title);
     setWindowTitle(Title);
-    if (Ring)
-        Ring();
+    if (Ring) Ring();
     DeluxeChoice = 0;
     exec();
     return DeluxeChoice;
@@ -222,6 +218,5 @@ void MFormDeluxe::paintEvent(QPaintEvent*) {
 }
 
 void MFormDeluxe::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape)
-        QDialog::keyPressEvent(event);
+    if (event->key() != Qt::Key_Escape) QDialog::keyPressEvent(event);
 }

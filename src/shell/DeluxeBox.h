@@ -21,7 +21,7 @@ struct DeluxeLayout {
 DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const QString& caption2);
 
 class MFormDeluxe : public QDialog {
-public:
+  public:
     explicit MFormDeluxe(QWidget* parent, std::function<void()> ring);
     // Shows the box and returns the button clicked, 0..2.
     int DeluxeMsg(const QString& Text, const QString& Caption0, const QString& Caption1,
@@ -30,11 +30,11 @@ public:
     FaceButton* Face(int i) const { return Faces[i]; }
     int Choice() const { return DeluxeChoice; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
-    void keyPressEvent(QKeyEvent*) override;  // Esc must not close it without a choice
+    void keyPressEvent(QKeyEvent*) override; // Esc must not close it without a choice
 
-private:
+  private:
     std::function<void()> Ring;
     QLabel* Label3;
     WrappedText* Label2;
@@ -46,7 +46,7 @@ private:
 
 // One button face Pic1(i) with its caption Label1(i).
 class FaceButton : public QWidget {
-public:
+  public:
     FaceButton(int index, QWidget* parent);
     void SetCaption(const QString& caption);
     void DrawRaised();
@@ -55,11 +55,11 @@ public:
     QLabel* Caption() const { return Label1; }
     std::function<void(int)> Clicked;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     int Index;
     bool Pressed = false;
     QLabel* Label1;

@@ -7,11 +7,9 @@ clsObjectFollowMouse::clsObjectFollowMouse(std::function<QPoint()> pointer)
     : PointerPos(pointer ? std::move(pointer) : [] { return QCursor::pos(); }) {}
 
 void clsObjectFollowMouse::SetTimer(QTimer* timer) {
-    if (mObTimer)
-        disconnect(mObTimer, nullptr, this, nullptr);
+    if (mObTimer) disconnect(mObTimer, nullptr, this, nullptr);
     mObTimer = timer;
-    if (!timer)
-        return;
+    if (!timer) return;
     timer->setInterval(1);
     timer->setTimerType(Qt::PreciseTimer);
     timer->stop();
@@ -26,8 +24,7 @@ void clsObjectFollowMouse::SetEnabled(bool enabled) {
     IsEnabled = enabled;
     if (enabled) {
         StartPointer = PointerPos();
-        if (Object)
-            StartPlacement = Object->pos();
+        if (Object) StartPlacement = Object->pos();
     }
     if (mObTimer) {
         if (enabled)
@@ -38,12 +35,9 @@ void clsObjectFollowMouse::SetEnabled(bool enabled) {
 }
 
 void clsObjectFollowMouse::mObTimer_Timer() {
-    if (!IsEnabled || !Object)
-        return;
+    if (!IsEnabled || !Object) return;
     QPoint target = StartPlacement + (PointerPos() - StartPointer);
-    if (target == Object->pos())
-        return;
+    if (target == Object->pos()) return;
     Object->move(target);
-    if (Moved)
-        Moved(Object);
+    if (Moved) Moved(Object);
 }

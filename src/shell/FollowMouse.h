@@ -10,7 +10,7 @@
 #include <functional>
 
 class clsObjectFollowMouse : public QObject {
-public:
+  public:
     // The pointer's screen position; replaceable so that tests can steer it.
     explicit clsObjectFollowMouse(std::function<QPoint()> pointer = {});
 
@@ -23,7 +23,7 @@ public:
     // Told after every move of the object.
     std::function<void(QWidget*)> Moved;
 
-private:
+  private:
     std::function<QPoint()> PointerPos;
     QPointer<QTimer> mObTimer;
     QPointer<QWidget> Object;

@@ -95,7 +95,7 @@ frmAbout::frmAbout(QWidget* parent, const QIcon& icon)
                10.5);
     QPushButton* ok = AboutButton(this, "cmdOK", {4200, 2640, 1335, 375}, QStringLiteral("&OK"));
     ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);  // Esc rejects: closes too
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept); // Esc rejects: closes too
     QPushButton* info =
         AboutButton(this, "cmdSysInfo", {4200, 3120, 1335, 375}, QStringLiteral("&System Info..."));
     info->setAutoDefault(false);
@@ -105,16 +105,14 @@ frmAbout::frmAbout(QWidget* parent, const QIcon& icon)
 QString frmAbout::FindSystemInfoTool() {
     for (const char* tool : {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk"}) {
         QString path = QStandardPaths::findExecutable(QLatin1String(tool));
-        if (!path.isEmpty())
-            return path;
+        if (!path.isEmpty()) return path;
     }
     return {};
 }
 
 void frmAbout::cmdSysInfo() {
     QString tool = FindSystemInfoTool();
-    if (!tool.isEmpty() && QProcess::startDetached(tool, {}))
-        return;
+    if (!tool.isEmpty() && QProcess::startDetached(tool, {})) return;
     QMessageBox::information(this, QStringLiteral("Meldora"),
                              QStringLiteral("System Information Is Unavailable At This Time"));
 }

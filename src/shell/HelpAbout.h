@@ -9,18 +9,18 @@
 class QPlainTextEdit;
 
 class FrmHelp : public QWidget {
-public:
+  public:
     explicit FrmHelp(const QIcon& icon);
     // Reads mnuag.txt from `folder`; a line saying so when it cannot be read.
     void LoadText(const QString& folder);
     QPlainTextEdit* TxtHelp;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent*) override;
 };
 
 class frmAbout : public QDialog {
-public:
+  public:
     frmAbout(QWidget* parent, const QIcon& icon);
     void cmdSysInfo();
     // The first system-information program found on the PATH, or empty.

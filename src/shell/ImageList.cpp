@@ -9,7 +9,7 @@
 #include <cmath>
 
 namespace {
-const char* const RankIds[] = {"1", "2", "3", "4",  "5",    "6",     "7",
+const char* const RankIds[] = {"1", "2", "3",  "4",    "5",     "6",   "7",
                                "8", "9", "10", "jack", "queen", "king"};
 const char* const SuitIds[] = {"diamond", "club", "heart", "spade"};
 
@@ -67,11 +67,9 @@ ImageList::ImageList(const QString& deckPath, qreal devicePixelRatio) : Dpr(devi
 ImageList::~ImageList() = default;
 
 QPixmap ImageList::Image(int index) {
-    if (index < 1 || index > 53)
-        index = 53;
+    if (index < 1 || index > 53) index = 53;
     QPixmap& pm = Cards[static_cast<size_t>(index)];
-    if (!pm.isNull())
-        return pm;
+    if (!pm.isNull()) return pm;
     if (!Deck) {
         pm = DrawPlain(index);
         return pm;
@@ -104,7 +102,7 @@ QPixmap ImageList::DrawPlain(int index) const {
         }
         return pm;
     }
-    static const char* const ranks[] = {"A", "2", "3", "4", "5", "6", "7",
+    static const char* const ranks[] = {"A", "2", "3",  "4", "5", "6", "7",
                                         "8", "9", "10", "J", "Q", "K"};
     static const char16_t suits[] = {u'\u2666', u'\u2663', u'\u2665', u'\u2660'};
     int suit = (index - 1) / 13;
@@ -113,7 +111,8 @@ QPixmap ImageList::DrawPlain(int index) const {
     font.setPixelSize(14);
     font.setBold(true);
     p.setFont(font);
-    QString corner = QLatin1String(ranks[(index - 1) % 13]) + QLatin1Char('\n') + QChar(suits[suit]);
+    QString corner =
+        QLatin1String(ranks[(index - 1) % 13]) + QLatin1Char('\n') + QChar(suits[suit]);
     p.drawText(QRectF(4, 3, 20, 34), Qt::AlignHCenter | Qt::AlignTop, corner);
     font.setPixelSize(34);
     p.setFont(font);
@@ -155,8 +154,9 @@ QPixmap ImageList::ButtonBar(qreal dpr) {
             double vein = std::sin(u * 0.21 + 3.0 * std::sin(v * 0.37 + u * 0.045) +
                                    1.5 * std::sin(u * 0.09 - v * 0.6));
             double shade = 0.72 + 0.22 * vein + 0.06 * std::sin(u * 1.7 + v * 2.3);
-            img.setPixel(x, y, qRgb(std::clamp(static_cast<int>(215 * shade), 0, 255),
-                                    static_cast<int>(28 * shade), static_cast<int>(24 * shade)));
+            img.setPixel(x, y,
+                         qRgb(std::clamp(static_cast<int>(215 * shade), 0, 255),
+                              static_cast<int>(28 * shade), static_cast<int>(24 * shade)));
         }
     }
     QPixmap pm = QPixmap::fromImage(img);
@@ -174,7 +174,7 @@ QPixmap ImageList::ButtonBar(qreal dpr) {
 }
 
 QIcon ImageList::WindowIcon() {
-    QPixmap face = Image(38);  // the king of hearts
+    QPixmap face = Image(38); // the king of hearts
     QPixmap icon = Blank(32, 32, Dpr);
     QPainter p(&icon);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -209,8 +209,10 @@ QPixmap MessageIcon(int icon, qreal dpr) {
             p.drawArc(QRectF(7, 13, 10, 6), 20 * 16, 140 * 16);
         return pm;
     }
-    static const struct { QColor colour; const char* text; } signs[] = {
-        {QColor(255, 220, 0), "?"}, {QColor(220, 0, 220), "i"}, {QColor(230, 0, 0), "!"}};
+    static const struct {
+        QColor colour;
+        const char* text;
+    } signs[] = {{QColor(255, 220, 0), "?"}, {QColor(220, 0, 220), "i"}, {QColor(230, 0, 0), "!"}};
     const auto& sign = signs[std::clamp(icon, 1, 3) - 1];
     QFont font(QStringLiteral("Liberation Serif"));
     font.setPixelSize(30);

@@ -13,19 +13,19 @@
 class QSvgRenderer;
 
 class ImageList {
-public:
+  public:
     ImageList(const QString& deckPath, qreal devicePixelRatio);
     ~ImageList();
 
     static constexpr int CardWidth = 71, CardHeight = 96;
-    QPixmap Image(int index);       // 1..53, made on first use
-    const QCursor& Pointer(int index);  // 54..56
+    QPixmap Image(int index);          // 1..53, made on first use
+    const QCursor& Pointer(int index); // 54..56
     QPixmap PointerImage(int index);
-    static QPixmap ButtonBar(qreal dpr);  // 100 x 25, red marbled, raised
+    static QPixmap ButtonBar(qreal dpr); // 100 x 25, red marbled, raised
     QIcon WindowIcon();
     bool HasDeck() const { return Deck != nullptr; }
 
-private:
+  private:
     QPixmap DrawPlain(int index) const;
     qreal Dpr;
     std::unique_ptr<QSvgRenderer> Deck;

@@ -31,20 +31,20 @@ const QColor LightCyan(192, 255, 255);
 
 // Txtpoints: every typed character passes the numeric key filter.
 class TargetBox : public QLineEdit {
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override {
         QString typed = event->text();
-        int code = event->key() == Qt::Key_Backspace ? 8
-                   : typed.size() == 1 && typed[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)
-                       ? typed[0].unicode()
-                       : -1;
+        int code =
+            event->key() == Qt::Key_Backspace ? 8
+            : typed.size() == 1 && typed[0].isPrint() && !(event->modifiers() & Qt::ControlModifier)
+                ? typed[0].unicode()
+                : -1;
         if (code >= 0) {
             int caret = hasSelectedText() ? selectionStart() : cursorPosition();
-            if (ModOnlyNumeric(code, text(), caret) == 0)
-                return;
+            if (ModOnlyNumeric(code, text(), caret) == 0) return;
         }
         QLineEdit::keyPressEvent(event);
     }
@@ -76,13 +76,11 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
 }
 
 MainWindow::~MainWindow() {
-    if (Help)
-        delete Help.data();
+    if (Help) delete Help.data();
 }
 
 template <class F> void MainWindow::Send(F&& handler) {
-    if (Game && !Quitting)
-        Game->Dispatch(std::forward<F>(handler));
+    if (Game && !Quitting) Game->Dispatch(std::forward<F>(handler));
 }
 
 void MainWindow::BuildMenus() {
@@ -112,20 +110,19 @@ void MainWindow::BuildMenus() {
         connect(action, &QAction::triggered, this, std::move(run));
         return action;
     };
-    add(play, "MnuNew", "&New Game", Qt::Key_F2, [this] { Send([this] { Game->MnuNew_Click(); }); });
+    add(play, "MnuNew", "&New Game", Qt::Key_F2,
+        [this] { Send([this] { Game->MnuNew_Click(); }); });
     QAction* exit = add(play, "MnuExit", "E&xit", Qt::CTRL | Qt::Key_X,
                         [this] { Send([this] { Game->MnuExit_Click(); }); });
     add(help, "MnuRules", "Rules and Help", Qt::Key_F1, [this] {
-        if (!Help)
-            Help = new FrmHelp(windowIcon());
+        if (!Help) Help = new FrmHelp(windowIcon());
         Help->LoadText(Folder);
         Help->show();
         Help->raise();
         Help->activateWindow();
     });
     connect(about, &QAction::triggered, this, [this] {
-        if (!About)
-            About = new frmAbout(this, windowIcon());
+        if (!About) About = new frmAbout(this, windowIcon());
         About->show();
         About->raise();
     });
@@ -135,8 +132,10 @@ void MainWindow::BuildMenus() {
         [this] { Send([this] { Game->MnuPname(); }); });
     add(options, "ErasePoints", "Erase Statistics", Qt::CTRL | Qt::Key_E,
         [this] { Send([this] { Game->ErasePoints(); }); });
-    Menus = {{Menu::MnuPlay, play->menuAction()},   {Menu::MnuExit, exit},
-             {Menu::MnuHelp, help->menuAction()},   {Menu::MnuAbout, about},
+    Menus = {{Menu::MnuPlay, play->menuAction()},
+             {Menu::MnuExit, exit},
+             {Menu::MnuHelp, help->menuAction()},
+             {Menu::MnuAbout, about},
              {Menu::MnuOptions, options->menuAction()}};
 }
 
@@ -165,25 +164,26 @@ void MainWindow::BuildTable(QWidget* client) {
     info->hide();
     Controls[Ctl::LblInfo] = info;
     const QFont nameFont = TableFont(Face::Serif, 12, true, true);
-    Controls[Ctl::LblName2] = new AutoLabel(QStringLiteral("LblName_2"), client,
-                                            PxRect(2520, 720, 720, 285), QStringLiteral("Dorvil"),
-                                            nameFont, LightCyan, false);
-    Controls[Ctl::LblName0] = new AutoLabel(QStringLiteral("LblName_0"), client,
-                                            PxRect(2160, 7440, 60, 285), QString(), nameFont,
-                                            LightCyan, false);
+    Controls[Ctl::LblName2] =
+        new AutoLabel(QStringLiteral("LblName_2"), client, PxRect(2520, 720, 720, 285),
+                      QStringLiteral("Dorvil"), nameFont, LightCyan, false);
+    Controls[Ctl::LblName0] =
+        new AutoLabel(QStringLiteral("LblName_0"), client, PxRect(2160, 7440, 60, 285), QString(),
+                      nameFont, LightCyan, false);
 
     const QFont small = TableFont(Face::Serif, 8.25, false, false, true);
-    auto* deck = new CaptionFrame(QStringLiteral("FramDeck"), client, PxRect(120, 1920, 2055, 2535),
-                                  QStringLiteral("Click to take Stock Card"), small, LightCyan, Navy);
+    auto* deck =
+        new CaptionFrame(QStringLiteral("FramDeck"), client, PxRect(120, 1920, 2055, 2535),
+                         QStringLiteral("Click to take Stock Card"), small, LightCyan, Navy);
     new ShapeBox(QStringLiteral("Shape2"), deck, PxRect(360, 360, 1335, 1695),
                  QColor(255, 255, 192), 3);
     Controls[Ctl::Lblcardsleft] =
         MakeLabel(QStringLiteral("Lblcardsleft"), deck, PxRect(240, 2160, 1455, 255),
                   QStringLiteral("No. in Stock"), TableFont(Face::Serif, 9.75, true), LightCyan,
                   Qt::AlignCenter);
-    auto* discard = new CaptionFrame(QStringLiteral("FramDiscard"), client,
-                                     PxRect(120, 4440, 2055, 2415),
-                                     QStringLiteral("Push card on or click take"), small, LightCyan, Navy);
+    auto* discard =
+        new CaptionFrame(QStringLiteral("FramDiscard"), client, PxRect(120, 4440, 2055, 2415),
+                         QStringLiteral("Push card on or click take"), small, LightCyan, Navy);
     MakeLabel(QStringLiteral("LblDis"), discard, PxRect(360, 240, 1335, 255),
               QStringLiteral("Discard Pile"), small, LightCyan, Qt::AlignCenter);
     new ShapeBox(QStringLiteral("Shape3"), discard, PxRect(360, 600, 1335, 1695),
@@ -191,20 +191,52 @@ void MainWindow::BuildTable(QWidget* client) {
 
     BuildStatistics(client);
 
-    struct ButtonDesign { Ctl id; const char* name; QRect rect; const char* label; QRect labelRect; const char* caption; const char* tip; void (FrmMain::*click)(); };
-    const ButtonDesign buttons[4] = {
-        {Ctl::PicDraw, "PicDraw", {360, 6960, 1545, 420}, "LblDraw", {90, 0, 1320, 240},
-         "Call Draw", "Click to call draw and start new hand", &FrmMain::LblDraw_Click},
-        {Ctl::PicSortSame, "PicSortSame", {1680, 7680, 1545, 420}, "LblSortSame",
-         {90, 0, 1320, 240}, "Sort Same", "Click to sort cards the same", &FrmMain::LblSortSame_Click},
-        {Ctl::PicSortSuits, "PicSortSuits", {1680, 8280, 1545, 420}, "LblSortSuits",
-         {120, 0, 1335, 255}, "Sort Suits", "Click to sort into suits", &FrmMain::LblSortSuits_Click},
-        {Ctl::PicTakeBack, "PicTakeBack", {5160, 6240, 1545, 420}, "LblTakeBack",
-         {120, 0, 1320, 240}, "Take Back", "Click to take back cards melded", &FrmMain::LblTakeBack_Click}};
+    struct ButtonDesign {
+        Ctl id;
+        const char* name;
+        QRect rect;
+        const char* label;
+        QRect labelRect;
+        const char* caption;
+        const char* tip;
+        void (FrmMain::*click)();
+    };
+    const ButtonDesign buttons[4] = {{Ctl::PicDraw,
+                                      "PicDraw",
+                                      {360, 6960, 1545, 420},
+                                      "LblDraw",
+                                      {90, 0, 1320, 240},
+                                      "Call Draw",
+                                      "Click to call draw and start new hand",
+                                      &FrmMain::LblDraw_Click},
+                                     {Ctl::PicSortSame,
+                                      "PicSortSame",
+                                      {1680, 7680, 1545, 420},
+                                      "LblSortSame",
+                                      {90, 0, 1320, 240},
+                                      "Sort Same",
+                                      "Click to sort cards the same",
+                                      &FrmMain::LblSortSame_Click},
+                                     {Ctl::PicSortSuits,
+                                      "PicSortSuits",
+                                      {1680, 8280, 1545, 420},
+                                      "LblSortSuits",
+                                      {120, 0, 1335, 255},
+                                      "Sort Suits",
+                                      "Click to sort into suits",
+                                      &FrmMain::LblSortSuits_Click},
+                                     {Ctl::PicTakeBack,
+                                      "PicTakeBack",
+                                      {5160, 6240, 1545, 420},
+                                      "LblTakeBack",
+                                      {120, 0, 1320, 240},
+                                      "Take Back",
+                                      "Click to take back cards melded",
+                                      &FrmMain::LblTakeBack_Click}};
     for (const ButtonDesign& b : buttons) {
         auto* button = new PictureButton(
-            QLatin1String(b.name), client, PxRect(b.rect.x(), b.rect.y(), b.rect.width(), b.rect.height()),
-            QLatin1String(b.label),
+            QLatin1String(b.name), client,
+            PxRect(b.rect.x(), b.rect.y(), b.rect.width(), b.rect.height()), QLatin1String(b.label),
             PxRect(b.labelRect.x(), b.labelRect.y(), b.labelRect.width(), b.labelRect.height()),
             QLatin1String(b.caption), QLatin1String(b.tip));
         auto click = b.click;
@@ -215,32 +247,42 @@ void MainWindow::BuildTable(QWidget* client) {
     MakeCard(1);
     BuildTargetFrame(client);
     StatusBar1 = new StatusPanels(client, PxRect(0, 9150, 11760, 375));
-    client->installEventFilter(this);  // the status bar stays docked at the bottom
+    client->installEventFilter(this); // the status bar stays docked at the bottom
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 
 void MainWindow::BuildStatistics(QWidget* client) {
-    auto* stats = new CaptionFrame(QStringLiteral("FramStats"), client, PxRect(8760, 120, 2805, 1635),
-                                   QStringLiteral("Statistics"), TableFont(Face::Serif, 9.75, true),
-                                   LightCyan, Navy);
+    auto* stats = new CaptionFrame(QStringLiteral("FramStats"), client,
+                                   PxRect(8760, 120, 2805, 1635), QStringLiteral("Statistics"),
+                                   TableFont(Face::Serif, 9.75, true), LightCyan, Navy);
     const QFont heading = TableFont(Face::Serif, 9, true, false, true);
     const QFont value = TableFont(Face::Serif, 9, true);
-    struct LabelDesign { Ctl id; const char* name; QRect rect; const char* text; QFont font; };
+    struct LabelDesign {
+        Ctl id;
+        const char* name;
+        QRect rect;
+        const char* text;
+        QFont font;
+    };
     const LabelDesign labels[] = {
         {Ctl::LblNoWonP, "LblNoWonP", {360, 240, 975, 225}, " Won Player", heading},
         {Ctl::LblNoWonG, "LblNoWonG", {1680, 240, 1035, 225}, " Won Dorvil", heading},
         {Ctl::LblWonP, "LblWonP", {840, 600, 105, 225}, "0", value},
         {Ctl::LblWonG, "LblWonG", {2160, 600, 105, 225}, "0", value},
         {Ctl::LblGowes, "LblGowes", {360, 960, 825, 225}, "Owed You", heading},
-        {Ctl::LblOweG, "LblOweG", {1440, 960, 1185, 195}, "Owed Dorvil",
+        {Ctl::LblOweG,
+         "LblOweG",
+         {1440, 960, 1185, 195},
+         "Owed Dorvil",
          TableFont(Face::Sans, 8.25, true, false, true)},
         {Ctl::LblMoneyP, "LblMoneyP", {840, 1320, 105, 225}, "0", value},
         {Ctl::LblMoneyG, "LblMoneyG", {2040, 1320, 105, 225}, "0", value}};
     for (const LabelDesign& l : labels)
-        Controls[l.id] = new AutoLabel(QLatin1String(l.name), stats,
-                                       PxRect(l.rect.x(), l.rect.y(), l.rect.width(), l.rect.height()),
-                                       QLatin1String(l.text), l.font, LightCyan, true);
+        Controls[l.id] =
+            new AutoLabel(QLatin1String(l.name), stats,
+                          PxRect(l.rect.x(), l.rect.y(), l.rect.width(), l.rect.height()),
+                          QLatin1String(l.text), l.font, LightCyan, true);
     new LineWidget(QStringLiteral("Line6"), stats, QPoint(0, Px(840)), QPoint(Px(2760), Px(840)),
                    LightCyan);
     new LineWidget(QStringLiteral("Line7"), stats, QPoint(0, Px(1560)), QPoint(Px(2760), Px(1560)),
@@ -248,9 +290,10 @@ void MainWindow::BuildStatistics(QWidget* client) {
 }
 
 void MainWindow::BuildTargetFrame(QWidget* client) {
-    auto* frame = new CaptionFrame(QStringLiteral("FramTarget"), client, PxRect(4560, 480, 2775, 3855),
-                                   QStringLiteral("Target points a game"),
-                                   TableFont(Face::Serif, 11.25, true), LightCyan, Navy);
+    auto* frame =
+        new CaptionFrame(QStringLiteral("FramTarget"), client, PxRect(4560, 480, 2775, 3855),
+                         QStringLiteral("Target points a game"),
+                         TableFont(Face::Serif, 11.25, true), LightCyan, Navy);
     frame->setToolTip(QStringLiteral("Set number of points to play to in each game"));
     Txtpoints = new TargetBox(frame);
     Txtpoints->setObjectName(QStringLiteral("Txtpoints"));
@@ -266,13 +309,14 @@ void MainWindow::BuildTargetFrame(QWidget* client) {
     ok->setToolTip(QStringLiteral("Click to Exit"));
     ok->setStyleSheet(QStringLiteral("background-color: rgb(255,224,192); color: black;"));
     connect(ok, &QPushButton::clicked, this, [this] { Send([this] { Game->CmdTarget(); }); });
-    MakeLabel(QStringLiteral("Label3"), frame, PxRect(120, 840, 2475, 2505),
-              QStringLiteral("Enter above how many Target points you wish to play for in each game. "
-                             "Default Target points are set to 100 but depending whether you want a "
-                             "long or short game enter any number you wish as the Target Points for "
-                             "your games. Anything entered below 25 will be set as 25 and any number "
-                             "above 500 as 500."),
-              TableFont(Face::Serif, 9, true), LightCyan, Qt::AlignHCenter | Qt::AlignTop, true);
+    MakeLabel(
+        QStringLiteral("Label3"), frame, PxRect(120, 840, 2475, 2505),
+        QStringLiteral("Enter above how many Target points you wish to play for in each game. "
+                       "Default Target points are set to 100 but depending whether you want a "
+                       "long or short game enter any number you wish as the Target Points for "
+                       "your games. Anything entered below 25 will be set as 25 and any number "
+                       "above 500 as 500."),
+        TableFont(Face::Serif, 9, true), LightCyan, Qt::AlignHCenter | Qt::AlignTop, true);
     frame->hide();
     Controls[Ctl::FramTarget] = frame;
 }
@@ -290,8 +334,7 @@ void MainWindow::MakeCard(int n) {
 
 void MainWindow::CreateCardPictures() {
     for (int n = 2; n <= 52; ++n)
-        if (!Cds[static_cast<size_t>(n)])
-            MakeCard(n);
+        if (!Cds[static_cast<size_t>(n)]) MakeCard(n);
 }
 
 void MainWindow::ShowCardImage(int n, int image) {
@@ -304,16 +347,23 @@ void MainWindow::MoveCard(int n, int left, int top) {
     Card(n)->move(Px(left), Px(top));
 }
 
-int MainWindow::CardLeft(int n) const { return CardTwips[static_cast<size_t>(n)].x(); }
-int MainWindow::CardTop(int n) const { return CardTwips[static_cast<size_t>(n)].y(); }
-void MainWindow::BringCardToFront(int n) { Card(n)->raise(); }
-void MainWindow::SetCardVisible(int n, bool visible) { Card(n)->setVisible(visible); }
+int MainWindow::CardLeft(int n) const {
+    return CardTwips[static_cast<size_t>(n)].x();
+}
+int MainWindow::CardTop(int n) const {
+    return CardTwips[static_cast<size_t>(n)].y();
+}
+void MainWindow::BringCardToFront(int n) {
+    Card(n)->raise();
+}
+void MainWindow::SetCardVisible(int n, bool visible) {
+    Card(n)->setVisible(visible);
+}
 
 void MainWindow::SetCardPointer(int n, int image) {
     int& last = CardPointer[static_cast<size_t>(n)];
     int& shown = CardCursorShown[static_cast<size_t>(n)];
-    if (image != 0)
-        last = image;
+    if (image != 0) last = image;
     if (last != 0 && shown != last) {
         Card(n)->setCursor(Images->Pointer(last));
         shown = last;
@@ -321,8 +371,7 @@ void MainWindow::SetCardPointer(int n, int image) {
 }
 
 void MainWindow::SetCardToolTip(int n, const QString& tip) {
-    if (Card(n)->toolTip() != tip)
-        Card(n)->setToolTip(tip);
+    if (Card(n)->toolTip() != tip) Card(n)->setToolTip(tip);
 }
 
 void MainWindow::SetText(Ctl control, const QString& text) {
@@ -336,11 +385,12 @@ void MainWindow::SetText(Ctl control, const QString& text) {
 void MainWindow::SetVisible(Ctl control, bool visible) {
     QWidget* widget = Controls.at(control);
     widget->setVisible(visible);
-    if (visible && control == Ctl::FramTarget)
-        widget->raise();
+    if (visible && control == Ctl::FramTarget) widget->raise();
 }
 
-void MainWindow::SetPanelText(int panel, const QString& text) { StatusBar1->SetPanelText(panel, text); }
+void MainWindow::SetPanelText(int panel, const QString& text) {
+    StatusBar1->SetPanelText(panel, text);
+}
 
 void MainWindow::EnableMenu(Menu menu, bool enabled) {
     QAction* action = Menus.at(menu);
@@ -351,22 +401,25 @@ void MainWindow::EnableMenu(Menu menu, bool enabled) {
             item->setEnabled(enabled);
 }
 
-QString MainWindow::TargetText() const { return Txtpoints->text(); }
-void MainWindow::FocusTargetBox() { Txtpoints->setFocus(); }
-
-void MainWindow::PlaySound(Sound sound) {
-    if (!Quitting)
-        Sounds->Play(sound);
+QString MainWindow::TargetText() const {
+    return Txtpoints->text();
+}
+void MainWindow::FocusTargetBox() {
+    Txtpoints->setFocus();
 }
 
-void MainWindow::Pause(int ms) { NestedPause(ms, Quitting); }
+void MainWindow::PlaySound(Sound sound) {
+    if (!Quitting) Sounds->Play(sound);
+}
+
+void MainWindow::Pause(int ms) {
+    NestedPause(ms, Quitting);
+}
 
 int MainWindow::DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
                           const QString& caption2, int icon, const QString& title) {
-    if (Quitting)
-        return 0;
-    if (!Deluxe)
-        Deluxe = new MFormDeluxe(this, [this] { PlaySound(Sound::Ringout); });
+    if (Quitting) return 0;
+    if (!Deluxe) Deluxe = new MFormDeluxe(this, [this] { PlaySound(Sound::Ringout); });
     return Deluxe->DeluxeMsg(text, caption0, caption1, caption2, icon, title);
 }
 
@@ -390,24 +443,19 @@ void MainWindow::CreateFollower() {
 }
 
 void MainWindow::SetFollowObject(int n) {
-    if (FollowMouse)
-        FollowMouse->SetObject(Card(n));
+    if (FollowMouse) FollowMouse->SetObject(Card(n));
 }
 
 void MainWindow::SetFollowEnabled(bool enabled) {
-    if (FollowMouse)
-        FollowMouse->SetEnabled(enabled);
+    if (FollowMouse) FollowMouse->SetEnabled(enabled);
 }
 
 void MainWindow::CloseProgram() {
     Quitting = true;
     SetFollowEnabled(false);
-    if (Deluxe)
-        Deluxe->hide();
-    if (About)
-        About->close();
-    if (Help)
-        Help->close();
+    if (Deluxe) Deluxe->hide();
+    if (About) About->close();
+    if (Help) Help->close();
     hide();
     QCoreApplication::exit(0);
 }

@@ -27,7 +27,7 @@ class QAction;
 class QTimer;
 
 class MainWindow : public QMainWindow, public TableView {
-public:
+  public:
     MainWindow(const QString& programFolder, const QString& deckPath);
     ~MainWindow() override;
     void Attach(FrmMain* game) { Game = game; }
@@ -63,11 +63,11 @@ public:
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
     MFormDeluxe* MessageBox() const { return Deluxe; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildTable(QWidget* client);
     void BuildStatistics(QWidget* client);
     void BuildTargetFrame(QWidget* client);

@@ -11,8 +11,7 @@ void NestedPause(int ms, const bool& stop) {
     clock.start();
     for (;;) {
         qint64 left = ms - clock.elapsed();
-        if (left <= 0 || stop)
-            return;
+        if (left <= 0 || stop) return;
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);

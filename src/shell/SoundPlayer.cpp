@@ -18,19 +18,16 @@ void SoundPlayer::Load() {
     static const char* const files[4] = {"Card.wav", "down.wav", "Shuffle.wav", "ringout.wav"};
     for (size_t i = 0; i < Effects.size(); ++i) {
         QString path = Folder + QLatin1Char('/') + QLatin1String(files[i]);
-        if (!QFile::exists(path))
-            continue;
+        if (!QFile::exists(path)) continue;
         Effects[i] = new QSoundEffect;
         Effects[i]->setSource(QUrl::fromLocalFile(path));
     }
 }
 
 void SoundPlayer::Play(Sound sound) {
-    if (!Loaded)
-        Load();
+    if (!Loaded) Load();
     QSoundEffect* effect = Effects[static_cast<size_t>(sound)];
-    if (Last && Last != effect)
-        Last->stop();
+    if (Last && Last != effect) Last->stop();
     Last = effect;
     if (effect) {
         effect->stop();

@@ -12,12 +12,12 @@
 class QSoundEffect;
 
 class SoundPlayer {
-public:
+  public:
     explicit SoundPlayer(const QString& folder);
     ~SoundPlayer();
     void Play(Sound sound);
 
-private:
+  private:
     void Load();
     QString Folder;
     bool Loaded = false;

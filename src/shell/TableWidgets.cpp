@@ -11,14 +11,13 @@
 CardPicture::CardPicture(int index, QWidget* parent) : QWidget(parent), CardIndex(index) {
     setObjectName(QStringLiteral("Cds_%1").arg(index));
     setFixedSize(ImageList::CardWidth, ImageList::CardHeight);
-    setMouseTracking(true);  // the hover hints need moves without a button
+    setMouseTracking(true); // the hover hints need moves without a button
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     hide();
 }
 
 void CardPicture::SetImage(const QPixmap& image, const QString& accessibleName) {
-    if (Picture.cacheKey() == image.cacheKey())
-        return;
+    if (Picture.cacheKey() == image.cacheKey()) return;
     Picture = image;
     setAccessibleName(accessibleName);
     update();
@@ -29,25 +28,21 @@ void CardPicture::paintEvent(QPaintEvent*) {
 }
 
 void CardPicture::mousePressEvent(QMouseEvent*) {
-    if (OnPress)
-        OnPress(CardIndex);
+    if (OnPress) OnPress(CardIndex);
 }
 
 void CardPicture::mouseMoveEvent(QMouseEvent*) {
-    if (OnMove)
-        OnMove(CardIndex);
+    if (OnMove) OnMove(CardIndex);
 }
 
 void CardPicture::mouseReleaseEvent(QMouseEvent* event) {
     bool over = rect().contains(event->position().toPoint());
-    if (OnRelease)
-        OnRelease(CardIndex);
-    if (over && OnClick)
-        OnClick(CardIndex);
+    if (OnRelease) OnRelease(CardIndex);
+    if (over && OnClick) OnClick(CardIndex);
 }
 
-AutoLabel::AutoLabel(const QString& name, QWidget* parent, const QRect& design,
-                     const QString& text, const QFont& font, const QColor& colour, bool centred)
+AutoLabel::AutoLabel(const QString& name, QWidget* parent, const QRect& design, const QString& text,
+                     const QFont& font, const QColor& colour, bool centred)
     : QLabel(parent), AnchorX(centred ? design.center().x() : design.left()) {
     setObjectName(name);
     setFont(font);
@@ -152,9 +147,9 @@ PictureButton::PictureButton(const QString& name, QWidget* parent, const QRect& 
     setObjectName(name);
     setAccessibleName(caption);
     setGeometry(rect);
-    CaptionLabel = MakeLabel(labelName, this, labelRect, caption,
-                             TableFont(Face::Sans, 9.75, true, true), QColor(255, 255, 0),
-                             Qt::AlignCenter);
+    CaptionLabel =
+        MakeLabel(labelName, this, labelRect, caption, TableFont(Face::Sans, 9.75, true, true),
+                  QColor(255, 255, 0), Qt::AlignCenter);
     CaptionLabel->setToolTip(tip);
     CaptionLabel->setCursor(Qt::PointingHandCursor);
     CaptionLabel->installEventFilter(this);
@@ -168,8 +163,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
 bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
     if (watched == CaptionLabel && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (CaptionLabel->rect().contains(mouse->position().toPoint()) && OnClick)
-            OnClick();
+        if (CaptionLabel->rect().contains(mouse->position().toPoint()) && OnClick) OnClick();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -184,11 +178,14 @@ StatusPanels::StatusPanels(QWidget* parent, const QRect& rect) : QWidget(parent)
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
     pal.setColor(QPalette::WindowText, Qt::black);
     setPalette(pal);
-    static const struct { int width; const char* text; const char* tip; } design[4] = {
-        {2000, "Target", "Target Points for this game"},
-        {3300, "Players Current Points", "Your current penalty points"},
-        {3300, "Dorvil's Penalty Points", "Dorvil's current penalty points"},
-        {3000, "Points your hand", "Number of points you currently have in your hand"}};
+    static const struct {
+        int width;
+        const char* text;
+        const char* tip;
+    } design[4] = {{2000, "Target", "Target Points for this game"},
+                   {3300, "Players Current Points", "Your current penalty points"},
+                   {3300, "Dorvil's Penalty Points", "Dorvil's current penalty points"},
+                   {3000, "Points your hand", "Number of points you currently have in your hand"}};
     int x = 2;
     for (int i = 0; i < 4; ++i) {
         auto* panel = new QLabel(QLatin1String(design[i].text), this);
@@ -205,8 +202,7 @@ StatusPanels::StatusPanels(QWidget* parent, const QRect& rect) : QWidget(parent)
 }
 
 void StatusPanels::SetPanelText(int panel, const QString& text) {
-    if (panel < 1 || panel > 4)
-        return;
+    if (panel < 1 || panel > 4) return;
     Panels[panel - 1]->setText(text);
     Panels[panel - 1]->setAccessibleName(text);
 }

@@ -10,19 +10,19 @@
 
 // One card picture Cds(n); it hands its pointer events to the table.
 class CardPicture : public QWidget {
-public:
+  public:
     CardPicture(int index, QWidget* parent);
     void SetImage(const QPixmap& image, const QString& accessibleName);
     int Index() const { return CardIndex; }
     std::function<void(int)> OnPress, OnMove, OnRelease, OnClick;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
 
-private:
+  private:
     int CardIndex;
     QPixmap Picture;
 };
@@ -30,12 +30,12 @@ private:
 // A label that sizes itself to its text, keeping its left edge, or its
 // centre when its text is centred.
 class AutoLabel : public QLabel {
-public:
+  public:
     AutoLabel(const QString& name, QWidget* parent, const QRect& design, const QString& text,
               const QFont& font, const QColor& colour, bool centred);
     void SetCaption(const QString& text);
 
-private:
+  private:
     int AnchorX;
 };
 
@@ -45,42 +45,42 @@ QLabel* MakeLabel(const QString& name, QWidget* parent, const QRect& rect, const
 
 // A frame: an etched outline with its caption set into the top edge.
 class CaptionFrame : public QWidget {
-public:
+  public:
     CaptionFrame(const QString& name, QWidget* parent, const QRect& rect, const QString& caption,
                  const QFont& font, const QColor& textColour, const QColor& background);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QString Caption;
     QColor TextColour, Background;
 };
 
 // A rectangle outline (transparent inside) or a filled rectangle with a border.
 class ShapeBox : public QWidget {
-public:
+  public:
     ShapeBox(const QString& name, QWidget* parent, const QRect& rect, const QColor& border,
              int borderWidth, const QColor& fill = Qt::transparent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QColor Border, Fill;
     int BorderWidth;
 };
 
 // A straight line between two points of its parent (in pixels).
 class LineWidget : public QWidget {
-public:
+  public:
     LineWidget(const QString& name, QWidget* parent, QPoint from, QPoint to, const QColor& colour,
                int width = 1);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QPoint From, To;
     QColor Colour;
     int Width;
@@ -89,28 +89,28 @@ private:
 // A picture button: the red bar image with a transparent caption label on it;
 // the label takes the clicks.
 class PictureButton : public QWidget {
-public:
+  public:
     PictureButton(const QString& name, QWidget* parent, const QRect& rect, const QString& labelName,
                   const QRect& labelRect, const QString& caption, const QString& tip);
     std::function<void()> OnClick;
     QLabel* Caption() const { return CaptionLabel; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QLabel* CaptionLabel;
     QPixmap Bar;
 };
 
 // StatusBar1: four sunken panels with their own tool tips.
 class StatusPanels : public QWidget {
-public:
+  public:
     StatusPanels(QWidget* parent, const QRect& rect);
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
 
-private:
+  private:
     QLabel* Panels[4];
 };

@@ -7,7 +7,9 @@
 #include <QString>
 #include <cmath>
 
-inline int Px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+inline int Px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
 inline QRect PxRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }

@@ -9,9 +9,9 @@
 #include <optional>
 
 struct ScenarioResult {
-    int ExitCode = 0;  // 0 after a run, 2 for a malformed scenario
+    int ExitCode = 0; // 0 after a run, 2 for a malformed scenario
     QString Output;
-    QString Error;  // "line N: ..." for a malformed scenario
+    QString Error; // "line N: ..." for a malformed scenario
 };
 
 ScenarioResult RunScenario(const QByteArray& text, std::optional<uint64_t> seed);

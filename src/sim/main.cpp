@@ -31,8 +31,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     QFile file;
-    bool opened = path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
-                                              : (file.setFileName(path), file.open(QIODevice::ReadOnly));
+    bool opened = path == QLatin1String("-")
+                      ? file.open(stdin, QIODevice::ReadOnly)
+                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
     if (!opened) {
         std::fprintf(stderr, "meldora-sim: cannot read %s\n", qPrintable(path));
         return 2;
