@@ -8,7 +8,7 @@ runs=${RUNS:-7}
 display=:77
 Xvfb $display -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
+trap 'kill $xvfb 2>/dev/null || true' EXIT
 sleep 1
 export DISPLAY=$display
 home=$(mktemp -d)

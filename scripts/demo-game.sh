@@ -11,7 +11,7 @@ mkdir -p "$shots"
 display=:78
 Xvfb $display -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; pkill -f "build/meldora --seed" 2>/dev/null || true' EXIT
+trap 'kill $xvfb 2>/dev/null || true; pkill -f "build/meldora --seed" 2>/dev/null || true' EXIT
 sleep 1
 export DISPLAY=$display
 shot() { import -window root "$shots/$1.png"; }
@@ -67,7 +67,7 @@ for turn in $(seq 200); do
         sleep 4
         continue
     fi
-    click_twips 700 2450; sleep 1.3      # take a stock card
+    click_twips 1150 3100; sleep 1.3     # take a stock card
     drag_twips 7560 8000 1000 5600; sleep 4   # discard the last card of the hand
 done
 printf 'message box: %s\n' "${titles[@]}"

@@ -211,10 +211,8 @@ class FrmMain {
     void ReportUnexpected(const char* procedure, const std::exception& error);
     void SetStatusTarget();
     void SetStatusPlayer(const QString& between);
-    QString StatisticsFile() const;
     bool IsInDorvilsHand(int n) const;
     void Record(TableEvent::Kind what, bool byDorvil, int card = 0, int column = 0, int count = 0);
-    void ShowPlayerPrompt(const QString& text);
 };
 
 template <class F> void FrmMain::Dispatch(F&& handler) {
