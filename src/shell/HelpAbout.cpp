@@ -6,12 +6,14 @@
 #include "Twips.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 
 FrmHelp::FrmHelp(const QIcon& icon)
@@ -30,6 +32,8 @@ FrmHelp::FrmHelp(const QIcon& icon)
     TxtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     TxtHelp->move(Px(90), Px(90));
     resize(Px(10455), Px(6270));
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void FrmHelp::LoadText(const QString& folder) {
@@ -91,7 +95,7 @@ frmAbout::frmAbout(QWidget* parent, const QIcon& icon)
     new LineWidget(QStringLiteral("Line1_0"), this, QPoint(Px(105), Px(2280)),
                    QPoint(Px(5654), Px(2280)), Qt::white, 2);
     AboutLabel(this, "lblDisclaimer", {120, 2640, 3975, 855},
-               QStringLiteral("Play for fun: the money owed is counted in points, never paid."),
+               QStringLiteral("A game for fun: the money owed is only kept score, never paid."),
                10.5);
     QPushButton* ok = AboutButton(this, "cmdOK", {4200, 2640, 1335, 375}, QStringLiteral("&OK"));
     ok->setDefault(true);
