@@ -124,8 +124,7 @@ void FrmMain::DealToOpp() {
     --StockCount;
     int k = GetSingleCard();
     Cards(k).Place = Where::DorvilHand;
-    View.MoveCard(k, 3840, 2046);
-    View.BringCardToFront(k);
+    MoveToFront(k, 3840, 2046);
     AnimationWait();
     View.MoveCard(k, 3720, 1080);
     ++OppCount;
@@ -139,8 +138,7 @@ void FrmMain::DealToPlayer() {
     AnimationPause = Pauses::Dealing;
     int k = GetSingleCard();
     Cards(k).Place = Where::PlayerHand;
-    View.MoveCard(k, 4200, 5040);
-    View.BringCardToFront(k);
+    MoveToFront(k, 4200, 5040);
     AnimationWait();
     View.MoveCard(k, 5360, 6600);
     PlayCardSound();
@@ -159,8 +157,7 @@ void FrmMain::LayOutOppHand() {
         if (Cards(n).Place != Where::DorvilHand) continue;
         OppCards(k) = OppCardEntry{n, Cards(n).Suit, Cards(n).Rank};
         View.ShowCardImage(n, 53);
-        View.MoveCard(n, x, 600);
-        View.BringCardToFront(n);
+        MoveToFront(n, x, 600);
         x += 175;
         ++k;
     }
@@ -172,8 +169,7 @@ void FrmMain::LayOutHandBacks() {
     for (int n = 1; n <= 52; ++n) {
         if (Cards(n).Place != Where::PlayerHand) continue;
         View.ShowCardImage(n, 53);
-        View.MoveCard(n, x, 7560);
-        View.BringCardToFront(n);
+        MoveToFront(n, x, 7560);
         x += 400;
     }
 }
@@ -185,8 +181,7 @@ void FrmMain::LayOutStock() {
         if (Cards(n).Place != Where::Stock) continue;
         View.SetCardVisible(n, true);
         View.ShowCardImage(n, 53);
-        View.MoveCard(n, x, y);
-        View.BringCardToFront(n);
+        MoveToFront(n, x, y);
         x += 2;
         y -= 2;
     }

@@ -205,6 +205,8 @@ class FrmMain {
     std::vector<int> Sequences; // the hand each running sequence acts on
 
     void BeginNewHandSerial();
+    void MoveToFront(int n, int left, int top); // a hop of card picture n
+    void OppMeldCard(int c, int n, int k);      // card k (1 or 2) of Dorvil's new meld
     void Checkpoint();
     void CloseDown();
     bool HandChanged(int hand) const { return hand != HandSerial || HandOver || GameOver; }

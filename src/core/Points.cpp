@@ -51,6 +51,11 @@ void FrmMain::CloseDown() {
     throw SequenceAborted{};
 }
 
+void FrmMain::MoveToFront(int n, int left, int top) {
+    View.MoveCard(n, left, top);
+    View.BringCardToFront(n);
+}
+
 void FrmMain::Record(TableEvent::Kind what, bool byDorvil, int card, int column, int count) {
     View.Record(TableEvent{what, byDorvil, card, column, count});
 }

@@ -143,23 +143,18 @@ void FrmMain::FindFreeColumn() {
 }
 
 void FrmMain::OppMeldFirst(int c, int n) {
-    MeldColumn& m = Melds(c);
-    m.InUse = true;
-    m.Count = 1;
-    m.Slot(1) = n;
-    Cards(n).Place = Where::InMeld;
-    Cards(n).InColumn(c) = true;
-    Record(TableEvent::Melds, true, n, c);
-    AnimToColumn(c, n);
-    LayOutColumn(c);
-    OppRemoveCard();
-    PlayDownSound();
+    OppMeldCard(c, n, 1);
 }
 
 void FrmMain::OppMeldSecond(int c, int n) {
+    OppMeldCard(c, n, 2);
+}
+
+void FrmMain::OppMeldCard(int c, int n, int k) {
     MeldColumn& m = Melds(c);
-    m.Count = 2;
-    m.Slot(2) = n;
+    if (k == 1) m.InUse = true;
+    m.Count = k;
+    m.Slot(k) = n;
     Cards(n).Place = Where::InMeld;
     Cards(n).InColumn(c) = true;
     Record(TableEvent::Melds, true, n, c);
@@ -191,11 +186,9 @@ void FrmMain::OppMeldThird(int c, int n) {
 void FrmMain::AnimToColumn(int c, int n) {
     AnimationPause = Pauses::Slow;
     View.ShowCardImage(n, n);
-    View.MoveCard(n, 4440, 1440);
-    View.BringCardToFront(n);
+    MoveToFront(n, 4440, 1440);
     AnimationWait();
-    View.MoveCard(n, 4320, 2520);
-    View.BringCardToFront(n);
+    MoveToFront(n, 4320, 2520);
     AnimationWait();
     Cards(n).Place = Where::InMeld;
     Cards(n).InColumn(c) = true;

@@ -90,8 +90,7 @@ void FrmMain::AnimOppDiscard(int n) {
     AnimationPause = Pauses::Slow;
     View.ShowCardImage(n, n);
     for (auto [left, top] : {std::pair{3120, 2400}, std::pair{2520, 3960}, std::pair{1440, 5040}}) {
-        View.MoveCard(n, left, top);
-        View.BringCardToFront(n);
+        MoveToFront(n, left, top);
         AnimationWait();
     }
     PlayCardSound();

@@ -69,14 +69,11 @@ void FrmMain::OppTakeFaceCard() {
 
 void FrmMain::AnimFaceToOpp(int n) {
     AnimationPause = Pauses::Slow;
-    View.MoveCard(n, 2520, 4080);
-    View.BringCardToFront(n);
+    MoveToFront(n, 2520, 4080);
     AnimationWait();
-    View.MoveCard(n, 3480, 2400);
-    View.BringCardToFront(n);
+    MoveToFront(n, 3480, 2400);
     AnimationWait();
-    View.MoveCard(n, 4200, 1200);
-    View.BringCardToFront(n);
+    MoveToFront(n, 4200, 1200);
     PlayCardSound();
     AnimationPause = Pauses::Normal;
 }
@@ -100,11 +97,9 @@ void FrmMain::OppTakeStockCard() {
 
 void FrmMain::AnimStockToOpp(int n) {
     AnimationPause = Pauses::Slow;
-    View.MoveCard(n, 1926, 1800);
-    View.BringCardToFront(n);
+    MoveToFront(n, 1926, 1800);
     AnimationWait();
-    View.MoveCard(n, 3360, 840);
-    View.BringCardToFront(n);
+    MoveToFront(n, 3360, 840);
     AnimationWait();
     LayOutOppHand();
     AnimationPause = Pauses::Normal;

@@ -9,8 +9,7 @@ void FrmMain::LayOutHand(bool bySuit) {
     int x = 3360;
     auto place = [&](int n) {
         View.ShowCardImage(n, n);
-        View.MoveCard(n, x, 7560);
-        View.BringCardToFront(n);
+        MoveToFront(n, x, 7560);
         x += 400;
     };
     if (bySuit) {
@@ -38,8 +37,7 @@ void FrmMain::TakeIntoHand(int n) {
     AnimationPause = Pauses::Slow;
     ++PlayerCount;
     for (auto [left, top] : {std::pair{1680, 5760}, std::pair{2760, 6960}, std::pair{3240, 7680}}) {
-        View.MoveCard(n, left, top);
-        View.BringCardToFront(n);
+        MoveToFront(n, left, top);
         AnimationWait();
     }
     Cards(n).Place = Where::PlayerHand;
@@ -78,8 +76,7 @@ void FrmMain::DiscardCard(int n) {
     FaceCard = n;
     View.SetFollowEnabled(false);
     Cards(n).Place = Where::Discard;
-    View.MoveCard(n, 680, 5160);
-    View.BringCardToFront(n);
+    MoveToFront(n, 680, 5160);
     Record(TableEvent::Discards, false, n);
     PlayCardSound();
     --PlayerCount;

@@ -58,8 +58,7 @@ void FrmMain::TakeStockCard() {
     Record(TableEvent::Draws, false, k);
     View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
     View.ShowCardImage(k, k);
-    View.MoveCard(k, 1920, 3600);
-    View.BringCardToFront(k);
+    MoveToFront(k, 1920, 3600);
     AnimationWait();
     TakeIntoHand(k);
     CountHandPoints();
