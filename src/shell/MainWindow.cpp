@@ -65,6 +65,7 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     setFont(TableFont(Face::Serif, 11.25, true));
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("ClientArea"));
+    Client->setAccessibleName(QStringLiteral("Card table"));
     Client->setMinimumSize(Px(11760), Px(9525));
     Client->setAutoFillBackground(true);
     setCentralWidget(Client);
@@ -86,6 +87,7 @@ template <class F> void MainWindow::Send(F&& handler) {
 void MainWindow::BuildMenus() {
     auto* bar = menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
+    bar->setAccessibleName(QStringLiteral("Menu bar"));
     // The menu bar keeps the desktop's usual look above the navy table.
     QPalette plain = bar->palette();
     plain.setColor(QPalette::Window, QColor(240, 240, 240));
@@ -96,12 +98,15 @@ void MainWindow::BuildMenus() {
     bar->setFont(TableFont(Face::Sans, 9));
     QMenu* play = bar->addMenu(QStringLiteral("&Play"));
     play->setObjectName(QStringLiteral("MnuPlay"));
+    play->setAccessibleName(QStringLiteral("Play"));
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MnuHelp"));
+    help->setAccessibleName(QStringLiteral("Help"));
     QAction* about = bar->addAction(QStringLiteral("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
     options->setObjectName(QStringLiteral("MnuOptions"));
+    options->setAccessibleName(QStringLiteral("Options"));
     auto add = [this](QMenu* menu, const char* name, const char* text, QKeySequence key,
                       std::function<void()> run) {
         QAction* action = menu->addAction(QLatin1String(text));
