@@ -11,6 +11,7 @@
 #include "Random.h"
 #include "SoundPlayer.h"
 #include "TableWidgets.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -116,6 +117,47 @@ class TestShell : public QObject {
             bool blankLabel = label && label->text().isEmpty();
             QVERIFY2(!child->accessibleName().isEmpty() || blankLabel, qPrintable(name));
         }
+    }
+
+    // The real window end to end: a press takes the face card, a drag follows
+    // the pointer, a release over the pile discards, and Dorvil answers.
+    void pressDragAndRelease() {
+        Window w;
+        FrmMain& g = w.Game;
+        for (int n : {2, 16, 33})
+            g.Cards(n).Place = Where::PlayerHand;
+        for (int n : {44, 48})
+            g.Cards(n).Place = Where::DorvilHand;
+        g.Cards(9).Place = Where::Discard;
+        g.FaceCard = 9;
+        g.PlayerCount = 3;
+        g.OppCount = 2;
+        g.StockCount = 52 - 6;
+        g.GameInPlay = g.PlayerTurn = true;
+        g.LayOutStock();
+        g.LayOutOppHand();
+        g.LayOutHand(false);
+        w.View.MoveCard(9, 680, 5160);
+        w.View.ShowCardImage(9, 9);
+        QTest::mouseClick(w.View.Card(9), Qt::LeftButton);
+        QCOMPARE(g.Cards(9).Place, Where::PlayerHand);
+        QVERIFY(g.PlayerHasDrawn);
+        CardPicture* card = w.View.Card(33);
+        const QPoint start = card->pos();
+        QTest::mousePress(card, Qt::LeftButton);
+        QVERIFY(w.View.Follower()->Enabled());
+        // the pointer travels to the pile; the follower carries the card along
+        QCursor::setPos(QCursor::pos() + QPoint(Px(700) - start.x(), Px(5200) - start.y()));
+        w.View.Follower()->mObTimer_Timer();
+        QCOMPARE(card->pos(), QPoint(Px(700), Px(5200)));
+        QTest::mouseRelease(card, Qt::LeftButton);
+        QVERIFY(!w.View.Follower()->Enabled());
+        QCOMPARE(g.Cards(33).Place, Where::Discard);
+        QVERIFY(g.PlayerTurn); // Dorvil has played and handed the turn back
+        QCOMPARE(g.OppCount, 2);
+        QCOMPARE(w.Find<QLabel>("LblInfo")->text(),
+                 QStringLiteral("Player please take either a Discard card or a Stock card by "
+                                "clicking on the one you want"));
     }
 
     void menusAndShortcuts_data() {
