@@ -289,6 +289,7 @@ class TestShell : public QObject {
         });
         int choice = box.DeluxeMsg(" One line.", "Yes", "No", "", 1, "Question");
         QCOMPARE(choice, 1);
+        QCOMPARE(box.Choice(), 1);  // DeluxeChoice
         QCOMPARE(pressedSeen, QList<bool>{true});
         QCOMPARE(rang, 1);
         QCOMPARE(box.size(), QSize(300, 92)); // 4500 x 1380 twips
