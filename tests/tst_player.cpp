@@ -229,6 +229,36 @@ class TestPlayer : public QObject {
         }
     }
 
+    // An empty hand with a meld still open elsewhere: the notice, then the
+    // open cards come back, and the hand goes on.
+    void emptyHandWithAnOpenMeldTakesItBack() {
+        TestTable t;
+        LayHand(t, {}, {2, 3}, 0);
+        MeldColumn& open = t.Frm.Melds(4);
+        for (int n : {31, 32}) {
+            t.Frm.Cards(n).Place = Where::InMeld;
+            t.Frm.Cards(n).InColumn(4) = true;
+            --t.Frm.StockCount;
+        }
+        open.InUse = open.IsRun = true;
+        open.Count = 2;
+        open.Slot(1) = 31;
+        open.Slot(2) = 32;
+        open.RunSuit = 7;
+        t.Frm.LayOutColumn(4);
+        t.Run([&] { t.Frm.CheckPlayerOut(); });
+        QCOMPARE(t.View.Messages.size(), size_t(1));
+        QCOMPARE(t.View.Messages[0].Title, QStringLiteral("Incomplete Meld"));
+        QCOMPARE(t.View.Messages[0].Text,
+                 QStringLiteral(" Sorry, you don't have a complete meld, please try again"));
+        QCOMPARE(t.View.Messages[0].Icon, 4);
+        QCOMPARE(t.Frm.PlayerCount, 2);
+        QVERIFY(!t.Frm.Melds(4).InUse && !t.Frm.Melds(4).IsRun);
+        QCOMPARE(t.Frm.Melds(4).RunSuit, -1);
+        QVERIFY(!t.Frm.HandOver);
+        QCOMPARE(TableProblem(t.Frm), QString());
+    }
+
     void thirteenCardRunFitsItsColumn() {
         TestTable t;
         QList<int> hearts;
