@@ -107,8 +107,8 @@ QString MoneyText(int cents) {
     return QStringLiteral("$0.") + QString::number(cents).rightJustified(2, QLatin1Char('0'));
 }
 
-QByteArray ReadNewest(const QString& programFolder, const QString& userFolder, const QString& name,
-                      bool* found) {
+QByteArray ReadNewest(const QString& programFolder, const QString& userFolder,
+                      const QString& name) {
     QFileInfo candidates[2] = {QFileInfo(programFolder + QLatin1Char('/') + name),
                                QFileInfo(userFolder + QLatin1Char('/') + name)};
     const QFileInfo* best = nullptr;
@@ -117,11 +117,9 @@ QByteArray ReadNewest(const QString& programFolder, const QString& userFolder, c
             (!best || info.lastModified() > best->lastModified()))
             best = &info;
     }
-    *found = false;
     if (!best) return {};
     QFile file(best->filePath());
     if (!file.open(QIODevice::ReadOnly)) return {};
-    *found = true;
     return file.read(64 * 1024);
 }
 

@@ -30,8 +30,7 @@ QByteArray FormatLine(const QStringList& fields);
 QString MoneyText(int cents);
 
 // Reads the newest of `name` in the two folders; empty when neither exists.
-QByteArray ReadNewest(const QString& programFolder, const QString& userFolder, const QString& name,
-                      bool* found);
+QByteArray ReadNewest(const QString& programFolder, const QString& userFolder, const QString& name);
 // Writes the whole file aside and renames it into place, in the program's
 // folder, or in the user's folder when the first cannot be written.
 bool WriteWhole(const QString& programFolder, const QString& userFolder, const QString& name,

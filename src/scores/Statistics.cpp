@@ -13,9 +13,8 @@ int16_t NonNegative(const QStringList& fields, int i) {
 } // namespace
 
 void FrmMain::ReadSavedFiles() {
-    bool found = false;
-    QStringList stats = SavedRecord::ParseLine(SavedRecord::ReadNewest(
-        Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat, &found));
+    QStringList stats = SavedRecord::ParseLine(
+        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat));
     PlayerGamesWon = NonNegative(stats, 0);
     OppGamesWon = NonNegative(stats, 1);
     OppMoney = NonNegative(stats, 2);
@@ -24,7 +23,7 @@ void FrmMain::ReadSavedFiles() {
     PlayerName = stats.size() > 4 ? stats[4] : QStringLiteral("Player");
     ShowStatistics();
     QStringList names = SavedRecord::ParseLine(
-        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, NamesDat, &found));
+        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, NamesDat));
     if (!names.isEmpty()) PlayerName = names[0];
 }
 

@@ -186,8 +186,8 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
         (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->geometry();
     move(screen.center().x() - width() / 2, screen.center().y() - height() / 2);
     setFixedSize(Px(l.Width), Px(l.Height));
-    Label2->setGeometry(PxRect(l.Text.x(), l.Text.y(), l.Text.width(), l.Text.height()));
-    Label3->setGeometry(PxRect(l.Title.x(), l.Title.y(), l.Title.width(), l.Title.height()));
+    Label2->setGeometry(PxRect(l.Text));
+    Label3->setGeometry(PxRect(l.Title));
     Label3->setText(QStringLiteral("   ") + Title);
     Label3->setAccessibleName(Title);
     const QString captions[3] = {Caption0, Caption1, Caption2};
@@ -196,7 +196,7 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
         Faces[i]->move(Px(l.Faces[i].x()), Px(l.Faces[i].y()));
         Faces[i]->setVisible(l.FaceShown[i]);
     }
-    Picture1->setGeometry(PxRect(l.Icon.x(), l.Icon.y(), l.Icon.width(), l.Icon.height()));
+    Picture1->setGeometry(PxRect(l.Icon));
     Picture1->setPixmap(MessageIcon(Icon, devicePixelRatioF()));
     setAccessibleName(Title);
     setWindowTitle(Title);

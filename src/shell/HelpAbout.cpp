@@ -54,8 +54,7 @@ void FrmHelp::resizeEvent(QResizeEvent*) {
 namespace {
 QLabel* AboutLabel(QWidget* parent, const char* name, QRect twips, const QString& text,
                    double points) {
-    return MakeLabel(QLatin1String(name), parent,
-                     PxRect(twips.x(), twips.y(), twips.width(), twips.height()), text,
+    return MakeLabel(QLatin1String(name), parent, PxRect(twips), text,
                      TableFont(Face::Serif, points, true), Qt::black, Qt::AlignCenter, true);
 }
 
@@ -63,7 +62,7 @@ QPushButton* AboutButton(QWidget* parent, const char* name, QRect twips, const Q
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-    button->setGeometry(PxRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    button->setGeometry(PxRect(twips));
     button->setFont(TableFont(Face::Serif, 9, true, true));
     button->setStyleSheet(QStringLiteral("background-color: rgb(192,255,192);"));
     return button;

@@ -239,11 +239,9 @@ void MainWindow::BuildTable(QWidget* client) {
                                       "Click to take back cards melded",
                                       &FrmMain::LblTakeBack_Click}};
     for (const ButtonDesign& b : buttons) {
-        auto* button = new PictureButton(
-            QLatin1String(b.name), client,
-            PxRect(b.rect.x(), b.rect.y(), b.rect.width(), b.rect.height()), QLatin1String(b.label),
-            PxRect(b.labelRect.x(), b.labelRect.y(), b.labelRect.width(), b.labelRect.height()),
-            QLatin1String(b.caption), QLatin1String(b.tip));
+        auto* button =
+            new PictureButton(QLatin1String(b.name), client, PxRect(b.rect), QLatin1String(b.label),
+                              PxRect(b.labelRect), QLatin1String(b.caption), QLatin1String(b.tip));
         auto click = b.click;
         button->OnClick = [this, click] { Send([this, click] { (Game->*click)(); }); };
         Controls[b.id] = button;
@@ -284,10 +282,8 @@ void MainWindow::BuildStatistics(QWidget* client) {
         {Ctl::LblMoneyP, "LblMoneyP", {840, 1320, 105, 225}, "0", value},
         {Ctl::LblMoneyG, "LblMoneyG", {2040, 1320, 105, 225}, "0", value}};
     for (const LabelDesign& l : labels)
-        Controls[l.id] =
-            new AutoLabel(QLatin1String(l.name), stats,
-                          PxRect(l.rect.x(), l.rect.y(), l.rect.width(), l.rect.height()),
-                          QLatin1String(l.text), l.font, LightCyan, true);
+        Controls[l.id] = new AutoLabel(QLatin1String(l.name), stats, PxRect(l.rect),
+                                       QLatin1String(l.text), l.font, LightCyan, true);
     new LineWidget(QStringLiteral("Line6"), stats, QPoint(0, Px(840)), QPoint(Px(2760), Px(840)),
                    LightCyan);
     new LineWidget(QStringLiteral("Line7"), stats, QPoint(0, Px(1560)), QPoint(Px(2760), Px(1560)),

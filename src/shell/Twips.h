@@ -13,6 +13,9 @@ inline int Px(int twips) {
 inline QRect PxRect(int left, int top, int width, int height) {
     return QRect(Px(left), Px(top), Px(width), Px(height));
 }
+inline QRect PxRect(const QRect& twips) {
+    return PxRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
 
 // Metric-compatible stand-ins for the table's two typefaces, sized in pixels
 // so that the layout does not depend on the screen's dots per inch.
