@@ -461,6 +461,11 @@ void MainWindow::CloseProgram() {
     QCoreApplication::exit(0);
 }
 
+void MainWindow::Record(const TableEvent& event) {
+    for (const auto& listener : TableListeners)
+        listener(event);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Client && event->type() == QEvent::Resize)
         StatusBar1->setGeometry(0, Client->height() - Px(375), Client->width(), Px(375));

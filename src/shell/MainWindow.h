@@ -8,8 +8,10 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 class FrmMain;
 class CardPicture;
@@ -58,6 +60,13 @@ class MainWindow : public QMainWindow, public TableView {
     void SetFollowObject(int n) override;
     void SetFollowEnabled(bool enabled) override;
     void CloseProgram() override;
+    void Record(const TableEvent& event) override;
+
+    // Whoever follows the play (announcements, the history of games) hears
+    // every event the game records, in order.
+    void ListenToTable(std::function<void(const TableEvent&)> listener) {
+        TableListeners.push_back(std::move(listener));
+    }
 
     CardPicture* Card(int n) const { return Cds[static_cast<size_t>(n)]; }
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
@@ -95,4 +104,5 @@ class MainWindow : public QMainWindow, public TableView {
     QPointer<FrmHelp> Help;
     QPointer<frmAbout> About;
     bool Quitting = false;
+    std::vector<std::function<void(const TableEvent&)>> TableListeners;
 };
