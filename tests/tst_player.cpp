@@ -281,6 +281,60 @@ class TestPlayer : public QObject {
         QCOMPARE(TableProblem(t.Frm), QString());
     }
 
+    // The window lets the player act while a card still settles. Whatever is
+    // pressed then must not take a second turn's move or someone else's cards.
+    void movesWhileACardSettles_data() {
+        QTest::addColumn<QString>("during");
+        QTest::newRow("second discard while the first lands") << "second discard";
+        QTest::newRow("take back while the third card lands") << "take back own meld";
+        QTest::newRow("take back while Dorvil lays a meld") << "take back Dorvil's meld";
+    }
+    void movesWhileACardSettles() {
+        QFETCH(QString, during);
+        TestTable t;
+        // The player holds 5D 5C 5H 9S; Dorvil 2H 3H 4H, KC QS KS.
+        LayHand(t, {5, 18, 31, 48}, {28, 29, 30, 26, 51, 52}, 46);
+        t.Frm.PlayerHasDrawn = true;
+        auto drop = [&](int n, int left, int top) {
+            t.Run([&] { t.Frm.Cds_MouseDown(n); });
+            t.View.MoveCard(n, left, top);
+            t.Run([&] { t.Frm.Cds_MouseUp(n); });
+        };
+        bool fired = false;
+        t.View.DuringPause = [&](int) {
+            if (fired) return;
+            if (during == "second discard") {
+                fired = true;
+                drop(48, 700, 5200);
+            } else if (during == "take back own meld" && t.Frm.Melds(1).Count == 3) {
+                fired = true;
+                t.Run([&] { t.Frm.LblTakeBack_Click(); });
+            } else if (during == "take back Dorvil's meld" && t.Frm.Melds(1).Count == 1) {
+                fired = true;
+                t.View.SetVisible(Ctl::PicTakeBack, true); // left over from an earlier hand
+                t.Run([&] { t.Frm.LblTakeBack_Click(); });
+            }
+        };
+        if (during == "take back own meld")
+            for (int n : {5, 18, 31})
+                drop(n, 3000, 3000);
+        else
+            drop(during == "second discard" ? 5 : 48, 700, 5200);
+        QVERIFY(fired);
+        QCOMPARE(TableProblem(t.Frm), QString());
+        if (during == "second discard") {
+            QCOMPARE(t.Frm.Cards(48).Place, Where::PlayerHand);
+            QCOMPARE(t.Frm.PlayerCount, 3);
+        } else if (during == "take back own meld") {
+            QVERIFY(t.Frm.Melds(1).Done);
+            QCOMPARE(t.Frm.Melds(1).Count, 3);
+        } else {
+            QCOMPARE(t.Frm.PlayerCount, 3);
+            for (int n : {28, 29, 30})
+                QVERIFY(t.Frm.Cards(n).InColumn(1));
+        }
+    }
+
     // Random presses, drops anywhere and clicks on any card, with Dorvil
     // answering, over many deals: after every handler each card is in one place.
     void randomPlayKeepsEveryCard() {

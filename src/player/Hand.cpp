@@ -73,6 +73,9 @@ void FrmMain::AskDiscardIncomplete(int n) {
 }
 
 void FrmMain::DiscardCard(int n) {
+    // The turn ends with this card: while it lands, no other card of the
+    // hand may follow it onto the pile or into a column.
+    PlayerTurn = false;
     FaceCard = n;
     View.SetFollowEnabled(false);
     Cards(n).Place = Where::Discard;
@@ -124,6 +127,8 @@ void FrmMain::TakeBackColumn(int c) {
 }
 
 void FrmMain::LblTakeBack_Click() {
+    // During Dorvil's turn the only open column is the meld he is laying.
+    if (OppTurn) return;
     FindOpenColumn();
     TakeBackColumn(OpenColumn);
     View.SetVisible(Ctl::PicTakeBack, false);

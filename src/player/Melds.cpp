@@ -107,12 +107,14 @@ void FrmMain::PlaceInColumn(int c, int n, int k) {
     --PlayerCount;
     Record(TableEvent::Melds, false, n, c);
     LayOutColumn(c);
-    PlayDownSound();
+    // The third card completes the meld at once: Take Back, pressed while the
+    // card still settles, has nothing left to take.
     if (k >= 3) {
         m.Done = true;
         View.SetVisible(Ctl::PicTakeBack, false);
-        if (PlayerCount == 0) CheckPlayerOut();
     }
+    PlayDownSound();
+    if (k >= 3 && PlayerCount == 0) CheckPlayerOut();
 }
 
 void FrmMain::LayOutColumn(int c) {
