@@ -79,49 +79,8 @@ class SimView : public TableView {
     }
 };
 
-QString Side(bool byDorvil) {
-    return byDorvil ? QStringLiteral("dorvil") : QStringLiteral("player");
-}
-
 void SimView::Record(const TableEvent& e) {
-    QString card = CardText(e.Card);
-    QString who = Side(e.ByDorvil);
-    QString col = QString::number(e.Column);
-    switch (e.What) {
-    case TableEvent::Takes:
-        Out += who + " takes " + card + " from the discard pile\n";
-        break;
-    case TableEvent::Draws:
-        Out += who + " draws " + card + " from the stock\n";
-        break;
-    case TableEvent::Melds:
-        Out += who + " melds " + card + " in column " + col + '\n';
-        break;
-    case TableEvent::LaysOff:
-        Out += who + " lays off " + card + " in column " + col + '\n';
-        break;
-    case TableEvent::TakesBack:
-        Out += who + " takes back " + card + " from column " + col + '\n';
-        break;
-    case TableEvent::Returns:
-        Out += who + " returns " + card + " to the hand\n";
-        break;
-    case TableEvent::Discards:
-        Out += who + " discards " + card + '\n';
-        break;
-    case TableEvent::StockReplaced:
-        Out += QStringLiteral("stock replaced with %1 cards\n").arg(e.Count);
-        break;
-    case TableEvent::HandWon:
-        Out += QStringLiteral("hand won by %1 with %2 point%3\n")
-                   .arg(who)
-                   .arg(e.Count)
-                   .arg(e.Count == 1 ? "" : "s");
-        break;
-    case TableEvent::GameWon:
-        Out += "game won by " + who + '\n';
-        break;
-    }
+    Out += EventLine(e) + '\n';
 }
 
 void LayTable(FrmMain& frm, SimView& view, const ScenarioSetup& s) {
@@ -265,6 +224,38 @@ bool Perform(FrmMain& frm, SimView& view, const QStringList& w) {
 }
 
 } // namespace
+
+QString EventLine(const TableEvent& e) {
+    const QString card = CardText(e.Card);
+    const QString who = e.ByDorvil ? QStringLiteral("dorvil") : QStringLiteral("player");
+    const QString col = QString::number(e.Column);
+    switch (e.What) {
+    case TableEvent::Takes:
+        return who + " takes " + card + " from the discard pile";
+    case TableEvent::Draws:
+        return who + " draws " + card + " from the stock";
+    case TableEvent::Melds:
+        return who + " melds " + card + " in column " + col;
+    case TableEvent::LaysOff:
+        return who + " lays off " + card + " in column " + col;
+    case TableEvent::TakesBack:
+        return who + " takes back " + card + " from column " + col;
+    case TableEvent::Returns:
+        return who + " returns " + card + " to the hand";
+    case TableEvent::Discards:
+        return who + " discards " + card;
+    case TableEvent::StockReplaced:
+        return QStringLiteral("stock replaced with %1 cards").arg(e.Count);
+    case TableEvent::HandWon:
+        return QStringLiteral("hand won by %1 with %2 point%3")
+            .arg(who)
+            .arg(e.Count)
+            .arg(e.Count == 1 ? "" : "s");
+    case TableEvent::GameWon:
+        return "game won by " + who;
+    }
+    return {};
+}
 
 ScenarioResult RunScenario(const QByteArray& text, std::optional<uint64_t> seed) {
     ScenarioFile file;

@@ -3,6 +3,8 @@
 // every event and message box is written out, then the final table.
 #pragma once
 
+#include "TableView.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -19,3 +21,5 @@ ScenarioResult RunScenario(const QByteArray& text, std::optional<uint64_t> seed)
 // "AD" for card 1, "10H" for card 36, "KS" for 52; 0 when the text is no card.
 int ParseCard(const QString& text);
 QString CardText(int n);
+// One line of the runner's output for a table event, without its line end.
+QString EventLine(const TableEvent& e);

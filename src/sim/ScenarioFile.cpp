@@ -4,11 +4,24 @@
 
 #include "Scenario.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <algorithm>
+#include <cstdio>
 
 namespace {
+
+// A word of the file as an error message quotes it: short, and printable so
+// that the message stays on one line.
+QString Shown(const QString& word) {
+    QString shown = word.left(40);
+    for (QChar& ch : shown)
+        if (!ch.isPrint()) ch = QLatin1Char('?');
+    return word.size() > 40 ? shown + QStringLiteral("...") : shown;
+}
 
 const char* const RankText[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
 const char SuitText[] = {'D', 'C', 'H', 'S'};
@@ -17,7 +30,8 @@ QList<int> ParseCards(const QStringList& words, int from, int line) {
     QList<int> cards;
     for (int i = from; i < words.size(); ++i) {
         int n = ParseCard(words[i]);
-        if (n == 0) throw ScenarioError{line, QStringLiteral("unknown card '%1'").arg(words[i])};
+        if (n == 0)
+            throw ScenarioError{line, QStringLiteral("unknown card '%1'").arg(Shown(words[i]))};
         cards << n;
     }
     return cards;
@@ -27,9 +41,8 @@ int ParseNumber(const QString& word, int line, const char* what) {
     bool ok = false;
     int value = word.toInt(&ok);
     if (!ok)
-        throw ScenarioError{
-            line,
-            QStringLiteral("%1 wants a whole number, not '%2'").arg(QLatin1String(what), word)};
+        throw ScenarioError{line, QStringLiteral("%1 wants a whole number, not '%2'")
+                                      .arg(QLatin1String(what), Shown(word))};
     return value;
 }
 
@@ -122,7 +135,8 @@ bool IsSetupWord(const QString& key) {
 void CheckAction(const QStringList& w, int line) {
     const QString key = w[0].toLower();
     auto bad = [&] {
-        throw ScenarioError{line, QStringLiteral("cannot read the action '%1'").arg(w.join(' '))};
+        throw ScenarioError{line,
+                            QStringLiteral("cannot read the action '%1'").arg(Shown(w.join(' ')))};
     };
     if (key == "take") {
         if (w.size() != 2 || !QStringList{"face", "stock", "back"}.contains(w[1].toLower())) bad();
@@ -132,7 +146,7 @@ void CheckAction(const QStringList& w, int line) {
         if (w.size() < 2) bad();
     } else if (key == "drop") {
         if (ParseCard(w.value(1)) == 0)
-            throw ScenarioError{line, QStringLiteral("unknown card '%1'").arg(w.value(1))};
+            throw ScenarioError{line, QStringLiteral("unknown card '%1'").arg(Shown(w.value(1)))};
         QString where = w.value(2).toLower();
         if (where == "column") {
             if (w.size() != 4) bad();
@@ -143,7 +157,7 @@ void CheckAction(const QStringList& w, int line) {
             bad();
         }
     } else {
-        throw ScenarioError{line, QStringLiteral("unknown directive '%1'").arg(w[0])};
+        throw ScenarioError{line, QStringLiteral("unknown directive '%1'").arg(Shown(w[0]))};
     }
 }
 
@@ -181,18 +195,23 @@ ScenarioFile ParseScenario(const QByteArray& text) {
     ScenarioSetup& setup = file.Setup;
     QList<ScenarioAction>& actions = file.Actions;
     QMap<int, int> lineOf; // player, dorvil, face, discard: the line that listed them
-    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
+    const QList<QByteArray> lines = text.split('\n');
     for (int i = 0; i < lines.size(); ++i) {
         const int line = i + 1;
-        QString raw = lines[i].trimmed();
+        if (lines[i].size() > MaxScenarioLine)
+            throw ScenarioError{line, QStringLiteral("longer than %1 bytes").arg(MaxScenarioLine)};
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        QString raw = QString(utf8.decode(lines[i])).trimmed();
         if (raw.isEmpty() || raw.startsWith(QLatin1Char('#'))) continue;
+        if (utf8.hasError() || lines[i].contains('\0'))
+            throw ScenarioError{line, QStringLiteral("not UTF-8 text")};
         QStringList w = raw.split(QRegularExpression(QStringLiteral("\\s+")));
         QString key = w[0].toLower();
         if (IsSetupWord(key)) {
             if (!actions.isEmpty())
                 throw ScenarioError{line, QStringLiteral("set-up directive '%1' after the "
                                                          "first action")
-                                              .arg(w[0])};
+                                              .arg(Shown(w[0]))};
             ParseSetupLine(setup, w, raw, line);
             static const QStringList listed{"player", "dorvil", "face", "discard"};
             if (listed.contains(key)) lineOf[listed.indexOf(key)] = line;
@@ -218,4 +237,32 @@ int ParseCard(const QString& text) {
 QString CardText(int n) {
     if (n < 1 || n > 52) return QStringLiteral("?");
     return QLatin1String(RankText[(n - 1) % 13]) + QLatin1Char(SuitText[(n - 1) / 13]);
+}
+
+ScenarioBytes ReadScenarioBytes(const QString& path) {
+    QFile file;
+    if (path == QLatin1String("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly)) return {{}, QStringLiteral("cannot be read")};
+    } else {
+        const QFileInfo info(path);
+        if (!info.exists()) return {{}, QStringLiteral("no such file")};
+        if (info.isDir()) return {{}, QStringLiteral("is a folder, not a scenario file")};
+        file.setFileName(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {{}, QStringLiteral("cannot be read: ") + file.errorString()};
+    }
+    // Read in pieces up to the limit: a pipe or a device tells no size.
+    QByteArray text;
+    while (text.size() <= MaxScenarioBytes) {
+        const QByteArray piece =
+            file.read(std::min<qint64>(1 << 16, MaxScenarioBytes + 1 - text.size()));
+        if (piece.isEmpty()) break;
+        text += piece;
+    }
+    if (text.size() > MaxScenarioBytes)
+        return {{},
+                QStringLiteral("larger than %1 MiB; a scenario is a short text")
+                    .arg(MaxScenarioBytes >> 20)};
+    if (text.trimmed().isEmpty()) return {{}, QStringLiteral("is empty")};
+    return {text, {}};
 }

@@ -42,3 +42,16 @@ struct ScenarioFile {
 
 // Throws ScenarioError naming the line of the first fault.
 ScenarioFile ParseScenario(const QByteArray& text);
+
+// A scenario is a short text: files beyond this are refused unread, and so
+// are lines beyond MaxScenarioLine characters.
+constexpr qint64 MaxScenarioBytes = 4 << 20;
+constexpr int MaxScenarioLine = 1000;
+
+// The bytes of the scenario file at `path` ("-" for standard input), or why
+// they cannot be a scenario.
+struct ScenarioBytes {
+    QByteArray Text;
+    QString Error;
+};
+ScenarioBytes ReadScenarioBytes(const QString& path);

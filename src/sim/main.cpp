@@ -1,48 +1,67 @@
 // meldora-sim [--seed N] FILE: plays one scenario headless.
+// meldora-sim --self-play N [--seed S] [--data DIR]: plays N hands against
+// itself and checks the table throughout.
 #include "Scenario.h"
+#include "ScenarioFile.h"
+#include "SelfPlay.h"
+#include "SimOptions.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTextStream>
+#include <QDir>
+#include <QFileInfo>
+#include <chrono>
 #include <cstdio>
+
+namespace {
+
+int Fail(const QString& message) {
+    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    return 2;
+}
+
+int PlayScenario(const SimOptions& o) {
+    const QString name = o.File == QLatin1String("-") ? QStringLiteral("(standard input)") : o.File;
+    ScenarioBytes file = ReadScenarioBytes(o.File);
+    if (!file.Error.isEmpty()) return Fail(name + QStringLiteral(": ") + file.Error);
+    ScenarioResult result = RunScenario(file.Text, o.Seed);
+    if (result.ExitCode != 0) return Fail(name + QStringLiteral(": ") + result.Error);
+    std::fputs(result.Output.toUtf8().constData(), stdout);
+    return 0;
+}
+
+int PlaySelf(const SimOptions& o) {
+    SelfPlayConfig config;
+    config.Hands = o.Hands;
+    config.Player = o.Player;
+    config.Seed =
+        o.Seed ? *o.Seed
+               : static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    if (!o.DataFolder.isEmpty()) {
+        const QFileInfo data(o.DataFolder);
+        if (data.exists() && !data.isDir())
+            return Fail(o.DataFolder + QStringLiteral(": not a folder"));
+        if (!QDir().mkpath(o.DataFolder))
+            return Fail(o.DataFolder + QStringLiteral(": cannot be made"));
+        config.DataFolder = data.absoluteFilePath();
+    }
+    SelfPlay play(config);
+    const SelfPlayResult result = play.Run();
+    if (!result.FaultReport.isEmpty()) std::fputs(result.FaultReport.toUtf8().constData(), stdout);
+    std::printf("seed %llu; %lld sessions; the longest hand took %lld turns\n",
+                static_cast<unsigned long long>(config.Seed),
+                static_cast<long long>(result.Sessions),
+                static_cast<long long>(result.LongestHand));
+    std::printf("%s\n", SummaryLine(result).toUtf8().constData());
+    return result.Faults > 0 ? 1 : 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    std::optional<uint64_t> seed;
-    QString path;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
-            bool ok = false;
-            seed = args[++i].toULongLong(&ok);
-            if (!ok) {
-                std::fprintf(stderr, "meldora-sim: --seed wants a whole number\n");
-                return 2;
-            }
-        } else if (path.isEmpty()) {
-            path = args[i];
-        } else {
-            path.clear();
-            break;
-        }
-    }
-    if (path.isEmpty()) {
-        std::fprintf(stderr, "usage: meldora-sim [--seed N] FILE   (FILE may be - for stdin)\n");
-        return 2;
-    }
-    QFile file;
-    bool opened = path == QLatin1String("-")
-                      ? file.open(stdin, QIODevice::ReadOnly)
-                      : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        std::fprintf(stderr, "meldora-sim: cannot read %s\n", qPrintable(path));
-        return 2;
-    }
-    ScenarioResult result = RunScenario(file.readAll(), seed);
-    if (result.ExitCode != 0) {
-        std::fprintf(stderr, "%s\n", result.Error.toUtf8().constData());
-        return result.ExitCode;
-    }
-    std::fputs(result.Output.toUtf8().constData(), stdout);
-    return 0;
+    const SimOptions options = ParseSimOptions(app.arguments().mid(1));
+    if (!options.Error.isEmpty())
+        return Fail(QStringLiteral("meldora-sim: ") + options.Error + QLatin1Char('\n') +
+                    SimUsage());
+    return options.Run == SimOptions::SelfPlay ? PlaySelf(options) : PlayScenario(options);
 }

@@ -1,0 +1,39 @@
+// What must hold of the table at every moment the self-play looks at it.
+// At rest (no sequence of the game waiting in a pause or a question) every
+// count agrees with the places; while a sequence waits, one card may be in
+// flight between two places.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+class FrmMain;
+
+enum class Moment {
+    AtRest,
+    // Inside a pause or a question, or after a handler that ran inside one:
+    // a card may have left one place and not yet reached the next. Its move
+    // shows as at most two counts (the place it left, the place it goes to)
+    // each off by one; a meld column may already count a card that is still
+    // on its way to it.
+    InFlight,
+};
+
+// Empty when the table holds at that moment; otherwise what is wrong.
+QString CheckTable(const FrmMain& table, Moment when);
+
+// A column's cards, in card-number order, form a set (up to four of one rank)
+// or a run (one suit, consecutive ranks, ace low); one card is either.
+bool IsMeldShape(const int* cards, int count);
+
+// The statistics file's one record, read strictly: four numbers 0..32767,
+// then the quoted name, then CR LF and nothing more.
+struct SavedStatistics {
+    int16_t PlayerGamesWon = 0, OppGamesWon = 0, OppMoney = 0, PlayerMoney = 0;
+    QString Name;
+};
+std::optional<SavedStatistics> ReadStatisticsStrictly(const QByteArray& contents);
+// The name file's one record, the quoted name and CR LF: the name.
+std::optional<QString> ReadNameStrictly(const QByteArray& contents);

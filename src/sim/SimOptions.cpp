@@ -1,0 +1,62 @@
+// Reading meldora-sim's arguments.
+#include "SimOptions.h"
+
+#include "PlayerPolicy.h"
+
+QString SimUsage() {
+    return QStringLiteral("usage: meldora-sim [--seed N] FILE   (FILE may be - for stdin)\n"
+                          "       meldora-sim --self-play N [--seed S] [--data DIR] "
+                          "[--player %1]")
+        .arg(PolicyNames().join(QLatin1Char('|')));
+}
+
+SimOptions ParseSimOptions(const QStringList& args) {
+    SimOptions o;
+    auto fail = [&](const QString& why) {
+        o.Error = why;
+        return o;
+    };
+    bool selfPlay = false;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("--seed") || a == QLatin1String("--self-play") ||
+            a == QLatin1String("--data") || a == QLatin1String("--player")) {
+            if (!hasValue) return fail(a + QStringLiteral(" wants a value"));
+            const QString v = args[++i];
+            bool ok = false;
+            if (a == QLatin1String("--seed")) {
+                o.Seed = v.toULongLong(&ok);
+                if (!ok) return fail(QStringLiteral("--seed wants a whole number"));
+            } else if (a == QLatin1String("--self-play")) {
+                o.Hands = v.toLongLong(&ok);
+                if (!ok || o.Hands < 0)
+                    return fail(QStringLiteral("--self-play wants a whole number of hands"));
+                selfPlay = true;
+            } else if (a == QLatin1String("--data")) {
+                if (v.isEmpty()) return fail(QStringLiteral("--data wants a folder"));
+                o.DataFolder = v;
+            } else {
+                if (!PolicyNames().contains(v))
+                    return fail(QStringLiteral("--player wants one of: ") +
+                                PolicyNames().join(QStringLiteral(", ")));
+                o.Player = v;
+            }
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return fail(QStringLiteral("unknown option ") + a);
+        } else if (o.File.isEmpty()) {
+            o.File = a;
+        } else {
+            return fail(QStringLiteral("one scenario file at a time"));
+        }
+    }
+    if (selfPlay) {
+        o.Run = SimOptions::SelfPlay;
+        if (!o.File.isEmpty()) return fail(QStringLiteral("--self-play plays no scenario file"));
+    } else {
+        if (!o.DataFolder.isEmpty() || o.Player != QLatin1String("random"))
+            return fail(QStringLiteral("--data and --player go with --self-play"));
+        if (o.File.isEmpty()) return fail(QStringLiteral("no scenario file given"));
+    }
+    return o;
+}
