@@ -245,6 +245,7 @@ void SelfPlay::Runner::RunSession() {
     Depth = 0;
     Fire(Handler::Load, 0, [this] { Frm->Form_Load(); });
     if (!data.isEmpty()) CheckWhatWasRead(Result.Sessions == 1);
+    if (Config.Hands == 0) throw RunFinished{}; // a start that only reads the files
     while (!View->Closed)
         Perform(Policy->Next(*Frm, View->Window));
 }
