@@ -3,6 +3,7 @@
 #include "Scenario.h"
 
 #include "FrmMain.h"
+#include "HeadlessView.h"
 #include "Random.h"
 #include "SavedRecord.h"
 #include "ScenarioFile.h"
@@ -19,34 +20,16 @@ namespace {
 
 // The headless table: it keeps the positions the game gives the card
 // pictures, answers the message boxes from the scenario, and prints.
-class SimView : public TableView {
+class SimView : public HeadlessView {
   public:
     QString Out;
     std::deque<QString> Answers;
     bool Ended = false;
     bool TakeBackShown = false;
-    int Left[53] = {};
-    int Top[53] = {};
 
-    void CreateCardPictures() override {}
-    void ShowCardImage(int, int) override {}
-    void MoveCard(int n, int left, int top) override { Left[n] = left, Top[n] = top; }
-    int CardLeft(int n) const override { return Left[n]; }
-    int CardTop(int n) const override { return Top[n]; }
-    void BringCardToFront(int) override {}
-    void SetCardVisible(int, bool) override {}
-    void SetCardPointer(int, int) override {}
-    void SetCardToolTip(int, const QString&) override {}
-    void SetText(Ctl, const QString&) override {}
     void SetVisible(Ctl control, bool visible) override {
         if (control == Ctl::PicTakeBack) TakeBackShown = visible;
     }
-    void SetPanelText(int, const QString&) override {}
-    void EnableMenu(Menu, bool) override {}
-    QString TargetText() const override { return {}; }
-    void FocusTargetBox() override {}
-    void PlaySound(Sound) override {}
-    void Pause(int) override {}
     int DeluxeMsg(const QString& text, const QString& c0, const QString& c1, const QString& c2, int,
                   const QString& title) override {
         QStringList buttons{c0};
@@ -65,11 +48,7 @@ class SimView : public TableView {
                    .arg(title, shown, buttons.join(QLatin1Char('|')), buttons[choice]);
         return choice;
     }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
     void ErrorBox(const QString& text) override { Out += QStringLiteral("error: ") + text + '\n'; }
-    void CreateFollower() override {}
-    void SetFollowObject(int) override {}
-    void SetFollowEnabled(bool) override {}
     void CloseProgram() override { Ended = true; }
     void Record(const TableEvent& e) override;
     // The run ends with the hand: the next deal is not played.

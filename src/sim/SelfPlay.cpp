@@ -4,6 +4,7 @@
 #include "SelfPlay.h"
 
 #include "FrmMain.h"
+#include "HeadlessView.h"
 #include "Invariants.h"
 #include "PlayerPolicy.h"
 #include "Random.h"
@@ -113,24 +114,14 @@ namespace {
 
 // The headless window of the self-play: it keeps what a player could see and
 // use, and hands pauses, questions and events to the runner.
-class SelfPlayView final : public TableView {
+class SelfPlayView final : public HeadlessView {
   public:
     explicit SelfPlayView(SelfPlay::Runner& runner) : R(runner) {}
     WindowState Window;
-    int Left[53] = {}, Top[53] = {};
     QString TargetBox;
     bool Closed = false;
 
-    void CreateCardPictures() override {}
-    void ShowCardImage(int, int) override {}
-    void MoveCard(int n, int left, int top) override { Left[n] = left, Top[n] = top; }
-    int CardLeft(int n) const override { return Left[n]; }
-    int CardTop(int n) const override { return Top[n]; }
-    void BringCardToFront(int) override {}
     void SetCardVisible(int n, bool visible) override { Window.CardShown[n] = visible; }
-    void SetCardPointer(int, int) override {}
-    void SetCardToolTip(int, const QString&) override {}
-    void SetText(Ctl, const QString&) override {}
     void SetVisible(Ctl control, bool visible) override {
         switch (control) {
         case Ctl::PicDraw:
@@ -152,15 +143,12 @@ class SelfPlayView final : public TableView {
             break;
         }
     }
-    void SetPanelText(int, const QString&) override {}
     void EnableMenu(Menu menu, bool enabled) override {
         if (menu == Menu::MnuPlay) Window.PlayMenu = enabled;
         if (menu == Menu::MnuExit) Window.ExitItem = enabled;
         if (menu == Menu::MnuOptions) Window.OptionsMenu = enabled;
     }
     QString TargetText() const override { return TargetBox; }
-    void FocusTargetBox() override {}
-    void PlaySound(Sound) override {}
     void Pause(int) override { R.AtPause(); }
     int DeluxeMsg(const QString&, const QString&, const QString& c1, const QString& c2, int,
                   const QString& title) override {
@@ -172,7 +160,6 @@ class SelfPlayView final : public TableView {
     void ErrorBox(const QString& text) override {
         R.Fault(QStringLiteral("the game reported an unexpected error: ") + text);
     }
-    void CreateFollower() override {}
     void SetFollowObject(int n) override { Window.FollowObject = n; }
     void SetFollowEnabled(bool enabled) override { Window.Following = enabled; }
     void CloseProgram() override { Closed = true; }

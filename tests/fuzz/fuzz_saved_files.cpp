@@ -3,6 +3,7 @@
 // the game then writes reads back as exactly what it held. The input is the
 // statistics file, then a NUL byte, then the name file.
 #include "FrmMain.h"
+#include "HeadlessView.h"
 #include "SavedRecord.h"
 
 #include <QDir>
@@ -13,35 +14,10 @@
 
 namespace {
 
-class Quiet : public TableView {
+// Any message box or error here would be a fault of the reading.
+class Quiet : public HeadlessView {
   public:
-    void CreateCardPictures() override {}
-    void ShowCardImage(int, int) override {}
-    void MoveCard(int, int, int) override {}
-    int CardLeft(int) const override { return 0; }
-    int CardTop(int) const override { return 0; }
-    void BringCardToFront(int) override {}
-    void SetCardVisible(int, bool) override {}
-    void SetCardPointer(int, int) override {}
-    void SetCardToolTip(int, const QString&) override {}
-    void SetText(Ctl, const QString&) override {}
-    void SetVisible(Ctl, bool) override {}
-    void SetPanelText(int, const QString&) override {}
-    void EnableMenu(Menu, bool) override {}
-    QString TargetText() const override { return {}; }
-    void FocusTargetBox() override {}
-    void PlaySound(Sound) override {}
-    void Pause(int) override {}
-    int DeluxeMsg(const QString&, const QString&, const QString&, const QString&, int,
-                  const QString&) override {
-        return 0;
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
     void ErrorBox(const QString&) override { std::abort(); }
-    void CreateFollower() override {}
-    void SetFollowObject(int) override {}
-    void SetFollowEnabled(bool) override {}
-    void CloseProgram() override {}
 };
 
 struct Statistics {
