@@ -5,6 +5,7 @@
 
 #include "FrmMain.h"
 
+#include <QFile>
 #include <QRegularExpression>
 #include <bit>
 #include <cstdlib>
@@ -206,4 +207,49 @@ std::optional<QString> ReadNameStrictly(const QByteArray& contents) {
     const QRegularExpressionMatch m = record.match(QString::fromUtf8(contents));
     if (!m.hasMatch()) return std::nullopt;
     return m.captured(1);
+}
+
+namespace {
+// Bytes of a file as a message shows them: printable ASCII, the rest escaped.
+QString Printable(const QByteArray& bytes) {
+    QString text;
+    for (char c : bytes.left(200)) {
+        auto b = static_cast<unsigned char>(c);
+        text += b >= 0x20 && b < 0x7f ? QString(QLatin1Char(c))
+                                      : QStringLiteral("\\x%1").arg(b, 2, 16, QLatin1Char('0'));
+    }
+    return text;
+}
+
+QByteArray ReadAll(const QString& path, bool* exists) {
+    QFile file(path);
+    *exists = file.open(QIODevice::ReadOnly);
+    return *exists ? file.read(1 << 16) : QByteArray();
+}
+} // namespace
+
+QString CheckSavedFiles(const FrmMain& f, const QString& folder, bool tolerateDamage,
+                        bool sameName) {
+    bool exists = false;
+    QByteArray bytes = ReadAll(folder + QStringLiteral("/Scores.dat"), &exists);
+    const auto saved = ReadStatisticsStrictly(bytes);
+    if (exists && !saved && !tolerateDamage)
+        return QStringLiteral("Scores.dat is not one whole record: ") + Printable(bytes);
+    if (saved &&
+        (saved->PlayerGamesWon != f.PlayerGamesWon || saved->OppGamesWon != f.OppGamesWon ||
+         saved->OppMoney != f.OppMoney || saved->PlayerMoney != f.PlayerMoney))
+        return QStringLiteral("Scores.dat holds %1, the table %2,%3,%4,%5")
+            .arg(Printable(bytes))
+            .arg(f.PlayerGamesWon)
+            .arg(f.OppGamesWon)
+            .arg(f.OppMoney)
+            .arg(f.PlayerMoney);
+    bytes = ReadAll(folder + QStringLiteral("/Names2.dat"), &exists);
+    const auto name = ReadNameStrictly(bytes);
+    if (exists && !name && !tolerateDamage)
+        return QStringLiteral("Names2.dat is not one whole record: ") + Printable(bytes);
+    if (sameName && name && *name != f.PlayerName)
+        return QStringLiteral("Names2.dat holds %1, the table the name '%2'")
+            .arg(Printable(bytes), f.PlayerName);
+    return {};
 }

@@ -37,3 +37,10 @@ struct SavedStatistics {
 std::optional<SavedStatistics> ReadStatisticsStrictly(const QByteArray& contents);
 // The name file's one record, the quoted name and CR LF: the name.
 std::optional<QString> ReadNameStrictly(const QByteArray& contents);
+
+// The saved files in `folder` against the table: each file there is one whole
+// record (a damaged one passes with `tolerateDamage`), its statistics are the
+// table's, and with `sameName` the name file holds the table's name. Empty
+// when all holds.
+QString CheckSavedFiles(const FrmMain& table, const QString& folder, bool tolerateDamage,
+                        bool sameName);

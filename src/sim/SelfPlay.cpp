@@ -12,7 +12,6 @@
 #include "Scenario.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -203,16 +202,6 @@ class Watchdog {
     std::thread Thread;
 };
 
-QString Printable(const QByteArray& bytes) {
-    QString text;
-    for (char c : bytes.left(200)) {
-        auto b = static_cast<unsigned char>(c);
-        text += b >= 0x20 && b < 0x7f ? QString(QLatin1Char(c))
-                                      : QStringLiteral("\\x%1").arg(b, 2, 16, QLatin1Char('0'));
-    }
-    return text;
-}
-
 } // namespace
 
 void SelfPlay::Runner::RunSession() {
@@ -388,61 +377,16 @@ void SelfPlay::Runner::CheckSettlement(const TableEvent& e) {
 // Every write leaves one whole record, and it holds what the table holds.
 void SelfPlay::Runner::CheckFiles() {
     FilesDirty = false;
-    QFile scores(Config.DataFolder + QStringLiteral("/Scores.dat"));
-    if (scores.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = scores.read(1 << 16);
-        const auto saved = ReadStatisticsStrictly(bytes);
-        if (!saved)
-            Fault(QStringLiteral("Scores.dat is not one whole record: ") + Printable(bytes));
-        const FrmMain& f = *Frm;
-        if (saved->PlayerGamesWon != f.PlayerGamesWon || saved->OppGamesWon != f.OppGamesWon ||
-            saved->PlayerMoney != f.PlayerMoney || saved->OppMoney != f.OppMoney)
-            Fault(QStringLiteral("Scores.dat holds %1 but the table %2,%3,%4,%5")
-                      .arg(Printable(bytes))
-                      .arg(f.PlayerGamesWon)
-                      .arg(f.OppGamesWon)
-                      .arg(f.OppMoney)
-                      .arg(f.PlayerMoney));
-    }
-    QFile names(Config.DataFolder + QStringLiteral("/Names2.dat"));
-    if (names.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = names.read(1 << 16);
-        if (!ReadNameStrictly(bytes))
-            Fault(QStringLiteral("Names2.dat is not one whole record: ") + Printable(bytes));
-    }
+    const QString problem = CheckSavedFiles(*Frm, Config.DataFolder, false, false);
+    if (!problem.isEmpty()) Fault(problem);
 }
 
 // A new session reads back exactly what the last one wrote. A damaged file
 // met by the first session was not written by this run: the game reads it
 // as best it can, which is no fault.
 void SelfPlay::Runner::CheckWhatWasRead(bool firstSession) {
-    const FrmMain& f = *Frm;
-    QFile scores(Config.DataFolder + QStringLiteral("/Scores.dat"));
-    if (scores.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = scores.read(1 << 16);
-        const auto saved = ReadStatisticsStrictly(bytes);
-        if (!saved && !firstSession)
-            Fault(QStringLiteral("Scores.dat is not one whole record: ") + Printable(bytes));
-        if (saved &&
-            (saved->PlayerGamesWon != f.PlayerGamesWon || saved->OppGamesWon != f.OppGamesWon ||
-             saved->PlayerMoney != f.PlayerMoney || saved->OppMoney != f.OppMoney))
-            Fault(QStringLiteral("the game read %1,%2,%3,%4 from Scores.dat, which holds %5")
-                      .arg(f.PlayerGamesWon)
-                      .arg(f.OppGamesWon)
-                      .arg(f.OppMoney)
-                      .arg(f.PlayerMoney)
-                      .arg(Printable(bytes)));
-    }
-    QFile names(Config.DataFolder + QStringLiteral("/Names2.dat"));
-    if (names.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = names.read(1 << 16);
-        const auto name = ReadNameStrictly(bytes);
-        if (!name && !firstSession)
-            Fault(QStringLiteral("Names2.dat is not one whole record: ") + Printable(bytes));
-        if (name && *name != f.PlayerName)
-            Fault(QStringLiteral("the game read the name '%1' from Names2.dat, which holds %2")
-                      .arg(f.PlayerName, Printable(bytes)));
-    }
+    const QString problem = CheckSavedFiles(*Frm, Config.DataFolder, firstSession, true);
+    if (!problem.isEmpty()) Fault(QStringLiteral("after start-up: ") + problem);
 }
 
 void SelfPlay::Runner::Fault(const QString& what) {
