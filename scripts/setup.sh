@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what Meldora needs on Debian 12 when it is missing, and builds it.
+# Installs what Meldora needs on Debian 12 when it is missing, and builds it
+# (not with --packages-only).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 kdegames-card-data-kf5
@@ -16,5 +17,6 @@ if [ ${#missing[@]} -gt 0 ]; then
     $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
 fi
+[ "${1:-}" = "--packages-only" ] && exit 0
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
