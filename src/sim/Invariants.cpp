@@ -188,6 +188,61 @@ QString CheckTable(const FrmMain& f, Moment when) {
     return CheckDorvilsList(f);
 }
 
+namespace {
+// Every scalar of the table that a check reads.
+struct Scalars {
+    int PlayerCount, OppCount, StockCount, FaceCard;
+    int16_t Numbers[7];
+    bool Flags[6];
+};
+static_assert(sizeof(Scalars) == 36, "no padding in the gathered scalars");
+} // namespace
+
+// The parts of the table a check reads, as byte ranges: the arrays whole,
+// padding included (a table that differs only in padding is merely checked
+// again), and the scalars gathered into one record.
+struct LastCheckedTable::Parts {
+    const unsigned char* At[4];
+    size_t Size[4];
+    Scalars Gathered;
+    explicit Parts(const FrmMain& f)
+        : At{reinterpret_cast<const unsigned char*>(&f.Cards(1)),
+             reinterpret_cast<const unsigned char*>(&f.OppCards(1)),
+             reinterpret_cast<const unsigned char*>(&f.Melds(1)),
+             reinterpret_cast<const unsigned char*>(&Gathered)},
+          Size{sizeof(CardRecord) * 52, sizeof(OppCardEntry) * 52, sizeof(MeldColumn) * 6,
+               sizeof(Scalars)},
+          Gathered{} {
+        Gathered =
+            Scalars{f.PlayerCount,
+                    f.OppCount,
+                    f.StockCount,
+                    f.FaceCard,
+                    {f.PlayerScore, f.OppScore, f.PlayerGamesWon, f.OppGamesWon, f.PlayerMoney,
+                     f.OppMoney, f.TargetPoints},
+                    {f.PlayerTurn, f.OppTurn, f.TakingCard, f.GameInPlay, f.HandOver, f.GameOver}};
+    }
+};
+
+bool LastCheckedTable::Covers(const FrmMain& f, Moment when) const {
+    if (Bytes.empty() || (when == Moment::AtRest && !AtRest)) return false;
+    const Parts parts(f);
+    const unsigned char* kept = Bytes.data();
+    for (int i = 0; i < 4; ++i) {
+        if (std::memcmp(kept, parts.At[i], parts.Size[i]) != 0) return false;
+        kept += parts.Size[i];
+    }
+    return true;
+}
+
+void LastCheckedTable::Passed(const FrmMain& f, Moment when) {
+    const Parts parts(f);
+    Bytes.clear();
+    for (int i = 0; i < 4; ++i)
+        Bytes.insert(Bytes.end(), parts.At[i], parts.At[i] + parts.Size[i]);
+    AtRest = when == Moment::AtRest;
+}
+
 std::optional<SavedStatistics> ReadStatisticsStrictly(const QByteArray& contents) {
     static const QRegularExpression record(QStringLiteral(
         "\\A(\\d{1,5}),(\\d{1,5}),(\\d{1,5}),(\\d{1,5}),\"([^\"\\r\\n]*)\"\\r\\n\\z"));

@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class FrmMain;
 
@@ -23,6 +24,22 @@ enum class Moment {
 
 // Empty when the table holds at that moment; otherwise what is wrong.
 QString CheckTable(const FrmMain& table, Moment when);
+
+// What CheckTable reads of the table, as it was at the last check that
+// passed. Most pauses move only pictures, so most checks meet the same table
+// again and need not be made twice.
+class LastCheckedTable {
+  public:
+    // The table equals the one that passed, which was checked at least as
+    // strictly as `when` asks.
+    bool Covers(const FrmMain& table, Moment when) const;
+    void Passed(const FrmMain& table, Moment when);
+
+  private:
+    struct Parts;
+    std::vector<unsigned char> Bytes;
+    bool AtRest = false;
+};
 
 // A column's cards, in card-number order, form a set (up to four of one rank)
 // or a run (one suit, consecutive ranks, ace low); one card is either.

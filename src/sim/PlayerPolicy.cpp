@@ -9,7 +9,6 @@
 #include "FrmMain.h"
 
 #include <cstdlib>
-#include <random>
 
 bool WindowState::Offers(const PlayerMove& move) const {
     switch (move.What) {
@@ -52,7 +51,7 @@ const int EdgePoints[][2] = {{255, 5000},  {2025, 5000}, {1000, 4575},  {1000, 6
 
 class RandomPlayer : public PlayerPolicy {
   public:
-    explicit RandomPlayer(uint64_t seed) : Rng(seed ^ 0x5eedf00dULL) {}
+    explicit RandomPlayer(uint64_t seed) : State(seed ^ 0x5eedf00dULL) { Next64(); }
 
     PlayerMove Next(const FrmMain& f, const WindowState& w) override;
     std::optional<PlayerMove> Meanwhile(const FrmMain& f, const WindowState& w,
@@ -67,11 +66,19 @@ class RandomPlayer : public PlayerPolicy {
     QString NameText() override;
 
   private:
-    std::mt19937_64 Rng;
+    // splitmix64: the policy draws at every pause, so its generator is the
+    // cheapest that is still well mixed.
+    uint64_t State;
     int TurnMoves = 0;
 
-    bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(Rng) < p; }
-    int Pick(int n) { return n <= 1 ? 0 : static_cast<int>(Rng() % static_cast<uint64_t>(n)); }
+    uint64_t Next64() {
+        uint64_t z = (State += 0x9e3779b97f4a7c15ULL);
+        z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+        z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+        return z ^ (z >> 31);
+    }
+    bool Chance(double p) { return static_cast<double>(Next64() >> 11) * 0x1.0p-53 < p; }
+    int Pick(int n) { return n <= 1 ? 0 : static_cast<int>(Next64() % static_cast<uint64_t>(n)); }
     template <class List> int PickFrom(const List& cards) {
         return cards.empty() ? 0 : cards[static_cast<size_t>(Pick(static_cast<int>(cards.size())))];
     }

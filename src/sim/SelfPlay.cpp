@@ -88,6 +88,7 @@ struct SelfPlay::Runner {
     LogEntry Log[LogSize] = {};
     uint64_t Logged = 0;
     std::vector<QString> Titles;
+    LastCheckedTable Checked;
 
     void Note(LogEntry::Kind what, int a, int b = 0, int c = 0, int x = 0) {
         Log[Logged++ % LogSize] = LogEntry{what, static_cast<uint8_t>(a), static_cast<uint8_t>(b),
@@ -288,8 +289,11 @@ void SelfPlay::Runner::Check(Moment when) {
     Progress.fetch_add(1, std::memory_order_relaxed);
     // Once the program closes, every waiting sequence stops where it stands.
     if (View->Closed || Frm->Closing) return;
-    const QString problem = CheckTable(*Frm, when);
-    if (!problem.isEmpty()) Fault(problem);
+    if (!Checked.Covers(*Frm, when)) {
+        const QString problem = CheckTable(*Frm, when);
+        if (!problem.isEmpty()) Fault(problem);
+        Checked.Passed(*Frm, when);
+    }
     if (Frm->PlayerScore != ScoreSeen[0] || Frm->OppScore != ScoreSeen[1]) {
         // Scores change at a settlement (checked there) or go back to 0 for a new game.
         if (Frm->PlayerScore != 0 || Frm->OppScore != 0)
