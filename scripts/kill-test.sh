@@ -35,8 +35,8 @@ for i in $(seq "$trials"); do
     fi
 done
 leftovers=$(find "$dir" -mindepth 1 -not -name Scores.dat -not -name Names2.dat \
-    -not -name before -not -name start.log | wc -l)
+    -not -name before -not -name start.log -printf '%f ')
 echo "$whole of $trials kill trials left a well-formed Scores.dat ($changed written since the" \
     "trial before); $((trials - unread)) of $trials read back at the next start;" \
-    "$leftovers files left beside them"
+    "left beside them: ${leftovers:-nothing}"
 [ "$whole" -eq "$trials" ] && [ "$unread" -eq 0 ]
