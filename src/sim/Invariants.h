@@ -13,12 +13,25 @@
 class FrmMain;
 
 enum class Moment {
+    // Nothing of the game waits. Every card lies in exactly one place (a meld
+    // card in exactly one column); PlayerCount, OppCount, StockCount and each
+    // column's count equal the cards there; each column holds a set or a run
+    // and is marked so (complete from three cards, lowest and highest card,
+    // slots, the suit of a run); at most one column is open; Dorvil's hand
+    // list names his cards in order; the face card is not in the stock; the
+    // turn is somebody's; scores, games and money are 0..32767 and the
+    // target 25..500.
     AtRest,
-    // Inside a pause or a question, or after a handler that ran inside one:
-    // a card may have left one place and not yet reached the next. Its move
-    // shows as at most two counts (the place it left, the place it goes to)
-    // each off by one; a meld column may already count a card that is still
-    // on its way to it.
+    // Inside a pause or a question, or after a handler that ran inside one.
+    // A card may be on its way: the game moves it in steps with pauses
+    // between (a dealt card is placed before the hand's count grows, a taken
+    // card is counted before it is placed, Dorvil's third meld card is
+    // counted by the column before it arrives). So here the counts may
+    // disagree with the places by one card at most, in two counts at most
+    // (the place it leaves and the place it goes to), a column only by
+    // counting a card still to come; the column marks and Dorvil's list may
+    // lag behind. Everything else holds as at rest: each card in one place,
+    // every column a set or a run, at most one open, the numbers in range.
     InFlight,
 };
 
