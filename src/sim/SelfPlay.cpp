@@ -35,36 +35,13 @@ constexpr int64_t MaxMovesPerHand = 200000;   // moves of the player in one hand
 constexpr int64_t MaxDrawsPerHand = 10000000; // random numbers for one hand's draws
 constexpr int HangSeconds = 60;               // no progress at all for this long
 
-enum class Handler : uint8_t {
-    Load,
-    MouseDown,
-    MouseUp,
-    Click,
-    MouseMove,
-    SortSame,
-    SortSuits,
-    TakeBack,
-    CallDraw,
-    NewGame,
-    Exit,
-    QueryUnload,
-    ChangeTarget,
-    ConfirmTarget,
-    EnterName,
-    Erase,
-};
-const char* const HandlerNames[] = {
-    "Form_Load",     "Cds_MouseDown",     "Cds_MouseUp",        "Cds_Click",
-    "Cds_MouseMove", "LblSortSame_Click", "LblSortSuits_Click", "LblTakeBack_Click",
-    "LblDraw_Click", "MnuNew_Click",      "MnuExit_Click",      "Form_QueryUnload",
-    "MnuCT",         "CmdTarget",         "MnuPname",           "ErasePoints"};
-
 // The last moments of the run, kept compact and put into words only when a
 // fault is reported.
 struct LogEntry {
     enum Kind : uint8_t { Deal, Session, Call, Event, Message } What;
     uint8_t A, B, C;
     int32_t X;
+    const char* Handler; // a call's handler
 };
 
 class SelfPlayView;
@@ -90,13 +67,15 @@ struct SelfPlay::Runner {
     std::vector<QString> Titles;
     LastCheckedTable Checked;
 
-    void Note(LogEntry::Kind what, int a, int b = 0, int c = 0, int x = 0) {
-        Log[Logged++ % LogSize] = LogEntry{what, static_cast<uint8_t>(a), static_cast<uint8_t>(b),
-                                           static_cast<uint8_t>(c), x};
+    void Note(LogEntry::Kind what, int a, int b = 0, int c = 0, int x = 0,
+              const char* handler = nullptr) {
+        Log[Logged++ % LogSize] = LogEntry{
+            what,   static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c), x,
+            handler};
     }
     void RunSession();
     void Perform(const PlayerMove& move);
-    template <class F> void Fire(Handler h, int card, F&& handler);
+    template <class F> void Fire(const char* handler, int card, F&& run);
     void Check(Moment when);
     void AtPause();
     int Question(const QString& title, int buttons);
@@ -220,7 +199,7 @@ void SelfPlay::Runner::RunSession() {
                              }});
     ScoreSeen[0] = ScoreSeen[1] = 0;
     Depth = 0;
-    Fire(Handler::Load, 0, [this] { Frm->Form_Load(); });
+    Fire("Form_Load", 0, [this] { Frm->Form_Load(); });
     if (!data.isEmpty()) CheckWhatWasRead(Result.Sessions == 1);
     if (Config.Hands == 0) throw RunFinished{}; // a start that only reads the files
     while (!View->Closed)
@@ -237,50 +216,50 @@ void SelfPlay::Runner::Perform(const PlayerMove& m) {
     const int n = m.Card;
     switch (m.What) {
     case Control::Card:
-        Fire(Handler::MouseDown, n, [&] { f.Cds_MouseDown(n); });
+        Fire("Cds_MouseDown", n, [&] { f.Cds_MouseDown(n); });
         if (View->Closed) return;
         // The card follows the pointer only when the press began a drag.
         if (View->Window.Following && View->Window.FollowObject == n)
             View->MoveCard(n, m.Left, m.Top);
-        Fire(Handler::MouseUp, n, [&] { f.Cds_MouseUp(n); });
+        Fire("Cds_MouseUp", n, [&] { f.Cds_MouseUp(n); });
         if (View->Closed) return;
         if (!f.GameInPlay) OnDeal(); // the click deals
-        Fire(Handler::Click, n, [&] { f.Cds_Click(n); });
+        Fire("Cds_Click", n, [&] { f.Cds_Click(n); });
         return;
     case Control::Hover:
-        return Fire(Handler::MouseMove, n, [&] { f.Cds_MouseMove(n); });
+        return Fire("Cds_MouseMove", n, [&] { f.Cds_MouseMove(n); });
     case Control::SortSame:
-        return Fire(Handler::SortSame, 0, [&] { f.LblSortSame_Click(); });
+        return Fire("LblSortSame_Click", 0, [&] { f.LblSortSame_Click(); });
     case Control::SortSuits:
-        return Fire(Handler::SortSuits, 0, [&] { f.LblSortSuits_Click(); });
+        return Fire("LblSortSuits_Click", 0, [&] { f.LblSortSuits_Click(); });
     case Control::TakeBack:
-        return Fire(Handler::TakeBack, 0, [&] { f.LblTakeBack_Click(); });
+        return Fire("LblTakeBack_Click", 0, [&] { f.LblTakeBack_Click(); });
     case Control::CallDraw:
-        return Fire(Handler::CallDraw, 0, [&] { f.LblDraw_Click(); });
+        return Fire("LblDraw_Click", 0, [&] { f.LblDraw_Click(); });
     case Control::NewGame:
-        return Fire(Handler::NewGame, 0, [&] { f.MnuNew_Click(); });
+        return Fire("MnuNew_Click", 0, [&] { f.MnuNew_Click(); });
     case Control::Exit:
-        return Fire(Handler::Exit, 0, [&] { f.MnuExit_Click(); });
+        return Fire("MnuExit_Click", 0, [&] { f.MnuExit_Click(); });
     case Control::CloseWindow:
-        return Fire(Handler::QueryUnload, 0, [&] { f.Form_QueryUnload(0); });
+        return Fire("Form_QueryUnload", 0, [&] { f.Form_QueryUnload(0); });
     case Control::ChangeTarget:
-        return Fire(Handler::ChangeTarget, 0, [&] { f.MnuCT(); });
+        return Fire("MnuCT", 0, [&] { f.MnuCT(); });
     case Control::ConfirmTarget:
         View->TargetBox = Policy->TargetText();
-        return Fire(Handler::ConfirmTarget, 0, [&] { f.CmdTarget(); });
+        return Fire("CmdTarget", 0, [&] { f.CmdTarget(); });
     case Control::EnterName:
         FilesDirty = true;
-        return Fire(Handler::EnterName, 0, [&] { f.MnuPname(); });
+        return Fire("MnuPname", 0, [&] { f.MnuPname(); });
     case Control::EraseStatistics:
         FilesDirty = true;
-        return Fire(Handler::Erase, 0, [&] { f.ErasePoints(); });
+        return Fire("ErasePoints", 0, [&] { f.ErasePoints(); });
     }
 }
 
-template <class F> void SelfPlay::Runner::Fire(Handler h, int card, F&& handler) {
-    Note(LogEntry::Call, static_cast<int>(h), card, Depth);
+template <class F> void SelfPlay::Runner::Fire(const char* handler, int card, F&& run) {
+    Note(LogEntry::Call, 0, card, Depth, 0, handler);
     ++Depth;
-    Frm->Dispatch(std::forward<F>(handler));
+    Frm->Dispatch(std::forward<F>(run));
     --Depth;
     Check(Depth == 0 ? Moment::AtRest : Moment::InFlight);
 }
@@ -406,7 +385,7 @@ QString SelfPlay::Runner::EntryText(const LogEntry& e) const {
     case LogEntry::Session:
         return QStringLiteral("session %1 starts").arg(e.X);
     case LogEntry::Call:
-        return QString(e.C * 2, QLatin1Char(' ')) + QLatin1String(HandlerNames[e.A]) +
+        return QString(e.C * 2, QLatin1Char(' ')) + QLatin1String(e.Handler) +
                (e.B ? QStringLiteral(" %1").arg(CardText(e.B)) : QString()) +
                (e.C ? QStringLiteral(" (inside a pause or a question)") : QString());
     case LogEntry::Event:
