@@ -179,6 +179,8 @@ class TestShell : public QObject {
                               << "Enter Your Name" << QKeySequence(Qt::CTRL | Qt::Key_N);
         QTest::newRow("erase") << "ErasePoints"
                                << "Erase Statistics" << QKeySequence(Qt::CTRL | Qt::Key_E);
+        QTest::newRow("history") << "MnuHistory"
+                                 << "Game &History" << QKeySequence(Qt::CTRL | Qt::Key_H);
     }
     void menusAndShortcuts() {
         QFETCH(QString, name);

@@ -190,6 +190,7 @@ class FrmMain {
     void ShowStatistics();
     void ErasePoints();
     void SaveStatistics();
+    QString HistoryFile() const; // beside the statistics; empty when no folder can be written
     void MnuCT();
     void CmdTarget();
     void MnuPname();

@@ -142,6 +142,13 @@ bool WriteWhole(const QString& programFolder, const QString& userFolder, const Q
     return WriteInto(programFolder, name, contents) || WriteInto(userFolder, name, contents);
 }
 
+QString WritableFolder(const QString& programFolder, const QString& userFolder) {
+    for (const QString& folder : {programFolder, userFolder})
+        if (!folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isWritable())
+            return folder;
+    return {};
+}
+
 } // namespace SavedRecord
 
 int ModOnlyNumeric(int KeyAscii, const QString& boxText, int selectionStart) {

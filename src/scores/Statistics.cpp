@@ -1,6 +1,7 @@
 // The statistics frame and its saved files, the target points and the
 // player's name.
 #include "FrmMain.h"
+#include "History.h"
 #include "SavedRecord.h"
 
 namespace {
@@ -55,6 +56,11 @@ void FrmMain::SaveStatistics() {
                        SavedRecord::Quote(PlayerName)};
     SavedRecord::WriteWhole(Settings.SaveFolder, Settings.UserDataFolder, ScoresDat,
                             SavedRecord::FormatLine(fields));
+}
+
+QString FrmMain::HistoryFile() const {
+    QString folder = SavedRecord::WritableFolder(Settings.SaveFolder, Settings.UserDataFolder);
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + History::FileName;
 }
 
 void FrmMain::MnuCT() {

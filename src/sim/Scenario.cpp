@@ -80,7 +80,8 @@ class SimView : public TableView {
 };
 
 void SimView::Record(const TableEvent& e) {
-    Out += EventLine(e) + '\n';
+    if (e.What != TableEvent::HandSettled) // told already by the hand and the game won
+        Out += EventLine(e) + '\n';
 }
 
 void LayTable(FrmMain& frm, SimView& view, const ScenarioSetup& s) {
@@ -253,6 +254,8 @@ QString EventLine(const TableEvent& e) {
             .arg(e.Count == 1 ? "" : "s");
     case TableEvent::GameWon:
         return "game won by " + who;
+    case TableEvent::HandSettled:
+        return "hand settled, " + who + " out";
     }
     return {};
 }
