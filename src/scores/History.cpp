@@ -110,7 +110,12 @@ bool IsDateTime(const std::string& text) {
         if (shape[i] == 'd' ? !std::isdigit(static_cast<unsigned char>(text[i]))
                             : text[i] != shape[i])
             return false;
-    auto number = [&](size_t at, size_t length) { return std::stoi(text.substr(at, length)); };
+    auto number = [&text](size_t at, size_t length) {
+        int value = 0;
+        for (size_t i = at; i < at + length; ++i)
+            value = value * 10 + (text[i] - '0');
+        return value;
+    };
     return QDate::isValid(number(0, 4), number(5, 2), number(8, 2)) && number(11, 2) < 24 &&
            number(14, 2) < 60 && number(17, 2) < 60;
 }
