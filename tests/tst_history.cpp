@@ -178,6 +178,13 @@ class TestHistory : public QObject {
         QVERIFY(ReadAll(path).endsWith(History::FormatRecord(Hand(P, 11, 11, 0))));
     }
 
+    void appendReportsWhatFails() {
+        QVERIFY(!History::Append(QStringLiteral("/dev/full"), Hand(P, 1, 1, 0))); // disk full
+        Write(File("plain"), "x");
+        QVERIFY(!History::Append(File("plain") + "/History.csv", Hand(P, 1, 1, 0)));
+        QVERIFY(!History::Append(QString(), Hand(P, 1, 1, 0))); // no folder can be written
+    }
+
     void streaks_data() {
         QTest::addColumn<QString>("winners"); // one letter a game
         QTest::addColumn<int>("longestYou");
@@ -385,6 +392,11 @@ class TestHistory : public QObject {
         auto* w = view.findChild<HistoryWindow*>();
         QVERIFY(w && w->isVisible());
         QCOMPARE(w->findChild<QStackedWidget*>("HistoryPages")->currentIndex(), 1);
+        // A hand settled while the window is open is written and shown.
+        game.PlayerScore = 12;
+        view.Record(TableEvent{TableEvent::HandSettled, false, 0, 0, 12});
+        QCOMPARE(ReadBack(dir.path() + "/History.csv").size(), size_t(1));
+        QVERIFY(w->findChild<QLabel*>("HistoryEmpty")->accessibleName().contains("1 hand of"));
     }
 };
 

@@ -211,23 +211,26 @@ std::optional<HandRecord> ParseRecord(QByteArrayView line) {
     return record;
 }
 
+namespace {
+// Whether the file's last line lacks its line end: a write cut short, or an
+// editor that leaves none.
+bool EndsInsideALine(const QString& path, qint64 size) {
+    QFile peek(path);
+    char last = '\n';
+    if (size > 0 && peek.open(QIODevice::ReadOnly) && peek.seek(size - 1)) peek.getChar(&last);
+    return last != '\n';
+}
+} // namespace
+
 bool Append(const QString& path, const HandRecord& record) {
     if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).absolutePath())) return false;
-    QByteArray out;
-    {
-        QFile peek(path);
-        char last = '\n';
-        if (peek.open(QIODevice::ReadOnly) && peek.size() > 0 && peek.seek(peek.size() - 1))
-            peek.getChar(&last);
-        if (!peek.isOpen() || peek.size() == 0)
-            out = Header();
-        else if (last != '\n')
-            out = QByteArrayLiteral("\r\n");
-    }
-    out += FormatRecord(record);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) return false;
     const qint64 before = file.size();
+    QByteArray out = before == 0                     ? Header()
+                     : EndsInsideALine(path, before) ? QByteArrayLiteral("\r\n")
+                                                     : QByteArray();
+    out += FormatRecord(record);
     if (file.write(out) != out.size() || !file.flush()) {
         file.resize(before);
         return false;
