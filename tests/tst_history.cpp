@@ -9,6 +9,8 @@
 #include "TestView.h"
 
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QtTest>
@@ -358,6 +360,34 @@ class TestHistory : public QObject {
         QTest::keyClick(w, Qt::Key_Escape);
         QVERIFY(!w || !w->isVisible());
         delete w;
+    }
+
+    void clearingAsksFirst_data() {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("cancelled") << false;
+        QTest::newRow("confirmed") << true;
+    }
+    void clearingAsksFirst() {
+        QFETCH(bool, confirm);
+        const QString path = File(QTest::currentDataTag());
+        QVERIFY(History::Append(path, Hand(P, 110, 110, 30, P, 80, 0)));
+        const QByteArray before = ReadAll(path);
+        HistoryWindow w(nullptr, [path] { return path; });
+        w.Refresh();
+        QString asked;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            asked = box->windowTitle();
+            for (QAbstractButton* b : box->buttons())
+                if (box->buttonRole(b) ==
+                    (confirm ? QMessageBox::AcceptRole : QMessageBox::RejectRole))
+                    b->click();
+        });
+        w.findChild<QPushButton*>("HistoryClear")->click();
+        QCOMPARE(asked, QStringLiteral("Clear History"));
+        QCOMPARE(ReadAll(path), confirm ? History::Header() : before);
+        QCOMPARE(w.findChild<QStackedWidget*>("HistoryPages")->currentIndex(), confirm ? 1 : 0);
     }
 
     void windowWithoutGames_data() {

@@ -22,11 +22,11 @@
 #include <QTextDocumentFragment>
 
 namespace {
-// Accessible names read well with the visible text of a label.
-QLabel* TextLabel(QWidget* parent, const char* name, bool wrap = true) {
+// A label a screen reader reads by its text, selectable so a figure can be copied.
+QLabel* TextLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setWordWrap(wrap);
+    label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -73,6 +73,11 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFi
     FileNote = TextLabel(this, "HistoryFile");
     FileNote->setStyleSheet(QStringLiteral("color: #505050;"));
     layout->addWidget(FileNote);
+    layout->addLayout(BuildButtons());
+    resize(980, 660);
+}
+
+QLayout* HistoryWindow::BuildButtons() {
     auto* buttons = new QHBoxLayout;
     ExportButton = new QPushButton(QStringLiteral("&Export..."), this);
     ExportButton->setObjectName(QStringLiteral("HistoryExport"));
@@ -88,11 +93,10 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFi
     buttons->addWidget(ClearButton);
     buttons->addStretch(1);
     buttons->addWidget(close);
-    layout->addLayout(buttons);
     connect(ExportButton, &QPushButton::clicked, this, [this] { AskExport(); });
     connect(ClearButton, &QPushButton::clicked, this, [this] { AskClear(); });
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    resize(980, 660);
+    return buttons;
 }
 
 void HistoryWindow::BuildFigures(QWidget* page) {

@@ -10,6 +10,7 @@ class FrmMain;
 class HistoryFigures;
 class QChartView;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
@@ -30,6 +31,7 @@ class HistoryWindow : public QDialog {
     bool ExportTo(const QString& target, QString* error = nullptr);
 
   private:
+    QLayout* BuildButtons();
     void BuildFigures(QWidget* page);
     void BuildCharts(QWidget* page);
     QWidget* BuildEmptyState();
