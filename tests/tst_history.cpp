@@ -245,6 +245,8 @@ class TestHistory : public QObject {
         HistoryReadResult result;
         QVERIFY(ReadBack(File("none.csv"), &result).empty());
         QVERIFY(!result.Opened);
+        ReadBack(QStringLiteral("/dev/null"), &result); // a device is never read
+        QVERIFY(!result.Opened);
         HistoryFigures f;
         QCOMPARE(f.WinRate(HistoryFigures::You), 0.0);
         QCOMPARE(f.AveragePoints(HistoryFigures::Dorvil), 0.0);

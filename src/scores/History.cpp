@@ -241,7 +241,9 @@ bool Append(const QString& path, const HandRecord& record) {
 HistoryReadResult Read(const QString& path, const std::function<void(const HandRecord&)>& sink) {
     HistoryReadResult result;
     QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) return result;
+    // Only a plain file: a device or a pipe in its place could stream for ever.
+    if (path.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return result;
     result.Opened = true;
     std::vector<char> buffer(static_cast<size_t>(MaxLine) + 2);
     const auto room = static_cast<qint64>(buffer.size());
