@@ -25,8 +25,9 @@ history() {
     awk -v GAMES="$1" -v SEED="${2:-7}" 'BEGIN {
         srand(SEED)
         printf "Date,Target,Went Out,Points,Player Score,Dorvil Score,Game Won By,Margin,"
-        printf "Money (cents),Owed Player (cents),Owed Dorvil (cents),Player Name\r\n"
-        owedP = 0; owedD = 0; t = 1714590000
+        printf "Money (cents),Games Won Player,Games Won Dorvil,Owed Player (cents),"
+        printf "Owed Dorvil (cents),Player Name\r\n"
+        owedP = 0; owedD = 0; wonP = 0; wonD = 0; t = 1714590000
         for (g = 0; g < GAMES; ++g) {
             ps = 0; ds = 0
             for (;;) {
@@ -35,13 +36,15 @@ history() {
                 when = strftime("%Y-%m-%d %H:%M:%S", t)
                 if (rand() < 0.52) { out = "Player"; ps += pts } else { out = "Dorvil"; ds += pts }
                 won = (out == "Player" && ps >= 100 && ps > ds) || (out == "Dorvil" && ds >= 100 && ds > ps)
-                if (!won) { printf "%s,100,%s,%d,%d,%d,,,,,,\"Alex\"\r\n", when, out, pts, ps, ds; continue }
+                if (!won) { printf "%s,100,%s,%d,%d,%d,,,,,,,,\"Alex\"\r\n", when, out, pts, ps, ds; continue }
                 m = out == "Player" ? ps - ds : ds - ps
-                if (out == "Player") owedP += m; else owedD += m
+                if (out == "Player") { owedP += m; wonP++ } else { owedD += m; wonD++ }
                 if (owedD > owedP) { owedD -= owedP; owedP = 0 } else { owedP -= owedD; owedD = 0 }
                 if (owedP > 32767) owedP = 32767
                 if (owedD > 32767) owedD = 32767
-                printf "%s,100,%s,%d,%d,%d,%s,%d,%d,%d,%d,\"Alex\"\r\n", when, out, pts, ps, ds, out, m, m, owedP, owedD
+                if (wonP > 32767) wonP = 32767
+                if (wonD > 32767) wonD = 32767
+                printf "%s,100,%s,%d,%d,%d,%s,%d,%d,%d,%d,%d,%d,\"Alex\"\r\n", when, out, pts, ps, ds, out, m, m, wonP, wonD, owedP, owedD
                 break
             }
         }
@@ -53,7 +56,7 @@ ms_of() { sed -n 's/.* \([0-9]*\) ms.*/\1/p'; }
 history 18000 > "$work/games-18k.csv"
 head -n 100001 "$work/games-18k.csv" > "$work/lines-100k.csv"
 history 10000 > "$work/games-10k.csv"
-echo "files: $(($(wc -l < "$work/lines-100k.csv") - 1)) lines, $(grep -c ',\(Player\|Dorvil\),[0-9]*,[0-9]*,[0-9]*,[0-9]*,"' "$work/games-10k.csv") games"
+echo "files: $(($(wc -l < "$work/lines-100k.csv") - 1)) lines, $(awk -F, 'NR > 1 && $7 != ""' "$work/games-10k.csv" | wc -l) games"
 
 read_ms=(); window_ms=()
 for _ in $(seq "$runs"); do

@@ -36,12 +36,19 @@ HandRecord Hand(HistorySide out, int points, int player, int dorvil, HistorySide
     r.PlayerName = name;
     return r;
 }
+
+HandRecord Won(HandRecord r, int player, int dorvil) {
+    r.WonPlayer = player;
+    r.WonDorvil = dorvil;
+    return r;
+}
 } // namespace
 
 Q_DECLARE_METATYPE(HandRecord)
 
 namespace {
-const QByteArray GameLine = "2024-05-01 20:15:03,100,Dorvil,23,80,112,Dorvil,32,32,0,45,\"Ann\"";
+const QByteArray GameLine =
+    "2024-05-01 20:15:03,100,Dorvil,23,80,112,Dorvil,32,32,3,5,0,45,\"Ann\"";
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -79,19 +86,20 @@ class TestHistory : public QObject {
         QTest::addColumn<QString>("nameRead");
         QTest::newRow("hand of a game going on")
             << Hand(P, 17, 17, 0)
-            << QByteArray("2024-05-01 20:15:03,100,Player,17,17,0,,,,,,\"Ann\"") << "Ann";
-        QTest::newRow("game won by Dorvil") << Hand(D, 23, 80, 112, D, 0, 45) << GameLine << "Ann";
+            << QByteArray("2024-05-01 20:15:03,100,Player,17,17,0,,,,,,,,\"Ann\"") << "Ann";
+        QTest::newRow("game won by Dorvil")
+            << Won(Hand(D, 23, 80, 112, D, 0, 45), 3, 5) << GameLine << "Ann";
         QTest::newRow("name with a comma and accents")
             << Hand(P, 5, 105, 40, P, 65, 0, QString::fromUtf8("Zoë, Jr"))
-            << QByteArray(
-                   "2024-05-01 20:15:03,100,Player,5,105,40,Player,65,65,65,0,\"Zo\xc3\xab, Jr\"")
+            << QByteArray("2024-05-01 "
+                          "20:15:03,100,Player,5,105,40,Player,65,65,0,0,65,0,\"Zo\xc3\xab, Jr\"")
             << QString::fromUtf8("Zoë, Jr");
         QTest::newRow("a quote in the name becomes an apostrophe")
             << Hand(P, 5, 5, 0, None, 0, 0, "Al \"Ace\"")
-            << QByteArray("2024-05-01 20:15:03,100,Player,5,5,0,,,,,,\"Al 'Ace'\"") << "Al 'Ace'";
+            << QByteArray("2024-05-01 20:15:03,100,Player,5,5,0,,,,,,,,\"Al 'Ace'\"") << "Al 'Ace'";
         QTest::newRow("empty name")
             << Hand(D, 9, 0, 9, None, 0, 0, "")
-            << QByteArray("2024-05-01 20:15:03,100,Dorvil,9,0,9,,,,,,\"\"") << "";
+            << QByteArray("2024-05-01 20:15:03,100,Dorvil,9,0,9,,,,,,,,\"\"") << "";
     }
     void recordLineReadsBack() {
         QFETCH(HandRecord, record);
@@ -276,17 +284,20 @@ class TestHistory : public QObject {
         QTest::addColumn<int>("playerScore");
         QTest::addColumn<int>("dorvilScore");
         QTest::addColumn<int>("question"); // the answer to "Play another game?"
-        QTest::newRow("player wins the hand") << true << 0 << 0 << 0;
-        QTest::newRow("player wins the game") << true << 96 << 50 << 0;
-        QTest::newRow("player wins and leaves at the question") << true << 96 << 50 << 1;
-        QTest::newRow("Dorvil wins the hand") << false << 0 << 0 << 0;
-        QTest::newRow("Dorvil wins the game and the player leaves") << false << 10 << 99 << 1;
+        QTest::addColumn<bool>("gameOver");
+        QTest::newRow("player wins the hand") << true << 0 << 0 << 0 << false;
+        QTest::newRow("player wins the game") << true << 96 << 50 << 0 << true;
+        QTest::newRow("player wins and leaves at the question") << true << 96 << 50 << 1 << true;
+        QTest::newRow("Dorvil wins the hand") << false << 0 << 0 << 0 << false;
+        QTest::newRow("Dorvil wins the game and the player leaves")
+            << false << 10 << 99 << 1 << true;
     }
     void settledHandsAgreeWithScoresDat() {
         QFETCH(bool, playerGoesOut);
         QFETCH(int, playerScore);
         QFETCH(int, dorvilScore);
         QFETCH(int, question);
+        QFETCH(bool, gameOver);
         TestTable t;
         // The side that goes out leaves the 2 and 2 of clubs (4 points) with the other.
         if (playerGoesOut) {
@@ -318,7 +329,8 @@ class TestHistory : public QObject {
         QCOMPARE(r.Points, 4);
         QCOMPARE(r.PlayerScore, playerScore + (playerGoesOut ? 4 : 0));
         QCOMPARE(r.DorvilScore, dorvilScore + (playerGoesOut ? 0 : 4));
-        if (!r.EndsGame()) {
+        QCOMPARE(r.EndsGame(), gameOver);
+        if (!gameOver) {
             QCOMPARE(scoresWhenRecorded, QByteArray("<missing>"));
             return;
         }
@@ -326,9 +338,11 @@ class TestHistory : public QObject {
         QCOMPARE(r.Margin, std::abs(r.PlayerScore - r.DorvilScore));
         const QByteArray saved = t.ReadFile("Scores.dat");
         QCOMPARE(scoresWhenRecorded, saved); // the game was saved before it was recorded
+        QCOMPARE(r.WonPlayer, int(playerGoesOut));
+        QCOMPARE(r.WonDorvil, int(!playerGoesOut));
         QCOMPARE(saved, QStringLiteral("%1,%2,%3,%4,\"Player\"\r\n")
-                            .arg(int(playerGoesOut))
-                            .arg(int(!playerGoesOut))
+                            .arg(r.WonPlayer)
+                            .arg(r.WonDorvil)
                             .arg(r.OwedDorvil)
                             .arg(r.OwedPlayer)
                             .toLatin1());

@@ -20,7 +20,7 @@
 namespace History {
 
 namespace {
-constexpr int FieldCount = 12;
+constexpr int FieldCount = 14;
 enum Field {
     DateField,
     TargetField,
@@ -31,6 +31,8 @@ enum Field {
     WonByField,
     MarginField,
     MoneyField,
+    WonPlayerField,
+    WonDorvilField,
     OwedPlayerField,
     OwedDorvilField,
     NameField
@@ -134,13 +136,18 @@ bool ParseFields(const Fields& f, HandRecord& r) {
         !ToInt(f.Text[DorvilScoreField], Least16, Most16, r.DorvilScore))
         return false;
     r.GameWonBy = HistorySide::None;
-    r.Margin = r.Money = r.OwedPlayer = r.OwedDorvil = 0;
-    if (!f.Text[WonByField].empty() && (!ToSide(f.Text[WonByField], r.GameWonBy) ||
-                                        !ToInt(f.Text[MarginField], 0, 2 * Most16 + 1, r.Margin) ||
-                                        !ToInt(f.Text[MoneyField], 0, 2 * Most16 + 1, r.Money) ||
-                                        !ToInt(f.Text[OwedPlayerField], 0, Most16, r.OwedPlayer) ||
-                                        !ToInt(f.Text[OwedDorvilField], 0, Most16, r.OwedDorvil)))
-        return false;
+    r.Margin = r.Money = r.WonPlayer = r.WonDorvil = r.OwedPlayer = r.OwedDorvil = 0;
+    if (!f.Text[WonByField].empty()) {
+        if (!ToSide(f.Text[WonByField], r.GameWonBy)) return false;
+        // A margin between two 16-bit scores may go past the 16-bit range.
+        const std::pair<Field, int*> ends[] = {
+            {MarginField, &r.Margin},         {MoneyField, &r.Money},
+            {WonPlayerField, &r.WonPlayer},   {WonDorvilField, &r.WonDorvil},
+            {OwedPlayerField, &r.OwedPlayer}, {OwedDorvilField, &r.OwedDorvil}};
+        for (auto [field, value] : ends)
+            if (!ToInt(f.Text[field], 0, field <= MoneyField ? 2 * Most16 + 1 : Most16, *value))
+                return false;
+    }
     r.When = QString::fromLatin1(f.Text[DateField].data(),
                                  static_cast<qsizetype>(f.Text[DateField].size()));
     return true;
@@ -181,8 +188,8 @@ bool IsBlank(QByteArrayView line) {
 
 QByteArray Header() {
     return QByteArrayLiteral("Date,Target,Went Out,Points,Player Score,Dorvil Score,Game Won By,"
-                             "Margin,Money (cents),Owed Player (cents),Owed Dorvil (cents),"
-                             "Player Name\r\n");
+                             "Margin,Money (cents),Games Won Player,Games Won Dorvil,"
+                             "Owed Player (cents),Owed Dorvil (cents),Player Name\r\n");
 }
 
 QByteArray FormatRecord(const HandRecord& r) {
@@ -197,7 +204,7 @@ QByteArray FormatRecord(const HandRecord& r) {
     add(QByteArray::number(r.PlayerScore));
     add(QByteArray::number(r.DorvilScore));
     add(SideText(r.GameWonBy));
-    for (int value : {r.Margin, r.Money, r.OwedPlayer, r.OwedDorvil})
+    for (int value : {r.Margin, r.Money, r.WonPlayer, r.WonDorvil, r.OwedPlayer, r.OwedDorvil})
         add(r.EndsGame() ? QByteArray::number(value) : QByteArray());
     add(name.toUtf8());
     return line + "\r\n";
@@ -312,6 +319,8 @@ std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& ev
         r.Margin = event.ByDorvil ? table.OppScore - table.PlayerScore
                                   : table.PlayerScore - table.OppScore;
         r.Money = r.Margin; // a cent a point
+        r.WonPlayer = table.PlayerGamesWon;
+        r.WonDorvil = table.OppGamesWon;
         r.OwedPlayer = table.PlayerMoney;
         r.OwedDorvil = table.OppMoney;
     }

@@ -23,7 +23,10 @@ struct HandRecord {
     int PlayerScore = 0, DorvilScore = 0;      // the game's scores after the hand
     HistorySide GameWonBy = HistorySide::None; // None while the game goes on
     int Margin = 0, Money = 0;                 // at a game's end: points and cents won
-    int OwedPlayer = 0, OwedDorvil = 0;        // at a game's end: what each is owed now
+    // At a game's end, the statistics as Scores.dat now holds them: games won
+    // and money owed (cents) of each side.
+    int WonPlayer = 0, WonDorvil = 0;
+    int OwedPlayer = 0, OwedDorvil = 0;
     QString PlayerName;
 
     bool EndsGame() const { return GameWonBy != HistorySide::None; }
