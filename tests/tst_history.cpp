@@ -246,7 +246,7 @@ class TestHistory : public QObject {
                                 "Dorvil's game was won by 61.0 points on average, 61 at most."));
         QCOMPARE(MoneyChartSummary(f),
                  QStringLiteral("After 3 games: Dorvil owes you $0.39. The most he owed you was "
-                                "$1, after game 2; you have never owed him anything."));
+                                "$1.00, after game 2; you have never owed him anything."));
     }
 
     void emptyHistory() {

@@ -2,8 +2,6 @@
 // show into words.
 #include "HistoryCharts.h"
 
-#include "SavedRecord.h"
-
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -35,16 +33,20 @@ QChart* PlainChart(const QString& title) {
     return chart;
 }
 
+// Dollars and cents in full: the words beside a chart read as money does.
 QString Money(int cents) {
-    return SavedRecord::MoneyText(std::abs(cents));
+    cents = std::abs(cents);
+    return QStringLiteral("$%1.%2")
+        .arg(QLocale().toString(cents / 100))
+        .arg(cents % 100, 2, 10, QLatin1Char('0'));
 }
 
 // The bucket width for a histogram of margins up to `largest`: 1, 2 or 5
-// times a power of ten, so that there are at most a dozen buckets.
+// times a power of ten, so that the buckets are few enough to be labelled.
 int BucketWidth(int largest) {
     for (int scale = 1;; scale *= 10)
         for (int step : {1, 2, 5})
-            if (step * scale * 12 >= largest) return step * scale;
+            if (step * scale * 8 >= largest) return step * scale;
 }
 
 QString GamesText(qint64 count) {
@@ -103,8 +105,10 @@ QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
     x->setTitleText(QStringLiteral("Game"));
     x->setLabelFormat(QStringLiteral("%d"));
     x->setRange(1, std::max(last, 2.0));
-    x->applyNiceNumbers();
-    x->setRange(1, std::max(last, 2.0));
+    // Game numbers at round steps: 200, 400, ... rather than thirds of the range.
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(BucketWidth(int(last) * 8 / 6 + 1));
     auto* y = new QValueAxis;
     y->setTitleText(QStringLiteral("Dollars"));
     double low = 0, high = 0;

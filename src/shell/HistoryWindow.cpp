@@ -6,7 +6,6 @@
 #include "FrmMain.h"
 #include "HistoryCharts.h"
 #include "HistoryFigures.h"
-#include "SavedRecord.h"
 
 #include <QBoxLayout>
 #include <QChartView>
