@@ -155,10 +155,12 @@ bool ParseFields(const Fields& f, HandRecord& r) {
 
 // Most histories name one player on every line: the decoded name is shared.
 struct NameCache {
+    bool Decoded = false;
     std::string Bytes;
     QString Name;
     const QString& Decode(const std::string& bytes) {
-        if (bytes != Bytes || (Name.isNull() && !bytes.empty())) {
+        if (!Decoded || bytes != Bytes) {
+            Decoded = true;
             Bytes = bytes;
             Name = SavedRecord::DecodeText(
                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));

@@ -140,7 +140,8 @@ QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& pl
     for (const GameOutcome& g : games)
         ++counts[g.PlayerWon ? 0 : 1][size_t(std::max(0, g.Margin - 1) / width)];
     const QString name = playerName.trimmed().isEmpty() ? QStringLiteral("you") : playerName;
-    auto* yours = new QBarSet(QStringLiteral("Won by %1").arg(name));
+    // The legend reads its labels as rich text: a name is shown as typed.
+    auto* yours = new QBarSet(QStringLiteral("Won by %1").arg(name.toHtmlEscaped()));
     auto* his = new QBarSet(QStringLiteral("Won by Dorvil"));
     yours->setColor(YourColour);
     his->setColor(DorvilColour);

@@ -26,6 +26,7 @@ QLabel* TextLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText); // a path or a name is shown as it is
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
