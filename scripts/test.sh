@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and builds Meldora if needed, then runs every test.
+# Sets up and builds Meldora if needed, checks what an install lays out and
+# the Debian package, then runs every test.
 # --sanitize: builds everything again in build-asan with AddressSanitizer and
 # UndefinedBehaviorSanitizer (any finding stops the program) and runs every
 # test there, then 20 000 hands of self-play.
@@ -7,6 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 if [ "${1:-}" != "--sanitize" ]; then
+    bash scripts/check-install.sh
     ctest --test-dir build --output-on-failure
     exit
 fi

@@ -43,6 +43,8 @@ class TestView : public TableView {
     int NewHands = 0;
     // Runs inside the k-th pause (counted from 1), as a nested handler would.
     std::function<void(int k)> DuringPause;
+    // Hears each event as it is recorded, while the table is in that state.
+    std::function<void(const TableEvent&)> OnRecord;
 
     void CreateCardPictures() override { PicturesCreated = true; }
     void ShowCardImage(int n, int image) override { Image[n] = image; }
@@ -82,7 +84,10 @@ class TestView : public TableView {
     void SetFollowObject(int n) override { FollowObject = n; }
     void SetFollowEnabled(bool enabled) override { Following = enabled; }
     void CloseProgram() override { Closed = true; }
-    void Record(const TableEvent& e) override { Events.push_back(e); }
+    void Record(const TableEvent& e) override {
+        Events.push_back(e);
+        if (OnRecord) OnRecord(e);
+    }
     void NewHandStarting() override { ++NewHands; }
 
     int PauseTotal() const {

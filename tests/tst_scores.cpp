@@ -241,6 +241,25 @@ class TestScores : public QObject {
         QCOMPARE(int(again.PlayerGamesWon), 9);
     }
 
+    // An installed copy has no folder of its own for saves: it reads and
+    // writes the user's folder only, whatever lies beside the program.
+    void installedCopyLeavesTheProgramFolderAlone() {
+        TestTable t;
+        t.WriteFile("Scores.dat", "1,0,0,0,\"Installed\"\r\n", true);
+        t.WriteFile("Scores.dat", "5,5,5,5,\"Built\"\r\n");
+        TestView view;
+        FrmMain installed(view, TableSettings{QString(), t.User, MakeRandomSource(1)});
+        installed.Dispatch([&] { installed.Form_Load(); });
+        QCOMPARE(int(installed.PlayerGamesWon), 1);
+        installed.PlayerGamesWon = 2;
+        installed.Dispatch([&] { installed.SaveStatistics(); });
+        QCOMPARE(t.ReadFile("Scores.dat", true), QByteArray("2,0,0,0,\"Installed\"\r\n"));
+        QCOMPARE(t.ReadFile("Scores.dat"), QByteArray("5,5,5,5,\"Built\"\r\n"));
+        // An empty folder once named the root of the file system.
+        if (QFile::exists("/etc/os-release"))
+            QVERIFY(SavedRecord::ReadNewest(QString(), QString(), "etc/os-release").isEmpty());
+    }
+
     void newestCopyWins() {
         TestTable t;
         t.WriteFile("Scores.dat", "1,0,0,0,\"Old\"\r\n");

@@ -6,6 +6,7 @@
 #include "FrmMain.h"
 #include "HelpAbout.h"
 #include "ImageList.h"
+#include "Locations.h"
 #include "MainWindow.h"
 #include "NestedPause.h"
 #include "Random.h"
@@ -178,6 +179,8 @@ class TestShell : public QObject {
                               << "Enter Your Name" << QKeySequence(Qt::CTRL | Qt::Key_N);
         QTest::newRow("erase") << "ErasePoints"
                                << "Erase Statistics" << QKeySequence(Qt::CTRL | Qt::Key_E);
+        QTest::newRow("history") << "MnuHistory"
+                                 << "Game &History" << QKeySequence(Qt::CTRL | Qt::Key_H);
     }
     void menusAndShortcuts() {
         QFETCH(QString, name);
@@ -289,7 +292,7 @@ class TestShell : public QObject {
         });
         int choice = box.DeluxeMsg(" One line.", "Yes", "No", "", 1, "Question");
         QCOMPARE(choice, 1);
-        QCOMPARE(box.Choice(), 1);  // DeluxeChoice
+        QCOMPARE(box.Choice(), 1); // DeluxeChoice
         QCOMPARE(pressedSeen, QList<bool>{true});
         QCOMPARE(rang, 1);
         QCOMPARE(box.size(), QSize(300, 92)); // 4500 x 1380 twips
@@ -480,6 +483,60 @@ class TestShell : public QObject {
             QImage face = svg.Image(1).toImage();
             QCOMPARE(face.size(), QSize(71, 96));
             QVERIFY(face.pixelColor(35, 48).alpha() > 0);
+        }
+    }
+
+    // Folders relative to a scratch tree: "bin" holds the program; data lies
+    // in the folders listed as holding mnuag.txt; "xdg" is the only XDG data
+    // folder, and it may hold the card deck.
+    void findsDataWhereverItLies_data() {
+        QTest::addColumn<QStringList>("withData");
+        QTest::addColumn<bool>("deck");
+        QTest::addColumn<QString>("dataFolder");
+        QTest::addColumn<QString>("saveFolder");
+        QTest::newRow("build folder") << QStringList{"bin", "share/meldora"} << true << "bin"
+                                      << "bin";
+        QTest::newRow("installed")
+            << QStringList{"share/meldora", "xdg/meldora"} << true << "share/meldora"
+            << "";
+        QTest::newRow("XDG data folder") << QStringList{"xdg/meldora"} << false << "xdg/meldora"
+                                         << "";
+        QTest::newRow("nowhere") << QStringList{} << false << "bin"
+                                 << "";
+    }
+    void findsDataWhereverItLies() {
+        QFETCH(QStringList, withData);
+        QFETCH(bool, deck);
+        QFETCH(QString, dataFolder);
+        QFETCH(QString, saveFolder);
+        QTemporaryDir tree;
+        auto make = [&](const QString& file) {
+            QDir().mkpath(QFileInfo(tree.filePath(file)).path());
+            QFile(tree.filePath(file)).open(QIODevice::WriteOnly);
+        };
+        QDir().mkpath(tree.filePath("bin"));
+        for (const QString& folder : withData)
+            make(folder + "/mnuag.txt");
+        if (deck) make("xdg/carddecks/svg-standard/standard.svgz");
+        const QByteArray oldHome = qgetenv("XDG_DATA_HOME"), oldDirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_HOME", tree.filePath("home").toLocal8Bit());
+        qputenv("XDG_DATA_DIRS", tree.filePath("xdg").toLocal8Bit());
+        Locations where = FindLocations(tree.filePath("bin"));
+        qputenv("XDG_DATA_HOME", oldHome);
+        qputenv("XDG_DATA_DIRS", oldDirs);
+        QCOMPARE(where.DataFolder, tree.filePath(dataFolder));
+        QCOMPARE(where.SaveFolder, saveFolder.isEmpty() ? QString() : tree.filePath(saveFolder));
+        QCOMPARE(where.DeckPath,
+                 deck ? tree.filePath("xdg/carddecks/svg-standard/standard.svgz") : QString());
+    }
+
+    void windowIconIsTheInstalledDrawing() {
+        QIcon icon = ImageList(QString(), 1.0).WindowIcon();
+        for (int size : {16, 32, 48, 64, 128, 256}) {
+            QImage installed(QStringLiteral(ICON_DIR "/%1x%1/org.meldora.Meldora.png").arg(size));
+            QCOMPARE(installed.size(), QSize(size, size));
+            QImage shown = icon.pixmap(size, size).toImage().convertToFormat(installed.format());
+            QCOMPARE(shown, installed);
         }
     }
 };

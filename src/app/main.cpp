@@ -1,16 +1,34 @@
 // meldora [--seed N]: opens the card table.
 #include "FrmMain.h"
+#include "Locations.h"
 #include "MainWindow.h"
 #include "Random.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
+#include <cstdio>
+
+namespace {
+// Asking for the version or the options needs no display: they print and end
+// before any window, even in a terminal with no desktop behind it.
+void NoDisplayForInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-v" || arg == "--version" || arg == "-h" || arg == "--help" ||
+            arg == "--help-all" || arg == "-?")
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+} // namespace
 
 int main(int argc, char** argv) {
+    NoDisplayForInformation(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Meldora"));
     QApplication::setApplicationVersion(QStringLiteral("2.0.10"));
+    // Ties the window to the menu entry, so the taskbar shows the game's icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.meldora.Meldora"));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Meldora - Rummy against Dorvil"));
     parser.addHelpOption();
@@ -27,10 +45,11 @@ int main(int argc, char** argv) {
         if (!ok) parser.showHelp(2);
     }
 
-    const QString folder = QApplication::applicationDirPath();
-    MainWindow window(folder, QStringLiteral("/usr/share/carddecks/svg-standard/standard.svgz"));
+    const Locations where = FindLocations(QApplication::applicationDirPath());
+    if (where.DeckPath.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(MissingDeckLine()));
+    MainWindow window(where.DataFolder, where.DeckPath);
     FrmMain game(window,
-                 TableSettings{folder,
+                 TableSettings{where.SaveFolder,
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                                MakeRandomSource(seed)});
     window.Attach(&game);

@@ -48,8 +48,10 @@ struct MeldColumn {
 };
 
 struct TableSettings {
-    QString ProgramFolder;  // where the program, its data and its sounds lie
-    QString UserDataFolder; // where the saved files go when the program's folder is read-only
+    // Where the saved files go first: the program's folder when it runs from
+    // where it was built, empty for an installed program.
+    QString SaveFolder;
+    QString UserDataFolder;         // where the saved files go when the first cannot be written
     std::function<double()> Random; // uniform in [0, 1)
 };
 
@@ -188,6 +190,7 @@ class FrmMain {
     void ShowStatistics();
     void ErasePoints();
     void SaveStatistics();
+    QString HistoryFile() const; // beside the statistics; empty when no folder can be written
     void MnuCT();
     void CmdTarget();
     void MnuPname();

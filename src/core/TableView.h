@@ -43,6 +43,9 @@ struct TableEvent {
         StockReplaced, // Count = cards moved back
         HandWon,       // Count = points scored
         GameWon,
+        // Count = points scored; the hand's scores, any game's end (GameOver)
+        // and the money are final, and a game's end is already saved.
+        HandSettled,
     };
     Kind What;
     bool ByDorvil = false;

@@ -17,6 +17,7 @@ void FrmMain::SettleHand() {
         Record(TableEvent::HandWon, false, 0, 0, OppHandPoints);
         SetStatusPlayer(QStringLiteral(" ' current points "));
         if (PlayerScore < TargetPoints || PlayerScore <= OppScore) {
+            Record(TableEvent::HandSettled, false, 0, 0, OppHandPoints);
             DeluxeMsg(QStringLiteral("Well done, you won this hand") + CR +
                           QStringLiteral(" and receive the points left in Dorvil's hand as shown "
                                          "below."),
@@ -43,6 +44,7 @@ void FrmMain::SettleHand() {
         View.SetPanelText(3,
                           QStringLiteral(" Dorvil's current points ") + QString::number(OppScore));
         if (OppScore < TargetPoints || OppScore <= PlayerScore) {
+            Record(TableEvent::HandSettled, true, 0, 0, PlayerHandPoints);
             DeluxeMsg(PlayerName +
                           QStringLiteral("   sorry, Dorvil won this hand and gains the number "
                                          "of points left in your hand as shown below."),
@@ -67,6 +69,9 @@ void FrmMain::SettleHand() {
     GameInPlay = false;
     SaveStatistics();
     ShowStatistics();
+    // Told where the statistics are saved, so that whatever keeps a history
+    // agrees with them even when the program ends at one of the boxes.
+    Record(TableEvent::HandSettled, !playerWon, 0, 0, playerWon ? OppHandPoints : PlayerHandPoints);
     DeluxeMsg(QStringLiteral("Would you like to play another game or leave for now?"),
               QStringLiteral("Play Again"), QStringLiteral("Bye for Now"), QString(),
               playerWon ? 1 : 2, QStringLiteral("Play another game?"));

@@ -109,16 +109,17 @@ QString MoneyText(int cents) {
 
 QByteArray ReadNewest(const QString& programFolder, const QString& userFolder,
                       const QString& name) {
-    QFileInfo candidates[2] = {QFileInfo(programFolder + QLatin1Char('/') + name),
-                               QFileInfo(userFolder + QLatin1Char('/') + name)};
-    const QFileInfo* best = nullptr;
-    for (const QFileInfo& info : candidates) {
-        if (info.filePath().startsWith(QLatin1Char('/')) && info.isFile() &&
-            (!best || info.lastModified() > best->lastModified()))
-            best = &info;
+    QFileInfo best;
+    for (const QString& folder : {programFolder, userFolder}) {
+        // An empty folder names nothing, not the root of the file system; a
+        // relative one would depend on where the program was started.
+        if (!folder.startsWith(QLatin1Char('/'))) continue;
+        QFileInfo info(folder + QLatin1Char('/') + name);
+        if (info.isFile() && (!best.isFile() || info.lastModified() > best.lastModified()))
+            best = info;
     }
-    if (!best) return {};
-    QFile file(best->filePath());
+    if (!best.isFile()) return {};
+    QFile file(best.filePath());
     if (!file.open(QIODevice::ReadOnly)) return {};
     return file.read(64 * 1024);
 }
@@ -139,6 +140,13 @@ bool WriteInto(const QString& folder, const QString& name, const QByteArray& con
 bool WriteWhole(const QString& programFolder, const QString& userFolder, const QString& name,
                 const QByteArray& contents) {
     return WriteInto(programFolder, name, contents) || WriteInto(userFolder, name, contents);
+}
+
+QString WritableFolder(const QString& programFolder, const QString& userFolder) {
+    for (const QString& folder : {programFolder, userFolder})
+        if (!folder.isEmpty() && QDir().mkpath(folder) && QFileInfo(folder).isWritable())
+            return folder;
+    return {};
 }
 
 } // namespace SavedRecord

@@ -35,6 +35,8 @@ QByteArray ReadNewest(const QString& programFolder, const QString& userFolder, c
 // folder, or in the user's folder when the first cannot be written.
 bool WriteWhole(const QString& programFolder, const QString& userFolder, const QString& name,
                 const QByteArray& contents);
+// The folder WriteWhole writes into now; empty when neither can be written.
+QString WritableFolder(const QString& programFolder, const QString& userFolder);
 
 } // namespace SavedRecord
 

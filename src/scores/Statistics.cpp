@@ -1,6 +1,7 @@
 // The statistics frame and its saved files, the target points and the
 // player's name.
 #include "FrmMain.h"
+#include "History.h"
 #include "SavedRecord.h"
 
 namespace {
@@ -14,7 +15,7 @@ int16_t NonNegative(const QStringList& fields, int i) {
 
 void FrmMain::ReadSavedFiles() {
     QStringList stats = SavedRecord::ParseLine(
-        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat));
+        SavedRecord::ReadNewest(Settings.SaveFolder, Settings.UserDataFolder, ScoresDat));
     PlayerGamesWon = NonNegative(stats, 0);
     OppGamesWon = NonNegative(stats, 1);
     OppMoney = NonNegative(stats, 2);
@@ -23,7 +24,7 @@ void FrmMain::ReadSavedFiles() {
     PlayerName = stats.size() > 4 ? stats[4] : QStringLiteral("Player");
     ShowStatistics();
     QStringList names = SavedRecord::ParseLine(
-        SavedRecord::ReadNewest(Settings.ProgramFolder, Settings.UserDataFolder, NamesDat));
+        SavedRecord::ReadNewest(Settings.SaveFolder, Settings.UserDataFolder, NamesDat));
     if (!names.isEmpty()) PlayerName = names[0];
 }
 
@@ -53,8 +54,13 @@ void FrmMain::SaveStatistics() {
     QStringList fields{QString::number(PlayerGamesWon), QString::number(OppGamesWon),
                        QString::number(OppMoney), QString::number(PlayerMoney),
                        SavedRecord::Quote(PlayerName)};
-    SavedRecord::WriteWhole(Settings.ProgramFolder, Settings.UserDataFolder, ScoresDat,
+    SavedRecord::WriteWhole(Settings.SaveFolder, Settings.UserDataFolder, ScoresDat,
                             SavedRecord::FormatLine(fields));
+}
+
+QString FrmMain::HistoryFile() const {
+    QString folder = SavedRecord::WritableFolder(Settings.SaveFolder, Settings.UserDataFolder);
+    return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + History::FileName;
 }
 
 void FrmMain::MnuCT() {
@@ -81,6 +87,6 @@ void FrmMain::MnuPname() {
     View.SetText(Ctl::LblNoWonP, QStringLiteral("Won ") + PlayerName);
     View.SetText(Ctl::LblGowes, QStringLiteral("Owed ") + PlayerName);
     SetStatusPlayer(QStringLiteral("'s current points "));
-    SavedRecord::WriteWhole(Settings.ProgramFolder, Settings.UserDataFolder, NamesDat,
+    SavedRecord::WriteWhole(Settings.SaveFolder, Settings.UserDataFolder, NamesDat,
                             SavedRecord::FormatLine({SavedRecord::Quote(PlayerName)}));
 }

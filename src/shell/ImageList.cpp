@@ -173,13 +173,20 @@ QPixmap ImageList::ButtonBar(qreal dpr) {
     return pm;
 }
 
+// The installed icon's own drawing, at the sizes that title bars, task bars
+// and switchers ask for, so the window and the menu entry look alike.
 QIcon ImageList::WindowIcon() {
-    QPixmap face = Image(38); // the king of hearts
-    QPixmap icon = Blank(32, 32, Dpr);
-    QPainter p(&icon);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(QRectF(4.5, 0, 23.6, 32), face, QRectF(face.rect()));
-    return QIcon(icon);
+    QSvgRenderer svg(QStringLiteral(":/icons/org.meldora.Meldora.svg"));
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pm = Blank(size, size, 1.0);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        svg.render(&p);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
 }
 
 QPixmap MessageIcon(int icon, qreal dpr) {

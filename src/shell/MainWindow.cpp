@@ -6,6 +6,7 @@
 #include "FollowMouse.h"
 #include "FrmMain.h"
 #include "HelpAbout.h"
+#include "HistoryWindow.h"
 #include "ImageList.h"
 #include "NestedPause.h"
 #include "SavedRecord.h"
@@ -71,6 +72,9 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     setCentralWidget(Client);
     BuildMenus();
     BuildTable(Client);
+    ListenToTable([this](const TableEvent& e) {
+        if (Game) HistoryWindow::Hear(this, *Game, e);
+    });
     resize(Px(11760), Px(9525) + menuBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -137,6 +141,9 @@ void MainWindow::BuildMenus() {
         [this] { Send([this] { Game->MnuPname(); }); });
     add(options, "ErasePoints", "Erase Statistics", Qt::CTRL | Qt::Key_E,
         [this] { Send([this] { Game->ErasePoints(); }); });
+    add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H, [this] {
+        if (Game) HistoryWindow::Open(this, *Game);
+    });
     Menus = {{Menu::MnuPlay, play->menuAction()},
              {Menu::MnuExit, exit},
              {Menu::MnuHelp, help->menuAction()},

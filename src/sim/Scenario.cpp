@@ -59,7 +59,8 @@ class SimView : public HeadlessView {
 };
 
 void SimView::Record(const TableEvent& e) {
-    Out += EventLine(e) + '\n';
+    if (e.What != TableEvent::HandSettled) // told already by the hand and the game won
+        Out += EventLine(e) + '\n';
 }
 
 void LayTable(FrmMain& frm, SimView& view, const ScenarioSetup& s) {
@@ -232,6 +233,8 @@ QString EventLine(const TableEvent& e) {
             .arg(e.Count == 1 ? "" : "s");
     case TableEvent::GameWon:
         return "game won by " + who;
+    case TableEvent::HandSettled:
+        return "hand settled, " + who + " out";
     }
     return {};
 }

@@ -1,6 +1,7 @@
 // meldora-sim [--seed N] FILE: plays one scenario headless.
 // meldora-sim --self-play N [--seed S] [--data DIR]: plays N hands against
 // itself and checks the table throughout.
+#include "History.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
 #include "SelfPlay.h"
@@ -45,6 +46,11 @@ int PlaySelf(const SimOptions& o) {
         config.DataFolder = data.absoluteFilePath();
     }
     SelfPlay play(config);
+    // The data folder gets the history of games the window keeps, by the same recorder.
+    if (!config.DataFolder.isEmpty())
+        play.ListenToTable([&play](const TableEvent& e) {
+            if (const FrmMain* table = play.Table()) History::RecordSettledHand(*table, e);
+        });
     const SelfPlayResult result = play.Run();
     if (!result.FaultReport.isEmpty()) std::fputs(result.FaultReport.toUtf8().constData(), stdout);
     std::printf("seed %llu; %lld sessions; the longest hand took %lld turns\n",

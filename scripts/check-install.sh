@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Checks what an install lays out, after a build in build/: installs into a
+# staging folder (DESTDIR) and lists it, validates the menu entry and the
+# AppStream metadata, renders the manual page, checks the icon sizes, then
+# builds the Debian package and runs lintian on it. Any warning fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+stage=$PWD/build/stage
+rm -rf "$stage"
+DESTDIR=$stage cmake --install build >/dev/null
+root=$stage/usr/local
+echo "== DESTDIR install ($stage)"
+(cd "$stage" && find . -mindepth 1 \( -type f -o -type l \) -printf '%M %6s %p\n' | sort -k3)
+
+failed=0
+check() { # NAME COMMAND...: runs the command; any output, or a failure, fails it.
+    local name=$1 out rc=0
+    shift
+    out=$("$@" 2>&1) || rc=$?
+    if [ $rc -ne 0 ] || [ -n "$out" ]; then
+        echo "FAIL $name (exit $rc)"
+        printf '%s\n' "$out" | sed 's/^/    /'
+        failed=1
+    else
+        echo "ok   $name"
+    fi
+}
+echo "== validators"
+check "desktop-file-validate" desktop-file-validate "$root/share/applications/org.meldora.Meldora.desktop"
+# --strict fails on warnings and infos alike; the tree check also finds the
+# launchable desktop entry and the icon.
+appstream() {
+    local out
+    out=$(appstreamcli "$@" 2>&1) || { printf '%s\n' "$out"; return 1; }
+}
+check "appstreamcli validate --no-net --strict" appstream validate --no-net --strict \
+    "$root/share/metainfo/org.meldora.Meldora.metainfo.xml"
+check "appstreamcli validate-tree --no-net --strict" appstream validate-tree --no-net --strict "$root"
+manpage() {
+    LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 \
+        man --warnings -E UTF-8 -l -Tutf8 -Z "$root/share/man/man6/meldora.6.gz" >/dev/null
+}
+check "man page renders without warnings" manpage
+icons() {
+    for size in 16 32 48 64 128 256; do
+        file -b "$root/share/icons/hicolor/${size}x$size/apps/org.meldora.Meldora.png" |
+            grep -q "PNG image data, $size x $size," || echo "icon ${size}x$size is missing or of another size"
+    done
+}
+check "icons at 16, 32, 48, 64, 128 and 256 pixels" icons
+
+echo "== Debian package"
+deb=$(bash scripts/build-deb.sh 2>/dev/null)
+echo "$(basename "$deb"): $(dpkg-deb -f "$deb" Depends)"
+# Lintian refuses nothing as root but says so on standard error.
+lint=$(lintian --display-info "$deb" 2>/dev/null) || true
+printf '%s\n' "$lint" | sed '/^$/d; s/^/    /'
+if printf '%s\n' "$lint" | grep -q '^E:'; then
+    echo "FAIL lintian reports errors"
+    failed=1
+else
+    echo "ok   lintian: no errors"
+fi
+exit $failed

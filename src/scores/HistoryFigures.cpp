@@ -1,0 +1,29 @@
+// Adding one settled hand to the figures of a history.
+#include "HistoryFigures.h"
+
+void HistoryFigures::Add(const HandRecord& record) {
+    const Who hand = record.WentOut == HistorySide::Dorvil ? Dorvil : You;
+    ++Hands;
+    ++HandsWon[hand];
+    PointsWon[hand] += record.Points;
+    if (FirstWhen.isEmpty()) FirstWhen = record.When;
+    LastWhen = record.When;
+    PlayerName = record.PlayerName;
+    if (!record.EndsGame()) return;
+    const Who winner = record.GameWonBy == HistorySide::Dorvil ? Dorvil : You;
+    const Who loser = winner == You ? Dorvil : You;
+    Games.push_back({record.OwedPlayer - record.OwedDorvil, record.Margin, winner == You});
+    ++GamesWon[winner];
+    CurrentStreak[loser] = 0;
+    LongestStreak[winner] = std::max(LongestStreak[winner], ++CurrentStreak[winner]);
+    if (record.Margin > Biggest[winner].Margin || Biggest[winner].Game == 0)
+        Biggest[winner] = {record.Margin, GamesPlayed(), record.When};
+}
+
+double HistoryFigures::WinRate(Who who) const {
+    return Games.empty() ? 0.0 : double(GamesWon[who]) / double(Games.size());
+}
+
+double HistoryFigures::AveragePoints(Who who) const {
+    return HandsWon[who] == 0 ? 0.0 : double(PointsWon[who]) / double(HandsWon[who]);
+}

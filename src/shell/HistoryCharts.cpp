@@ -1,0 +1,256 @@
+// Drawing the money and margin charts of the history, and putting what they
+// show into words.
+#include "HistoryCharts.h"
+
+#include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QDateTime>
+#include <QLegend>
+#include <QLineSeries>
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const QColor Ink(0, 0, 128); // the table's navy
+const QColor YourColour(46, 125, 50);
+const QColor DorvilColour(183, 28, 28);
+
+QChart* PlainChart(const QString& title) {
+    auto* chart = new QChart;
+    chart->setTitle(title);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(6, 6, 6, 6));
+    QFont font = chart->titleFont();
+    font.setBold(true);
+    chart->setTitleFont(font);
+    return chart;
+}
+
+// Dollars and cents in full: the words beside a chart read as money does.
+QString Money(int cents) {
+    cents = std::abs(cents);
+    return QStringLiteral("$%1.%2")
+        .arg(QLocale().toString(cents / 100))
+        .arg(cents % 100, 2, 10, QLatin1Char('0'));
+}
+
+// The bucket width for a histogram of margins up to `largest`: 1, 2 or 5
+// times a power of ten, so that the buckets are few enough to be labelled.
+int BucketWidth(int largest) {
+    for (int scale = 1;; scale *= 10)
+        for (int step : {1, 2, 5})
+            if (step * scale * 8 >= largest) return step * scale;
+}
+
+QString GamesText(qint64 count) {
+    return QLocale().toString(count) + (count == 1 ? " game" : " games");
+}
+} // namespace
+
+QList<QPointF> MoneyPoints(const std::vector<GameOutcome>& games, int most) {
+    QList<QPointF> points;
+    const size_t n = games.size();
+    auto point = [&games](size_t i) { return QPointF(double(i + 1), games[i].NetOwed / 100.0); };
+    if (n <= size_t(most)) {
+        points.reserve(qsizetype(n));
+        for (size_t i = 0; i < n; ++i)
+            points.append(point(i));
+        return points;
+    }
+    const size_t stretch = (n + size_t(most / 2) - 1) / size_t(most / 2);
+    for (size_t start = 0; start < n; start += stretch) {
+        const size_t end = std::min(n, start + stretch);
+        size_t low = start, high = start;
+        for (size_t i = start; i < end; ++i) {
+            if (games[i].NetOwed < games[low].NetOwed) low = i;
+            if (games[i].NetOwed > games[high].NetOwed) high = i;
+        }
+        points.append(point(std::min(low, high)));
+        if (low != high) points.append(point(std::max(low, high)));
+    }
+    if (points.last().x() < double(n)) points.append(point(n - 1));
+    return points;
+}
+
+QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
+    QChart* chart = PlainChart(QStringLiteral("Money owed after each game (above 0, Dorvil owes "
+                                              "you)"));
+    chart->legend()->hide();
+    const QList<QPointF> points = MoneyPoints(games, 1600);
+    const double last = double(games.size());
+    // A light fill between the line and zero shows at a glance who is ahead.
+    auto* fillTop = new QLineSeries;
+    fillTop->replace(points);
+    auto* zero = new QLineSeries;
+    zero->append(1, 0);
+    zero->append(std::max(last, 2.0), 0);
+    auto* area = new QAreaSeries(fillTop, zero);
+    area->setPen(Qt::NoPen);
+    area->setBrush(QColor(Ink.red(), Ink.green(), Ink.blue(), 40));
+    auto* axisLine = new QLineSeries;
+    axisLine->append(zero->points());
+    axisLine->setPen(QPen(QColor(120, 120, 120), 1));
+    auto* money = new QLineSeries;
+    money->replace(points);
+    money->setPen(QPen(Ink, 2));
+    const QList<QAbstractSeries*> drawn{area, axisLine, money};
+    auto* x = new QValueAxis;
+    x->setTitleText(QStringLiteral("Game"));
+    x->setLabelFormat(QStringLiteral("%d"));
+    x->setRange(1, std::max(last, 2.0));
+    // Game numbers at round steps: 200, 400, ... rather than thirds of the range.
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(0);
+    x->setTickInterval(BucketWidth(int(last) * 8 / 6 + 1));
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Dollars"));
+    double low = 0, high = 0;
+    for (const QPointF& p : points)
+        low = std::min(low, p.y()), high = std::max(high, p.y());
+    if (high - low < 0.05) high = low + 0.05;
+    y->setRange(low, high);
+    y->applyNiceNumbers();
+    y->setLabelFormat(high - low >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    for (QAbstractSeries* series : drawn) {
+        chart->addSeries(series);
+        series->attachAxis(x);
+        series->attachAxis(y);
+    }
+    return chart;
+}
+
+QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& playerName) {
+    QChart* chart = PlainChart(QStringLiteral("Margins of the games won"));
+    int largest = 1;
+    for (const GameOutcome& g : games)
+        largest = std::max(largest, g.Margin);
+    const int width = BucketWidth(largest);
+    const int buckets = (largest - 1) / width + 1;
+    std::vector<int> counts[2] = {std::vector<int>(size_t(buckets)),
+                                  std::vector<int>(size_t(buckets))};
+    for (const GameOutcome& g : games)
+        ++counts[g.PlayerWon ? 0 : 1][size_t(std::max(0, g.Margin - 1) / width)];
+    const QString name = playerName.trimmed().isEmpty() ? QStringLiteral("you") : playerName;
+    // The legend reads its labels as rich text: a name is shown as typed.
+    auto* yours = new QBarSet(QStringLiteral("Won by %1").arg(name.toHtmlEscaped()));
+    auto* his = new QBarSet(QStringLiteral("Won by Dorvil"));
+    yours->setColor(YourColour);
+    his->setColor(DorvilColour);
+    QStringList categories;
+    int most = 1;
+    for (int b = 0; b < buckets; ++b) {
+        const int from = b * width + 1, to = (b + 1) * width;
+        categories << (width == 1 ? QString::number(from)
+                                  : QStringLiteral("%1-%2").arg(from).arg(to));
+        yours->append(counts[0][size_t(b)]);
+        his->append(counts[1][size_t(b)]);
+        most = std::max({most, counts[0][size_t(b)], counts[1][size_t(b)]});
+    }
+    auto* bars = new QBarSeries;
+    bars->append(yours);
+    bars->append(his);
+    chart->addSeries(bars);
+    auto* x = new QBarCategoryAxis;
+    x->append(categories);
+    x->setTitleText(QStringLiteral("Margin in points"));
+    auto* y = new QValueAxis;
+    y->setTitleText(QStringLiteral("Games"));
+    y->setRange(0, most);
+    y->applyNiceNumbers();
+    y->setLabelFormat(QStringLiteral("%d"));
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    bars->attachAxis(x);
+    bars->attachAxis(y);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    return chart;
+}
+
+QString OwedSentence(int netCents) {
+    if (netCents > 0) return QStringLiteral("Dorvil owes you %1.").arg(Money(netCents));
+    if (netCents < 0) return QStringLiteral("You owe Dorvil %1.").arg(Money(netCents));
+    return QStringLiteral("Nobody owes anything.");
+}
+
+QString MoneyChartSummary(const HistoryFigures& f) {
+    size_t best = 0, worst = 0;
+    for (size_t i = 0; i < f.Games.size(); ++i) {
+        if (f.Games[i].NetOwed > f.Games[best].NetOwed) best = i;
+        if (f.Games[i].NetOwed < f.Games[worst].NetOwed) worst = i;
+    }
+    QString text =
+        QStringLiteral("After %1: %2").arg(GamesText(f.GamesPlayed()), OwedSentence(f.NetOwed()));
+    const int high = f.Games[best].NetOwed, low = f.Games[worst].NetOwed;
+    const QLocale locale;
+    QString most = high > 0 ? QStringLiteral("The most he owed you was %1, after game %2")
+                                  .arg(Money(high), locale.toString(qint64(best + 1)))
+                            : QStringLiteral("He has never owed you anything");
+    QString least = low < 0 ? QStringLiteral("the most you owed him was %1, after game %2.")
+                                  .arg(Money(low), locale.toString(qint64(worst + 1)))
+                            : QStringLiteral("you have never owed him anything.");
+    return text + QLatin1Char(' ') + most + QStringLiteral("; ") + least;
+}
+
+QString MarginChartSummary(const HistoryFigures& f) {
+    const QLocale locale;
+    auto part = [&](int side, const QString& who, const QString& whose) {
+        const qint64 won = f.GamesWon[side];
+        if (won == 0) return who + QStringLiteral(" won no game");
+        long long total = 0;
+        for (const GameOutcome& g : f.Games)
+            if (g.PlayerWon == (side == 0)) total += g.Margin;
+        return QStringLiteral("%1 %2 won by %3 points on average, %4 at most")
+            .arg(whose, won == 1 ? QStringLiteral("game was") : GamesText(won) + " were",
+                 locale.toString(double(total) / double(won), 'f', 1),
+                 locale.toString(f.Biggest[side].Margin));
+    };
+    QString yours = part(0, QStringLiteral("You"), QStringLiteral("Your"));
+    QString his = part(1, QStringLiteral("Dorvil"), QStringLiteral("Dorvil's"));
+    return yours + QStringLiteral("; ") + his + QLatin1Char('.');
+}
+
+QString DayText(const QString& when) {
+    const QDate day = QDate::fromString(when.left(10), QStringLiteral("yyyy-MM-dd"));
+    return day.isValid() ? QLocale().toString(day, QStringLiteral("d MMMM yyyy")) : when;
+}
+
+QPixmap EmptyHistoryPicture(qreal pixelRatio) {
+    const QSize size(150, 110);
+    QPixmap picture(size * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int k = 0; k < 2; ++k) {
+        p.save();
+        p.translate(75, 100);
+        p.rotate(k == 0 ? -12 : 12);
+        const QRectF card(-32, -92, 64, 88);
+        QPainterPath outline;
+        outline.addRoundedRect(card, 6, 6);
+        p.fillPath(outline, Qt::white);
+        p.setPen(QPen(QColor(90, 90, 90), 1));
+        p.drawPath(outline);
+        const QRectF back = card.adjusted(5, 5, -5, -5);
+        p.fillRect(back, QColor(30, 60, 160));
+        p.setClipRect(back);
+        p.setPen(QPen(QColor(140, 170, 230), 1));
+        for (int d = -100; d < 100; d += 8) {
+            p.drawLine(QPointF(back.left() + d, back.top()),
+                       QPointF(back.left() + d + 90, back.bottom()));
+            p.drawLine(QPointF(back.right() - d, back.top()),
+                       QPointF(back.right() - d - 90, back.bottom()));
+        }
+        p.restore();
+    }
+    return picture;
+}

@@ -1,0 +1,59 @@
+// The Game History window: the figures of every game played against Dorvil
+// as text, a line chart of the money owed game after game, a chart of the
+// games' margins, and the history file's Export and Clear commands.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class FrmMain;
+class HistoryFigures;
+class QChartView;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
+struct TableEvent;
+
+class HistoryWindow : public QDialog {
+  public:
+    HistoryWindow(QWidget* parent, std::function<QString()> historyFile);
+
+    // Opens the window over `parent`, or brings the open one forward.
+    static void Open(QWidget* parent, const FrmMain& game);
+    // Writes a settled hand into the history and refreshes an open window.
+    static void Hear(QWidget* parent, const FrmMain& game, const TableEvent& event);
+
+    // Reads the history file again and shows what it holds.
+    void Refresh();
+    // Writes the history as CSV to `target`; false with a message on failure.
+    bool ExportTo(const QString& target, QString* error = nullptr);
+
+  private:
+    QLayout* BuildButtons();
+    void BuildFigures(QWidget* page);
+    void BuildCharts(QWidget* page);
+    QWidget* BuildEmptyState();
+    void ShowFigures(const HistoryFigures& figures);
+    void ShowMoneyChart(const HistoryFigures& figures);
+    void ShowMarginChart(const HistoryFigures& figures);
+    void ShowSummary(const HistoryFigures& figures, qint64 damaged);
+    void AskExport();
+    void AskClear();
+
+    std::function<QString()> HistoryFile;
+    QLabel* Summary = nullptr;
+    QLabel* Damaged = nullptr;
+    QStackedWidget* Pages = nullptr;
+    QLabel* EmptyText = nullptr;
+    QTableWidget* Figures = nullptr;
+    QChartView* MoneyChart = nullptr;
+    QChartView* MarginChart = nullptr;
+    QLabel* MoneySummary = nullptr;
+    QLabel* MarginSummary = nullptr;
+    QLabel* FileNote = nullptr;
+    QPushButton* ExportButton = nullptr;
+    QPushButton* ClearButton = nullptr;
+    qint64 RecordCount = 0;
+};
