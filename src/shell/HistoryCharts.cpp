@@ -92,6 +92,9 @@ QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
     zero->append(1, 0);
     zero->append(std::max(last, 2.0), 0);
     auto* area = new QAreaSeries(fillTop, zero);
+    // The area draws between its edges without owning them: they go with it.
+    fillTop->setParent(area);
+    zero->setParent(area);
     area->setPen(Qt::NoPen);
     area->setBrush(QColor(Ink.red(), Ink.green(), Ink.blue(), 40));
     auto* axisLine = new QLineSeries;

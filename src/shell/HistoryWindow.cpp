@@ -21,6 +21,13 @@
 #include <QTextDocumentFragment>
 
 namespace {
+// A chart view lets go of the chart it showed without deleting it.
+void ReplaceChart(QChartView* view, QChart* chart) {
+    QChart* shown = view->chart();
+    view->setChart(chart);
+    delete shown;
+}
+
 // A label a screen reader reads by its text, selectable so a figure can be copied.
 QLabel* TextLabel(QWidget* parent, const char* name) {
     auto* label = new QLabel(parent);
@@ -263,14 +270,14 @@ void HistoryWindow::ShowFigures(const HistoryFigures& f) {
 
 void HistoryWindow::ShowMoneyChart(const HistoryFigures& f) {
     const QString text = MoneyChartSummary(f);
-    MoneyChart->setChart(MakeMoneyChart(f.Games));
+    ReplaceChart(MoneyChart, MakeMoneyChart(f.Games));
     MoneyChart->setAccessibleDescription(text);
     SetLabel(MoneySummary, text);
 }
 
 void HistoryWindow::ShowMarginChart(const HistoryFigures& f) {
     const QString text = MarginChartSummary(f);
-    MarginChart->setChart(MakeMarginChart(f.Games, f.PlayerName));
+    ReplaceChart(MarginChart, MakeMarginChart(f.Games, f.PlayerName));
     MarginChart->setAccessibleDescription(text);
     SetLabel(MarginSummary, text);
 }
