@@ -3,6 +3,8 @@
 // button faces, rings once, and waits for a click on a face.
 #pragma once
 
+#include "TableScale.h"
+
 #include <QDialog>
 #include <QRect>
 #include <functional>
@@ -26,6 +28,8 @@ class MFormDeluxe : public QDialog {
     // Shows the box and returns the button clicked, 0..2.
     int DeluxeMsg(const QString& Text, const QString& Caption0, const QString& Caption1,
                   const QString& Caption2, int Icon, const QString& Title);
+    // The box follows the table's scale, also while it is open.
+    void SetScale(const TableScale& scale);
     const DeluxeLayout& Layout() const { return Current; }
     FaceButton* Face(int i) const { return Faces[i]; }
     int Choice() const { return DeluxeChoice; }
@@ -35,7 +39,10 @@ class MFormDeluxe : public QDialog {
     void keyPressEvent(QKeyEvent*) override; // Esc must not close it without a choice
 
   private:
+    void Arrange();
     std::function<void()> Ring;
+    TableScale S;
+    int IconShown = 1;
     QLabel* Label3;
     WrappedText* Label2;
     QLabel* Picture1;
@@ -48,6 +55,7 @@ class MFormDeluxe : public QDialog {
 class FaceButton : public QWidget {
   public:
     FaceButton(int index, QWidget* parent);
+    void SetScale(const TableScale& scale);
     void SetCaption(const QString& caption);
     void DrawRaised();
     void DrawPressed();
@@ -63,4 +71,5 @@ class FaceButton : public QWidget {
     int Index;
     bool Pressed = false;
     QLabel* Label1;
+    TableScale Scale;
 };

@@ -3,6 +3,7 @@
 // It holds no game state and forwards every user event to the game.
 #pragma once
 
+#include "TableScale.h"
 #include "TableView.h"
 
 #include <QMainWindow>
@@ -68,12 +69,18 @@ class MainWindow : public QMainWindow, public TableView {
         TableListeners.push_back(std::move(listener));
     }
 
+    // The size, place and full-screen state the window was closed with, from
+    // the user's configuration, fitted to the screens of today.
+    void RestoreWindow();
+    const TableScale& Scale() const { return Layout.Scale(); }
+
     CardPicture* Card(int n) const { return Cds[static_cast<size_t>(n)]; }
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
     MFormDeluxe* MessageBox() const { return Deluxe; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -83,13 +90,23 @@ class MainWindow : public QMainWindow, public TableView {
     void BuildMenus();
     void MakeCard(int n);
     template <class F> void Send(F&& handler);
+    // TableScaling.cpp: the table fitted and centred in the window.
+    void FitTable();
+    void Rescale(const TableScale& scale);
+    void RenderCards();
+    void SaveWindow() const;
+    static constexpr QSize CardDesign{1065, 1440};
 
     QString Folder;
     FrmMain* Game = nullptr;
     std::unique_ptr<ImageList> Images;
     std::unique_ptr<SoundPlayer> Sounds;
     std::unique_ptr<clsObjectFollowMouse> FollowMouse;
-    QWidget* Client = nullptr;
+    TableLayout Layout;
+    QWidget* Backdrop = nullptr; // the window's client area, navy around the table
+    QWidget* Client = nullptr;   // the table itself
+    QTimer* Settle = nullptr;
+    QAction* FullScreen = nullptr;
     StatusPanels* StatusBar1 = nullptr;
     std::array<CardPicture*, 53> Cds{};
     std::array<QPoint, 53> CardTwips{};
