@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPixmapCache>
 #include <QSvgRenderer>
+#include <QThread>
 #include <algorithm>
 #include <cmath>
 
@@ -59,14 +60,25 @@ QPainterPath GrabbingHand() {
 } // namespace
 
 ImageList::ImageList(const QString& deckPath, qreal devicePixelRatio) : Dpr(devicePixelRatio) {
-    if (QFile::exists(deckPath)) {
+    if (!QFile::exists(deckPath)) return;
+    // Reading the deck is the longest step of start-up: it overlaps the
+    // building of the window on another core.
+    QThread* owner = QThread::currentThread();
+    PendingDeck = std::async(std::launch::async, [deckPath, owner] {
         auto renderer = std::make_unique<QSvgRenderer>(deckPath);
-        if (renderer->isValid() && renderer->elementExists(QStringLiteral("back")))
-            Deck = std::move(renderer);
-    }
+        if (!renderer->isValid() || !renderer->elementExists(QStringLiteral("back")))
+            return decltype(renderer)();
+        renderer->moveToThread(owner);
+        return renderer;
+    });
 }
 
 ImageList::~ImageList() = default;
+
+QSvgRenderer* ImageList::LoadedDeck() {
+    if (PendingDeck.valid()) Deck = PendingDeck.get();
+    return Deck.get();
+}
 
 void ImageList::SetCardSize(QSize size, qreal dpr) {
     Size = size;
@@ -91,7 +103,8 @@ QPixmap ImageList::Image(int index) {
     if (index < 1 || index > 53) index = 53;
     QPixmap& pm = Current()[static_cast<size_t>(index)];
     if (!pm.isNull()) return pm;
-    if (!Deck) {
+    QSvgRenderer* deck = LoadedDeck();
+    if (!deck) {
         pm = DrawPlain(index);
         return pm;
     }
@@ -101,7 +114,7 @@ QPixmap ImageList::Image(int index) {
     pm = Blank(Size.width(), Size.height(), Dpr);
     QPainter painter(&pm);
     painter.setRenderHint(QPainter::Antialiasing);
-    Deck->render(&painter, id, QRectF(0, 0, Size.width(), Size.height()));
+    deck->render(&painter, id, QRectF(0, 0, Size.width(), Size.height()));
     return pm;
 }
 

@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QString>
 #include <array>
+#include <future>
 #include <memory>
 #include <utility>
 
@@ -34,14 +35,17 @@ class ImageList {
     // 100 x 25 at the design size, red marbled, raised; made once per size.
     static QPixmap ButtonBar(qreal dpr, const TableScale& scale = TableScale());
     QIcon WindowIcon();
-    bool HasDeck() const { return Deck != nullptr; }
+    bool HasDeck() { return LoadedDeck() != nullptr; }
 
   private:
     using Images = std::array<QPixmap, 54>;
     Images& Current();
+    QSvgRenderer* LoadedDeck();
     QPixmap DrawPlain(int index) const;
     qreal Dpr;
     QSize Size{CardWidth, CardHeight};
+    // The deck is read on a worker thread while the window is built.
+    std::future<std::unique_ptr<QSvgRenderer>> PendingDeck;
     std::unique_ptr<QSvgRenderer> Deck;
     // The card images of the few sizes last shown, the newest last.
     std::vector<std::pair<std::pair<QSize, qreal>, Images>> Sizes;
