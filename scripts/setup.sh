@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-charts-dev
-          kdegames-card-data-kf5 fonts-liberation xvfb xdotool imagemagick
+          kdegames-card-data-kf5 fonts-liberation xvfb xdotool imagemagick openbox
           dpkg-dev file desktop-file-utils appstream lintian man-db)
 missing=()
 for p in "${packages[@]}"; do

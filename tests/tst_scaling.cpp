@@ -188,6 +188,19 @@ class TestScaling : public QObject {
         QCOMPARE(box.Face(1)->size(), QSize(128, 30));
     }
 
+    // The window makes its message box on the first message, maybe long after a resize.
+    void messageBoxOpenedAfterAResize() {
+        Window w;
+        w.Resize({1176, 952});
+        QSize shown;
+        QTimer::singleShot(50, [&] {
+            shown = w.View.MessageBox()->size();
+            QTest::mouseClick(w.View.MessageBox()->Face(0)->Caption(), Qt::LeftButton);
+        });
+        w.View.DeluxeMsg("Stock is empty", "O.K.", "", "", 2, "Stock");
+        QCOMPARE(shown, QSize(450, 138));
+    }
+
     void fullScreenEntry() {
         Window w;
         auto* options = w.View.findChild<QMenu*>("MnuOptions");

@@ -437,7 +437,10 @@ void MainWindow::Pause(int ms) {
 int MainWindow::DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
                           const QString& caption2, int icon, const QString& title) {
     if (Quitting) return 0;
-    if (!Deluxe) Deluxe = new MFormDeluxe(this, [this] { PlaySound(Sound::Ringout); });
+    if (!Deluxe) {
+        Deluxe = new MFormDeluxe(this, [this] { PlaySound(Sound::Ringout); });
+        Deluxe->SetScale(Layout.Scale());
+    }
     return Deluxe->DeluxeMsg(text, caption0, caption1, caption2, icon, title);
 }
 

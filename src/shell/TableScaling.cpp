@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 // Long enough to span the gaps between the resize events of a dragged window
@@ -63,6 +64,14 @@ void MainWindow::Rescale(const TableScale& scale) {
         CardCursorShown[static_cast<size_t>(n)] = 0;
         SetCardPointer(n, 0);
     }
+    // The hints are the desktop's own, grown with the table for whoever enlarged it.
+    static const QFont designTip = QToolTip::font();
+    QFont tip = designTip;
+    if (tip.pointSizeF() > 0)
+        tip.setPointSizeF(tip.pointSizeF() * scale.Factor());
+    else
+        tip.setPixelSize(scale.Scaled(tip.pixelSize()));
+    QToolTip::setFont(tip);
     if (Deluxe) Deluxe->SetScale(scale);
     if (Help) Help->SetScale(scale);
     if (About) About->SetScale(scale);
