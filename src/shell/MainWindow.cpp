@@ -58,7 +58,8 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
       Sounds(std::make_unique<SoundPlayer>(programFolder)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Meldora "));
-    setWindowIcon(Images->WindowIcon());
+    // Seven sizes of the icon are drawn: after the window has appeared.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(Images->WindowIcon()); });
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Navy);
     pal.setColor(QPalette::WindowText, LightCyan);
