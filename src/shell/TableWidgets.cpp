@@ -163,12 +163,13 @@ LineWidget::LineWidget(TableLayout& layout, const QString& name, QWidget* parent
         const int w = s.Scaled(width);
         QRect span = QRect(a, b).normalized().adjusted(0, 0, w, w);
         setGeometry(span);
-        // A line covers its first point and stops short of its last, as a
-        // one-pixel pen draws it; a thicker one grows right of or below it.
+        // As a pen draws it: from its first point to just short of its last,
+        // as thick as its width across and centred on it, so that the half
+        // before a thick line's own place is cut off by the control's edge.
         const QPoint start =
             QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())) - span.topLeft();
-        Band = a.x() == b.x() ? QRect(start.x(), start.y(), w, std::abs(b.y() - a.y()))
-                              : QRect(start.x(), start.y(), std::abs(b.x() - a.x()), w);
+        Band = a.x() == b.x() ? QRect(start.x() - w / 2, start.y(), w, std::abs(b.y() - a.y()))
+                              : QRect(start.x(), start.y() - w / 2, std::abs(b.x() - a.x()), w);
     });
 }
 
