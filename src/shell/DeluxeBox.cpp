@@ -4,6 +4,7 @@
 
 #include "ImageList.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -152,6 +153,20 @@ void FaceButton::paintEvent(QPaintEvent*) {
     p.fillRect(0, 0, t, h, lit);
     p.fillRect(0, h - t, w, t, shaded);
     p.fillRect(w - t, 0, t, h, shaded);
+    if (Marked) {
+        p.setPen(QPen(Qt::black, t, Qt::DotLine));
+        p.drawRect(rect().adjusted(3 * t, 3 * t, -4 * t, -4 * t));
+    }
+}
+
+void FaceButton::Choose() {
+    if (Clicked) Clicked(Index);
+}
+
+void FaceButton::SetMarked(bool marked) {
+    if (Marked == marked) return;
+    Marked = marked;
+    update();
 }
 
 bool FaceButton::eventFilter(QObject* watched, QEvent* event) {
@@ -162,7 +177,7 @@ bool FaceButton::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (Label1->rect().contains(mouse->position().toPoint()) && Clicked) Clicked(Index);
+        if (Label1->rect().contains(mouse->position().toPoint())) Choose();
         return true;
     }
     return false;
@@ -244,6 +259,8 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
     setWindowTitle(Title);
     if (Ring) Ring();
     DeluxeChoice = 0;
+    KeyFocusIndex = 0;
+    MarkKeyFocus();
     exec();
     return DeluxeChoice;
 }
@@ -263,6 +280,66 @@ void MFormDeluxe::paintEvent(QPaintEvent*) {
     p.fillRect(right, b, t, bottom + t - b, Dark);
 }
 
+// Tab goes to the faces, which take no keyboard focus of their own.
+bool MFormDeluxe::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QDialog::event(event);
+}
+
 void MFormDeluxe::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape) QDialog::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Backtab:
+        MoveKeyFocus(-1);
+        return;
+    case Qt::Key_Right:
+        MoveKeyFocus(1);
+        return;
+    case Qt::Key_Tab:
+        MoveKeyFocus(event->modifiers() & Qt::ShiftModifier ? -1 : 1);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Faces[KeyFocusIndex]->Choose();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void MFormDeluxe::ShowKeyFocus() {
+    KeyFocusShown = true;
+    MarkKeyFocus();
+}
+
+void MFormDeluxe::MoveKeyFocus(int step) {
+    KeyFocusShown = true;
+    int next = KeyFocusIndex;
+    do
+        next = (next + step + 3) % 3;
+    while (!Current.FaceShown[next] && next != KeyFocusIndex);
+    KeyFocusIndex = next;
+    MarkKeyFocus();
+    QAccessibleEvent focus(Faces[KeyFocusIndex], QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void MFormDeluxe::MarkKeyFocus() {
+    for (int i = 0; i < 3; ++i)
+        Faces[i]->SetMarked(KeyFocusShown && i == KeyFocusIndex);
+}
+
+void MFormDeluxe::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QAccessibleEvent focus(Faces[KeyFocusIndex], QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }

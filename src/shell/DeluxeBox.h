@@ -1,6 +1,8 @@
 // MFormDeluxe: the game's own message box. Borderless and modal, it draws its
 // green title strip, its raised border, an icon and one to three raised
-// button faces, rings once, and waits for a click on a face.
+// button faces, rings once, and waits for a click on a face. Keys choose too:
+// Left, Right and Tab move a focus between the faces (the first has it when
+// the box opens), Enter or Space chooses the focused one.
 #pragma once
 
 #include "TableScale.h"
@@ -33,10 +35,14 @@ class MFormDeluxe : public QDialog {
     const DeluxeLayout& Layout() const { return Current; }
     FaceButton* Face(int i) const { return Faces[i]; }
     int Choice() const { return DeluxeChoice; }
+    // From now on the focused face wears its focus mark (a keyboard player is here).
+    void ShowKeyFocus();
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    bool event(QEvent*) override;
     void keyPressEvent(QKeyEvent*) override; // Esc must not close it without a choice
+    void showEvent(QShowEvent*) override;
 
   private:
     void Arrange();
@@ -49,6 +55,10 @@ class MFormDeluxe : public QDialog {
     FaceButton* Faces[3];
     DeluxeLayout Current;
     int DeluxeChoice = 0;
+    int KeyFocusIndex = 0;
+    bool KeyFocusShown = false;
+    void MoveKeyFocus(int step);
+    void MarkKeyFocus();
 };
 
 // One button face Pic1(i) with its caption Label1(i).
@@ -61,6 +71,9 @@ class FaceButton : public QWidget {
     void DrawPressed();
     bool IsPressed() const { return Pressed; }
     QLabel* Caption() const { return Label1; }
+    void Choose(); // as a click on the caption
+    void SetMarked(bool marked);
+    bool IsMarked() const { return Marked; }
     std::function<void(int)> Clicked;
 
   protected:
@@ -70,6 +83,7 @@ class FaceButton : public QWidget {
   private:
     int Index;
     bool Pressed = false;
+    bool Marked = false;
     QLabel* Label1;
     TableScale Scale;
 };

@@ -12,6 +12,8 @@
 #include "NestedPause.h"
 #include "SavedRecord.h"
 #include "SoundPlayer.h"
+#include "TableAccessible.h"
+#include "TableAids.h"
 #include "TableWidgets.h"
 
 #include <QCloseEvent>
@@ -56,6 +58,7 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     : Folder(programFolder),
       Images(std::make_unique<ImageList>(deckPath, qApp->devicePixelRatio())),
       Sounds(std::make_unique<SoundPlayer>(programFolder)) {
+    InstallTableAccessibility();
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Meldora "));
     // Seven sizes of the icon are drawn: after the window has appeared.
@@ -93,6 +96,15 @@ MainWindow::~MainWindow() {
 
 template <class F> void MainWindow::Send(F&& handler) {
     if (Game && !Quitting) Game->Dispatch(std::forward<F>(handler));
+}
+
+void MainWindow::RunHandler(const std::function<void()>& handler) {
+    Send(handler);
+}
+
+void MainWindow::Attach(FrmMain* game) {
+    Game = game;
+    Helpers = std::make_unique<TableAids>(*this, *game);
 }
 
 void MainWindow::BuildMenus() {
@@ -398,6 +410,8 @@ void MainWindow::SetText(Ctl control, const QString& text) {
         label->SetCaption(text);
     else if (auto* plain = qobject_cast<QLabel*>(widget))
         plain->setText(text), plain->setAccessibleName(text);
+    for (const auto& listener : TextListeners)
+        listener(control, text);
 }
 
 void MainWindow::SetVisible(Ctl control, bool visible) {

@@ -28,12 +28,15 @@ class QLineEdit;
 class QMenu;
 class QAction;
 class QTimer;
+struct TableAids;
 
 class MainWindow : public QMainWindow, public TableView {
   public:
     MainWindow(const QString& programFolder, const QString& deckPath);
     ~MainWindow() override;
-    void Attach(FrmMain* game) { Game = game; }
+    void Attach(FrmMain* game);
+    // Runs a handler of the game as a user event does; the keys come this way too.
+    void RunHandler(const std::function<void()>& handler);
 
     // TableView
     void CreateCardPictures() override;
@@ -68,6 +71,11 @@ class MainWindow : public QMainWindow, public TableView {
     void ListenToTable(std::function<void(const TableEvent&)> listener) {
         TableListeners.push_back(std::move(listener));
     }
+    // Whoever reads the table aloud hears every text the game writes.
+    void ListenToTexts(std::function<void(Ctl, const QString&)> listener) {
+        TextListeners.push_back(std::move(listener));
+    }
+    TableAids* Aids() const { return Helpers.get(); }
 
     // The size, place and full-screen state the window was closed with, from
     // the user's configuration, fitted to the screens of today.
@@ -122,4 +130,6 @@ class MainWindow : public QMainWindow, public TableView {
     QPointer<frmAbout> About;
     bool Quitting = false;
     std::vector<std::function<void(const TableEvent&)>> TableListeners;
+    std::vector<std::function<void(Ctl, const QString&)>> TextListeners;
+    std::unique_ptr<TableAids> Helpers;
 };

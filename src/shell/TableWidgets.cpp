@@ -211,7 +211,7 @@ bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
 
 StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
-    setAccessibleName(QStringLiteral("StatusBar1"));
+    setAccessibleName(QStringLiteral("Status bar"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
