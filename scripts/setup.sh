@@ -4,7 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-charts-dev
           kdegames-card-data-kf5 fonts-liberation xvfb xdotool imagemagick openbox
-          dpkg-dev file desktop-file-utils appstream lintian man-db)
+          dpkg-dev file desktop-file-utils appstream lintian man-db
+          python3-pyatspi at-spi2-core dbus-x11)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
