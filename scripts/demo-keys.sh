@@ -2,8 +2,8 @@
 # Plays one whole game with the keyboard alone under Xvfb: no pointer event is
 # sent, only keys. The player reads the table as a screen reader does, over
 # AT-SPI (scripts/key-player.py): it takes a card with S or F, lays every set
-# and run it holds with Home, Right and the column's digit, and discards with
-# Delete. The target is set to 25 first (Ctrl+C, 25, Alt+O) and S deals.
+# and run it holds with Home, Right and the column's digit, lays off what fits
+# once it has a meld down, and discards with Delete. The target is set to 25 first (Ctrl+C, 25, Alt+O) and S deals.
 # Message boxes are answered with Enter, "Play another game?" with Right and
 # Enter ("Bye for Now"); then the game is started again to show the saved
 # statistics. The program runs from a folder of its own, so the statistics
@@ -89,6 +89,7 @@ for step in $(seq 2000); do
     if [ -n "$box" ]; then
         shot "$(printf '1%02d-message' "${#titles[@]}")"
         titles+=("$(answer_box "$box")")
+        case ${titles[-1]} in *[Hh]and*) rm -f "$work/melded" ;; esac   # a new hand follows
         continue
     fi
     read -r state columns _ <<<"$(player state) 0"
@@ -108,7 +109,7 @@ for step in $(seq 2000); do
             /usr/bin/python3 scripts/a11y-listen.py dump >"$shots/a11y-tree.txt"
             dumped=1
         fi
-        plan=$(player play)
+        plan=$(/usr/bin/python3 scripts/key-player.py play "$work/melded")
         [ "$turns" -le 3 ] && { keys Home; shot "$(printf '3%02d-hand-focus' "$turns")"; }
         # shellcheck disable=SC2086
         [ -n "$plan" ] && keys $plan

@@ -3,10 +3,13 @@
 does (over AT-SPI: the instruction line, the groups and their cards) and
 answers with the keys to press. Run it in the game's D-Bus session.
 
-  key-player.py state   take | meld N | wait | gone   (N: meld columns in use)
-  key-player.py take    s, or f when the face card completes a meld
-  key-player.py play    the keys that lay every meld found and discard
+  key-player.py state        take | meld N | wait | gone   (N: meld columns in use)
+  key-player.py take         s, or f when the face card completes a meld
+  key-player.py play [FILE]  the keys that lay every meld found, lay off what
+                             fits once a meld of its own is down, and discard;
+                             FILE remembers that meld until the hand ends
 """
+import os
 import sys
 import time
 
@@ -77,6 +80,25 @@ def find_meld(cards):
     return best
 
 
+def lay_offs(cards, groups):
+    """Cards that fit a complete meld on the table, each with its column."""
+    plan = []
+    for name, names in groups.items():
+        if not name.startswith("Meld ") or len(names) < 3:
+            continue
+        column, meld = int(name[5]), [card(n) for n in names]
+        if all(c[0] == meld[0][0] for c in meld):
+            plan += [(c, column) for c in cards if c[0] == meld[0][0]]
+            continue
+        suit, low, high = meld[0][1], min(c[0] for c in meld), max(c[0] for c in meld)
+        for step in (-1, 1):  # a run grows one card at a time at either end
+            edge = low if step < 0 else high
+            while (edge + step, suit) in cards and (edge + step, suit) not in [p for p, _ in plan]:
+                edge += step
+                plan.append(((edge, suit), column))
+    return plan
+
+
 def choose_discard(cards):
     def useful(c):
         rank, suit = c
@@ -90,7 +112,7 @@ def reach(order, target):
     return ["Home"] + ["Right"] * order.index(target)
 
 
-def main(command):
+def main(command, memory=None):
     table = read_table()
     if table is None:
         print("gone")
@@ -113,6 +135,7 @@ def main(command):
     elif command == "play":
         order = hand_of(groups)
         keys, columns = [], empty_columns(groups)
+        melded = memory is not None and os.path.exists(memory)
         while columns:
             meld = find_meld(order)
             if not meld:
@@ -121,17 +144,25 @@ def main(command):
             for c in meld:
                 keys += reach(order, c) + [column]
                 order.remove(c)
+            melded = True
+        if melded:
+            if memory:
+                open(memory, "w").close()
+            for c, column in lay_offs(order, groups):
+                if c in order:  # laying off the last card goes out
+                    keys += reach(order, c) + [str(column)]
+                    order.remove(c)
         if order:
             keys += reach(order, choose_discard(order)) + ["Delete"]
         print(" ".join(keys))
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 2 or sys.argv[1] not in ("state", "take", "play"):
+    if len(sys.argv) not in (2, 3) or sys.argv[1] not in ("state", "take", "play"):
         sys.exit(__doc__)
     for attempt in range(3):
         try:
-            main(sys.argv[1])
+            main(sys.argv[1], sys.argv[2] if len(sys.argv) == 3 else None)
             break
         except Exception:  # the table changed while it was read
             time.sleep(0.3)

@@ -341,7 +341,25 @@ QRect TableKeys::AreaOf(Stop stop) const {
     if (stop == Stop::Discard) return Groups.Area(Group::Discard);
     if (int c = MeldOf(stop)) return Groups.Area(MeldGroup(c));
     if (PictureButton* button = Button(stop)) return button->geometry();
-    return Focus ? Window.Card(Focus)->geometry() : QRect();
+    return FocusedPart();
+}
+
+// The part of the focused card that shows: the hand's cards overlap, and a
+// frame round the whole card would seem to hold its neighbour too.
+QRect TableKeys::FocusedPart() const {
+    if (Focus == 0) return {};
+    const QWidget* card = Window.Card(Focus);
+    const QObjectList& stack = Client->children();
+    const qsizetype depth = stack.indexOf(const_cast<QWidget*>(card));
+    QRect part = card->geometry();
+    for (int n : Groups.Cards(Group::Hand)) {
+        const QWidget* other = Window.Card(n);
+        const QRect over = other->geometry();
+        if (n != Focus && over.intersects(part) && over.left() > part.left() &&
+            stack.indexOf(const_cast<QWidget*>(other)) > depth)
+            part.setRight(over.left() - 1);
+    }
+    return part;
 }
 
 void TableKeys::Refresh() {
@@ -352,7 +370,7 @@ void TableKeys::Refresh() {
             Ring = Focus ? Stop::Hand : Stop::Stock; // its button has gone
     }
     if (!Main || !Second) return;
-    const QRect card = Focus ? Window.Card(Focus)->geometry() : QRect();
+    const QRect card = FocusedPart();
     if (!FramesOn || TargetOpen()) {
         Main->hide();
         Second->hide();

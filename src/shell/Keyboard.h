@@ -75,6 +75,7 @@ class TableKeys : public QObject {
     void MoveRing(bool forward);
     void Activate();
     QRect AreaOf(Stop stop) const;
+    QRect FocusedPart() const;
     bool TargetOpen() const;
     void UseKeys(bool frames);
 
