@@ -90,6 +90,8 @@ QString Announcer::EventText(const TableEvent& e) {
                       : QStringLiteral("You win the hand and score ") + Points(e.Count);
     case TableEvent::GameWon:
         return dorvil ? QStringLiteral("Dorvil wins the game") : QStringLiteral("You win the game");
+    case TableEvent::HandSettled: // the win and the message box have told it
+        break;
     }
     return {};
 }
