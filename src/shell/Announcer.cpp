@@ -4,6 +4,7 @@
 #include "DeluxeBox.h"
 #include "FrmMain.h"
 #include "MainWindow.h"
+#include "TableGroups.h"
 
 #include <QAccessible>
 #include <QChildEvent>
@@ -24,7 +25,7 @@ QString Sentence(const QString& text) {
 Announcer::Announcer(MainWindow& window) {
     // One pixel, never painted: present for the accessibility tree, not for the
     // eye. It is marked before it is named, because naming it makes its interface.
-    Status = new QWidget(window.centralWidget());
+    Status = new QWidget(TableGroups::TableOf(window));
     Status->setProperty("announcements", true);
     Status->setObjectName(QStringLiteral("Announcements"));
     Status->setAccessibleName(QStringLiteral("Announcements"));

@@ -7,7 +7,6 @@
 #include "MainWindow.h"
 #include "TableGroups.h"
 #include "TableWidgets.h"
-#include "Twips.h"
 
 #include <QApplication>
 #include <QChildEvent>
@@ -47,13 +46,16 @@ class FocusFrame : public QWidget {
         setAttribute(Qt::WA_TransparentForMouseEvents);
         hide();
     }
-    void Surround(const QRect& area) {
+    // Lines and margin are drawn at the table's scale, as its other lines are.
+    void Surround(const QRect& area, const TableScale& scale) {
         if (area.isEmpty()) {
             hide();
             return;
         }
-        const int margin = std::max(2, Px(60));
+        Pen = scale.Scaled(2);
+        const int margin = scale.Scaled(4);
         setGeometry(area.adjusted(-margin, -margin, margin, margin));
+        update();
         show();
         if (parentWidget()->children().constLast() != this) raise();
     }
@@ -61,22 +63,22 @@ class FocusFrame : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        const int pen = std::max(2, Px(30));
-        const QRectF box = QRectF(rect()).adjusted(pen, pen, -pen, -pen);
+        const QRectF box = QRectF(rect()).adjusted(Pen, Pen, -Pen, -Pen);
         const QColor yellow(255, 255, 0);
         if (Faint) {
-            p.setPen(QPen(yellow, std::max(1, pen / 2 + 1), Qt::DashLine));
+            p.setPen(QPen(yellow, Pen, Qt::DashLine));
             p.drawRect(box);
             return;
         }
-        p.setPen(QPen(Qt::black, pen + 2));
+        p.setPen(QPen(Qt::black, Pen + 2));
         p.drawRect(box);
-        p.setPen(QPen(yellow, pen));
+        p.setPen(QPen(yellow, Pen));
         p.drawRect(box);
     }
 
   private:
     bool Faint;
+    int Pen = 2;
 };
 
 TableKeys::TableKeys(MainWindow& window, FrmMain& game, TableGroups& groups)
@@ -376,10 +378,10 @@ void TableKeys::Refresh() {
         Second->hide();
     } else if (Ring == Stop::Hand || Ring == Stop::None) {
         Second->hide();
-        Main->Surround(card);
+        Main->Surround(card, Window.Scale());
     } else {
-        Second->Surround(card);
-        Main->Surround(AreaOf(Ring));
+        Second->Surround(card, Window.Scale());
+        Main->Surround(AreaOf(Ring), Window.Scale());
     }
     if ((ToldRing != Ring || ToldFocus != Focus) && FramesOn) {
         ToldRing = Ring;

@@ -233,8 +233,7 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
             face, [face] { face->Choose(); }, [face] { return face->IsMarked(); });
     if (w->property("announcements").toBool()) return new StatusInterface(w);
     if (dynamic_cast<CaptionFrame*>(w)) return new FilteredInterface(w, QAccessible::Grouping);
-    if (w->objectName() == QLatin1String("ClientArea") &&
-        qobject_cast<QMainWindow*>(w->parentWidget()))
+    if (w->objectName() == QLatin1String("ClientArea") && qobject_cast<QMainWindow*>(w->window()))
         return new ClientInterface(w);
     return nullptr;
 }

@@ -23,15 +23,15 @@ QString SuitOf(int card) {
 }
 } // namespace
 
-TableGroups::TableGroups(MainWindow& window, const FrmMain& game) : Window(window), Game(game) {
-    QWidget* client = Client();
-    client->installEventFilter(this);
-    for (QObject* child : client->children())
+TableGroups::TableGroups(MainWindow& window, const FrmMain& game)
+    : Window(window), Game(game), Table(TableOf(window)) {
+    Table->installEventFilter(this);
+    for (QObject* child : Table->children())
         Watch(child);
 }
 
-QWidget* TableGroups::Client() const {
-    return Window.centralWidget();
+QWidget* TableGroups::TableOf(const QWidget& window) {
+    return window.findChild<QWidget*>(QStringLiteral("ClientArea"));
 }
 
 QWidget* TableGroups::Picture(int card) const {

@@ -38,8 +38,10 @@ class TableGroups : public QObject {
     QString Name(Group g) const;
     // Where the group lies, in the coordinates of the table's client area.
     QRect Area(Group g) const;
-    QWidget* Client() const;
+    QWidget* Client() const { return Table; }
     QWidget* Picture(int card) const;
+    // The table's client area, where the cards and controls lie.
+    static QWidget* TableOf(const QWidget& window);
 
     // Called once the event that moved, showed or hid something is over.
     void WhenChanged(std::function<void()> listener) { Listeners.push_back(std::move(listener)); }
@@ -55,6 +57,7 @@ class TableGroups : public QObject {
 
     MainWindow& Window;
     const FrmMain& Game;
+    QWidget* Table;
     std::vector<std::function<void()>> Listeners;
     bool Pending = false;
 };
