@@ -1,30 +1,43 @@
 #!/usr/bin/env bash
-# Measures how fast the table appears and how much memory it holds: launch to
-# mapped window under Xvfb, resident memory three seconds later, median of
-# several runs. Run after scripts/setup.sh; prints one line of figures.
+# Measures how fast the table appears and how much memory it holds, side by
+# side with a bare Qt window that shows a menu bar and a status bar: launch
+# to mapped window under Xvfb, the two programs taking turns, median of
+# several runs; then Meldora's resident memory three seconds after start.
+# Run after scripts/setup.sh; prints three lines of figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${RUNS:-7}
-display=:77
-Xvfb $display -screen 0 1024x768x24 >/dev/null 2>&1 &
+runs=${RUNS:-9}
+display=${BENCH_DISPLAY:-:77}
+Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+home=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
 sleep 1
 export DISPLAY=$display
-home=$(mktemp -d)
-launch_ms=()
-rss_kib=()
-for _ in $(seq "$runs"); do
+# Sets $ms to the milliseconds from launch until the program's window is
+# mapped, and leaves the program running as $pid.
+launch() {
+    local start
     start=$(date +%s%N)
-    HOME=$home ./build/meldora --seed 1 >/dev/null 2>&1 &
+    HOME=$home XDG_RUNTIME_DIR=$home "$@" >/dev/null 2>&1 &
     pid=$!
     until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.005; done
-    launch_ms+=($(( ($(date +%s%N) - start) / 1000000 )))
-    sleep 3
-    rss_kib+=($(awk '/VmRSS/ {print $2}' /proc/$pid/status))
+    ms=$(( ($(date +%s%N) - start) / 1000000 ))
+}
+game_ms=() bare_ms=() rss_kib=()
+for i in $(seq "$runs"); do
+    launch ./build/meldora-bench-bare
+    bare_ms+=("$ms")
+    kill "$pid"; wait "$pid" 2>/dev/null || true
+    launch ./build/meldora --seed 1
+    game_ms+=("$ms")
+    if [ "$i" -le 3 ]; then
+        sleep 3
+        rss_kib+=("$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")")
+    fi
     kill "$pid"; wait "$pid" 2>/dev/null || true
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-echo "window mapped after $(median "${launch_ms[@]}") ms (median of $runs; all: ${launch_ms[*]})"
-echo "resident memory $(( $(median "${rss_kib[@]}") / 1024 )) MiB three seconds later (median; KiB: ${rss_kib[*]})"
-rm -rf "$home"
+game=$(median "${game_ms[@]}") bare=$(median "${bare_ms[@]}")
+echo "Meldora's window mapped after $game ms, a bare Qt window's after $bare ms: $(awk -v g="$game" -v b="$bare" 'BEGIN {printf "%.2f", g / b}') x (medians of $runs; Meldora: ${game_ms[*]}; bare: ${bare_ms[*]})"
+echo "resident memory $(( $(median "${rss_kib[@]}") / 1024 )) MiB three seconds after start (median; KiB: ${rss_kib[*]})"

@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 packages=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-charts-dev
-          kdegames-card-data-kf5 fonts-liberation xvfb xdotool imagemagick
-          dpkg-dev file desktop-file-utils appstream lintian man-db)
+          kdegames-card-data-kf5 fonts-liberation xvfb xdotool imagemagick openbox
+          dpkg-dev file desktop-file-utils appstream lintian man-db
+          python3-pyatspi at-spi2-core dbus-x11)
 packages+=(clang-14 libclang-rt-14-dev) # the fuzz targets
 missing=()
 for p in "${packages[@]}"; do

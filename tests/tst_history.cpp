@@ -1,6 +1,7 @@
 // The history of games: the record line and reading it back, damaged lines
 // skipped and counted, appending after a half-written line, the figures, the
 // settled hands the table records, and the Game History window.
+#include "DeluxeBox.h"
 #include "History.h"
 #include "HistoryCharts.h"
 #include "HistoryFigures.h"
@@ -443,6 +444,20 @@ class TestHistory : public QObject {
         view.Record(TableEvent{TableEvent::HandSettled, false, 0, 0, 12});
         QCOMPARE(ReadBack(dir.path() + "/History.csv").size(), size_t(1));
         QVERIFY(w->findChild<QLabel*>("HistoryEmpty")->accessibleName().contains("1 hand of"));
+    }
+
+    // The message box is a dialog of the window too: it is not the history window.
+    void settledHandAfterAMessageBox() {
+        QTemporaryDir dir;
+        MainWindow view(dir.path(), QStringLiteral("/nonexistent/deck.svgz"));
+        FrmMain game(view, TableSettings{dir.path(), dir.path() + "/user", MakeRandomSource(1)});
+        view.Attach(&game);
+        game.Dispatch([&] { game.Form_Load(); });
+        QTimer::singleShot(0, [&] { view.MessageBox()->Face(0)->Choose(); });
+        view.DeluxeMsg("Made once, kept.", "O.K.", "", "", 2, "Box");
+        view.Record(TableEvent{TableEvent::HandSettled, false, 0, 0, 12});
+        QCOMPARE(ReadBack(dir.path() + "/History.csv").size(), size_t(1));
+        QVERIFY(!view.MessageBox()->isVisible());
     }
 };
 

@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     const Locations where = FindLocations(QApplication::applicationDirPath());
     if (where.DeckPath.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(MissingDeckLine()));
     MainWindow window(where.DataFolder, where.DeckPath);
+    window.RestoreWindow();
     FrmMain game(window,
                  TableSettings{where.SaveFolder,
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),

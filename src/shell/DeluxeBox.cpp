@@ -1,9 +1,10 @@
-// Placement and drawing of the message box, as twips turned into pixels.
+// Placement and drawing of the message box, as twips turned into pixels at
+// the table's scale.
 #include "DeluxeBox.h"
 
 #include "ImageList.h"
-#include "Twips.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,27 +18,36 @@ const QColor BoxColour(160, 160, 0);
 const QColor Light(240, 240, 240);
 const QColor Dark(128, 128, 128);
 constexpr int FaceWidth = 1275, FaceHeight = 300, LineHeight = 240;
+const FontDesign TextFont{Face::Sans, 9.75, true};
+const FontDesign CaptionFont{Face::Serif, 9.75, true};
 } // namespace
 
 // The message text: wrapped at word boundaries in a fixed width, one line
-// every 240 twips, growing downward.
+// every 240 twips, growing downward. The lines are broken as at the design
+// size, so that a message takes the same lines at every scale.
 class WrappedText : public QWidget {
   public:
     explicit WrappedText(QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("Label2"));
-        setFont(TableFont(Face::Sans, 9.75, true));
+        setFont(TableScale().Font(TextFont));
+    }
+    void SetScale(const TableScale& scale) {
+        Scale = scale;
+        setFont(scale.Font(TextFont));
+        update();
     }
     int SetText(const QString& text) {
         Lines.clear();
         QString shown = text;
         shown.replace(QLatin1Char('\r'), QChar::LineSeparator);
-        QTextLayout layout(shown, font());
+        const TableScale design;
+        QTextLayout layout(shown, design.Font(TextFont));
         QTextOption option;
         option.setWrapMode(QTextOption::WordWrap);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(Px(3375));
+            line.setLineWidth(design.Px(3375));
             Lines << shown.mid(line.textStart(), line.textLength()).trimmed();
         }
         layout.endLayout();
@@ -51,7 +61,7 @@ class WrappedText : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(Qt::black);
-        int pitch = Px(LineHeight);
+        int pitch = Scale.Px(LineHeight);
         for (int i = 0; i < Lines.size(); ++i)
             p.drawText(QRect(0, i * pitch, width(), pitch), Qt::AlignLeft | Qt::AlignVCenter,
                        Lines[i]);
@@ -59,6 +69,7 @@ class WrappedText : public QWidget {
 
   private:
     QStringList Lines;
+    TableScale Scale;
 };
 
 DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const QString& caption2) {
@@ -89,19 +100,28 @@ DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const 
 
 FaceButton::FaceButton(int index, QWidget* parent) : QWidget(parent), Index(index) {
     setObjectName(QStringLiteral("Pic1_%1").arg(index));
-    setFixedSize(Px(FaceWidth), Px(FaceHeight));
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1_%1").arg(index));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(TableFont(Face::Serif, 9.75, true));
     Label1->installEventFilter(this);
-    DrawRaised();
+    SetScale(TableScale());
+}
+
+void FaceButton::SetScale(const TableScale& scale) {
+    Scale = scale;
+    setFixedSize(scale.Px(FaceWidth), scale.Px(FaceHeight));
+    SetCaption(Label1->text());
+    if (Pressed)
+        DrawPressed();
+    else
+        DrawRaised();
 }
 
 void FaceButton::SetCaption(const QString& caption) {
     // A long caption is set a little smaller rather than cut off by the face.
-    QFont font = TableFont(Face::Serif, 9.75, true);
-    while (font.pixelSize() > 9 && QFontMetrics(font).horizontalAdvance(caption) > width() - 4)
+    QFont font = Scale.Font(CaptionFont);
+    while (font.pixelSize() > Scale.Scaled(9) &&
+           QFontMetrics(font).horizontalAdvance(caption) > width() - Scale.Scaled(4))
         font.setPixelSize(font.pixelSize() - 1);
     Label1->setFont(font);
     Label1->setText(caption);
@@ -111,25 +131,42 @@ void FaceButton::SetCaption(const QString& caption) {
 
 void FaceButton::DrawRaised() {
     Pressed = false;
-    Label1->setGeometry(1, 1, width() - 2, height() - 2);
+    const int t = Scale.Scaled(1);
+    Label1->setGeometry(t, t, width() - 2 * t, height() - 2 * t);
     update();
 }
 
 void FaceButton::DrawPressed() {
     Pressed = true;
-    Label1->setGeometry(2, 2, width() - 3, height() - 3);
+    const int t = Scale.Scaled(1);
+    Label1->setGeometry(2 * t, 2 * t, width() - 3 * t, height() - 3 * t);
     update();
 }
 
 void FaceButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const int w = width(), h = height();
+    const int w = width(), h = height(), t = Scale.Scaled(1);
     p.fillRect(rect(), BoxColour);
-    p.setPen(Pressed ? Dark : Light);
-    p.drawRect(0, 0, w - 1, h - 1);
-    p.setPen(Pressed ? Light : Dark);
-    p.drawLine(0, h - 1, w - 1, h - 1);
-    p.drawLine(w - 1, h - 1, w - 1, 0);
+    // A raised face is lit at its top and left edges, a pressed one at its bottom and right.
+    const QColor lit = Pressed ? Dark : Light, shaded = Pressed ? Light : Dark;
+    p.fillRect(0, 0, w, t, lit);
+    p.fillRect(0, 0, t, h, lit);
+    p.fillRect(0, h - t, w, t, shaded);
+    p.fillRect(w - t, 0, t, h, shaded);
+    if (Marked) {
+        p.setPen(QPen(Qt::black, t, Qt::DotLine));
+        p.drawRect(rect().adjusted(3 * t, 3 * t, -4 * t, -4 * t));
+    }
+}
+
+void FaceButton::Choose() {
+    if (Clicked) Clicked(Index);
+}
+
+void FaceButton::SetMarked(bool marked) {
+    if (Marked == marked) return;
+    Marked = marked;
+    update();
 }
 
 bool FaceButton::eventFilter(QObject* watched, QEvent* event) {
@@ -140,7 +177,7 @@ bool FaceButton::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        if (Label1->rect().contains(mouse->position().toPoint()) && Clicked) Clicked(Index);
+        if (Label1->rect().contains(mouse->position().toPoint())) Choose();
         return true;
     }
     return false;
@@ -151,11 +188,10 @@ MFormDeluxe::MFormDeluxe(QWidget* parent, std::function<void()> ring)
     setObjectName(QStringLiteral("MFormDeluxe"));
     setModal(true);
     setWindowModality(Qt::ApplicationModal);
-    resize(Px(4500), Px(2595));
+    resize(S.Px(4500), S.Px(2595));
     Label3 = new QLabel(this);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setAutoFillBackground(true);
-    Label3->setFont(TableFont(Face::Serif, 9.75, true, true));
     QPalette strip = Label3->palette();
     strip.setColor(QPalette::Window, QColor(0, 128, 0));
     strip.setColor(QPalette::WindowText, QColor(224, 224, 224));
@@ -172,6 +208,31 @@ MFormDeluxe::MFormDeluxe(QWidget* parent, std::function<void()> ring)
             done(index);
         };
     }
+    SetScale(S);
+}
+
+void MFormDeluxe::SetScale(const TableScale& scale) {
+    S = scale;
+    Label3->setFont(S.Font({Face::Serif, 9.75, true, true}));
+    Label2->SetScale(S);
+    for (FaceButton* face : Faces)
+        face->SetScale(S);
+    if (Current.Width == 0) return;
+    // A box already laid out takes its new size about its centre.
+    const QPoint centre = geometry().center();
+    Arrange();
+    move(centre - rect().center());
+}
+
+void MFormDeluxe::Arrange() {
+    const auto& l = Current;
+    setFixedSize(S.Px(l.Width), S.Px(l.Height));
+    Label2->setGeometry(S.Px(l.Text));
+    Label3->setGeometry(S.Px(l.Title));
+    for (int i = 0; i < 3; ++i)
+        Faces[i]->move(S.Px(l.Faces[i].topLeft()));
+    Picture1->setGeometry(S.Px(l.Icon));
+    Picture1->setPixmap(MessageIcon(IconShown, devicePixelRatioF(), S));
 }
 
 int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const QString& Caption1,
@@ -185,23 +246,21 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
     QRect screen =
         (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->geometry();
     move(screen.center().x() - width() / 2, screen.center().y() - height() / 2);
-    setFixedSize(Px(l.Width), Px(l.Height));
-    Label2->setGeometry(PxRect(l.Text));
-    Label3->setGeometry(PxRect(l.Title));
+    IconShown = Icon;
+    Arrange();
     Label3->setText(QStringLiteral("   ") + Title);
     Label3->setAccessibleName(Title);
     const QString captions[3] = {Caption0, Caption1, Caption2};
     for (int i = 0; i < 3; ++i) {
         Faces[i]->SetCaption(captions[i]);
-        Faces[i]->move(Px(l.Faces[i].x()), Px(l.Faces[i].y()));
         Faces[i]->setVisible(l.FaceShown[i]);
     }
-    Picture1->setGeometry(PxRect(l.Icon));
-    Picture1->setPixmap(MessageIcon(Icon, devicePixelRatioF()));
     setAccessibleName(Title);
     setWindowTitle(Title);
     if (Ring) Ring();
     DeluxeChoice = 0;
+    KeyFocusIndex = 0;
+    MarkKeyFocus();
     exec();
     return DeluxeChoice;
 }
@@ -209,14 +268,78 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
 void MFormDeluxe::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), BoxColour);
-    const int w = width(), h = height();
-    p.setPen(Light);
-    p.drawRect(QRect(QPoint(Px(15), Px(15)), QPoint(w - Px(30), h - Px(30))));
-    p.setPen(Dark);
-    p.drawLine(Px(15), h - Px(30), w - Px(30), h - Px(30));
-    p.drawLine(w - Px(30), h - Px(30), w - Px(30), Px(30));
+    // The raised border: a light outline 15 twips in, shaded 30 twips in at the
+    // bottom and right.
+    const int w = width(), h = height(), t = S.Scaled(1), a = S.Px(15), b = S.Px(30);
+    const int right = w - b, bottom = h - b;
+    p.fillRect(a, a, right + t - a + 1, t, Light);
+    p.fillRect(a, bottom + t, right + t - a + 1, t, Light);
+    p.fillRect(a, a, t, bottom + t - a + 1, Light);
+    p.fillRect(right + t, a, t, bottom + t - a + 1, Light);
+    p.fillRect(a, bottom, right + t - a, t, Dark);
+    p.fillRect(right, b, t, bottom + t - b, Dark);
+}
+
+// Tab goes to the faces, which take no keyboard focus of their own.
+bool MFormDeluxe::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QDialog::event(event);
 }
 
 void MFormDeluxe::keyPressEvent(QKeyEvent* event) {
-    if (event->key() != Qt::Key_Escape) QDialog::keyPressEvent(event);
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        return;
+    case Qt::Key_Left:
+    case Qt::Key_Backtab:
+        MoveKeyFocus(-1);
+        return;
+    case Qt::Key_Right:
+        MoveKeyFocus(1);
+        return;
+    case Qt::Key_Tab:
+        MoveKeyFocus(event->modifiers() & Qt::ShiftModifier ? -1 : 1);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        Faces[KeyFocusIndex]->Choose();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void MFormDeluxe::ShowKeyFocus() {
+    KeyFocusShown = true;
+    MarkKeyFocus();
+}
+
+void MFormDeluxe::MoveKeyFocus(int step) {
+    KeyFocusShown = true;
+    int next = KeyFocusIndex;
+    do
+        next = (next + step + 3) % 3;
+    while (!Current.FaceShown[next] && next != KeyFocusIndex);
+    KeyFocusIndex = next;
+    MarkKeyFocus();
+    QAccessibleEvent focus(Faces[KeyFocusIndex], QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+}
+
+void MFormDeluxe::MarkKeyFocus() {
+    for (int i = 0; i < 3; ++i)
+        Faces[i]->SetMarked(KeyFocusShown && i == KeyFocusIndex);
+}
+
+void MFormDeluxe::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QAccessibleEvent focus(Faces[KeyFocusIndex], QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }

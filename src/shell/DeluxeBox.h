@@ -1,7 +1,11 @@
 // MFormDeluxe: the game's own message box. Borderless and modal, it draws its
 // green title strip, its raised border, an icon and one to three raised
-// button faces, rings once, and waits for a click on a face.
+// button faces, rings once, and waits for a click on a face. Keys choose too:
+// Left, Right and Tab move a focus between the faces (the first has it when
+// the box opens), Enter or Space chooses the focused one.
 #pragma once
+
+#include "TableScale.h"
 
 #include <QDialog>
 #include <QRect>
@@ -26,33 +30,50 @@ class MFormDeluxe : public QDialog {
     // Shows the box and returns the button clicked, 0..2.
     int DeluxeMsg(const QString& Text, const QString& Caption0, const QString& Caption1,
                   const QString& Caption2, int Icon, const QString& Title);
+    // The box follows the table's scale, also while it is open.
+    void SetScale(const TableScale& scale);
     const DeluxeLayout& Layout() const { return Current; }
     FaceButton* Face(int i) const { return Faces[i]; }
     int Choice() const { return DeluxeChoice; }
+    // From now on the focused face wears its focus mark (a keyboard player is here).
+    void ShowKeyFocus();
 
   protected:
     void paintEvent(QPaintEvent*) override;
+    bool event(QEvent*) override;
     void keyPressEvent(QKeyEvent*) override; // Esc must not close it without a choice
+    void showEvent(QShowEvent*) override;
 
   private:
+    void Arrange();
     std::function<void()> Ring;
+    TableScale S;
+    int IconShown = 1;
     QLabel* Label3;
     WrappedText* Label2;
     QLabel* Picture1;
     FaceButton* Faces[3];
     DeluxeLayout Current;
     int DeluxeChoice = 0;
+    int KeyFocusIndex = 0;
+    bool KeyFocusShown = false;
+    void MoveKeyFocus(int step);
+    void MarkKeyFocus();
 };
 
 // One button face Pic1(i) with its caption Label1(i).
 class FaceButton : public QWidget {
   public:
     FaceButton(int index, QWidget* parent);
+    void SetScale(const TableScale& scale);
     void SetCaption(const QString& caption);
     void DrawRaised();
     void DrawPressed();
     bool IsPressed() const { return Pressed; }
     QLabel* Caption() const { return Label1; }
+    void Choose(); // as a click on the caption
+    void SetMarked(bool marked);
+    bool IsMarked() const { return Marked; }
     std::function<void(int)> Clicked;
 
   protected:
@@ -62,5 +83,7 @@ class FaceButton : public QWidget {
   private:
     int Index;
     bool Pressed = false;
+    bool Marked = false;
     QLabel* Label1;
+    TableScale Scale;
 };

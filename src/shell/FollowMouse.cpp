@@ -2,6 +2,7 @@
 #include "FollowMouse.h"
 
 #include <QCursor>
+#include <QEvent>
 
 clsObjectFollowMouse::clsObjectFollowMouse(std::function<QPoint()> pointer)
     : PointerPos(pointer ? std::move(pointer) : [] { return QCursor::pos(); }) {}
@@ -13,11 +14,24 @@ void clsObjectFollowMouse::SetTimer(QTimer* timer) {
     timer->setInterval(1);
     timer->setTimerType(Qt::PreciseTimer);
     timer->stop();
-    connect(timer, &QTimer::timeout, this, [this] { mObTimer_Timer(); });
+    connect(timer, &QTimer::timeout, this, [this] {
+        mObTimer_Timer();
+        if (mObTimer) mObTimer->stop(); // until the pointer moves again
+    });
 }
 
 void clsObjectFollowMouse::SetObject(QWidget* object) {
+    if (Object) Object->removeEventFilter(this);
     Object = object;
+    // The held control has the pointer's grab: every move of it comes here.
+    if (Object) Object->installEventFilter(this);
+}
+
+bool clsObjectFollowMouse::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Object && event->type() == QEvent::MouseMove && IsEnabled && mObTimer &&
+        !mObTimer->isActive())
+        mObTimer->start();
+    return QObject::eventFilter(watched, event);
 }
 
 void clsObjectFollowMouse::SetEnabled(bool enabled) {

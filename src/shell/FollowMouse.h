@@ -1,6 +1,10 @@
 // clsObjectFollowMouse: moves a control with the pointer, keeping the offset
 // at which it was grabbed. Every tick places it afresh from where it stood and
 // where the pointer was when following began, so missed ticks cause no drift.
+// The timer ticks a millisecond after following starts and after each move
+// of the pointer over the held control, not on and on while the pointer
+// rests: reading the pointer's position is a round trip to the display
+// server, and a thousand of them a second cost more than the drawing.
 #pragma once
 
 #include <QPoint>
@@ -22,6 +26,9 @@ class clsObjectFollowMouse : public QObject {
 
     // Told after every move of the object.
     std::function<void(QWidget*)> Moved;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     std::function<QPoint()> PointerPos;

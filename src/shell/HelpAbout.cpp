@@ -3,7 +3,6 @@
 
 #include "SavedRecord.h"
 #include "TableWidgets.h"
-#include "Twips.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -16,24 +15,40 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-FrmHelp::FrmHelp(const QIcon& icon)
+FrmHelp::FrmHelp(const QIcon& icon, const TableScale& scale)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
+                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
+      Scale(scale) {
     setObjectName(QStringLiteral("FrmHelp"));
     setWindowTitle(QStringLiteral("Meldora Help"));
     setWindowIcon(icon);
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(TableFont(Face::Serif, 9.75, true));
     TxtHelp = new QPlainTextEdit(this);
     TxtHelp->setObjectName(QStringLiteral("TxtHelp"));
     TxtHelp->setAccessibleName(QStringLiteral("Rules and Help"));
     TxtHelp->setReadOnly(true);
-    TxtHelp->setFont(TableFont(Face::Serif, 12, true));
     TxtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    TxtHelp->move(Px(90), Px(90));
-    resize(Px(10455), Px(6270));
+    ApplyScale();
+    resize(scale.Px(10455), scale.Px(6270));
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void FrmHelp::SetScale(const TableScale& scale) {
+    if (scale == Scale) return;
+    const double growth = scale.Factor() / Scale.Factor();
+    Scale = scale;
+    ApplyScale();
+    // The player may have sized the window: it grows or shrinks from there.
+    const QPoint centre = geometry().center();
+    resize((QSizeF(size()) * growth).toSize());
+    move(centre - rect().center());
+}
+
+void FrmHelp::ApplyScale() {
+    setFont(Scale.Font({Face::Serif, 9.75, true}));
+    TxtHelp->setFont(Scale.Font({Face::Serif, 12, true}));
+    TxtHelp->move(Scale.Px(90), Scale.Px(90));
 }
 
 void FrmHelp::LoadText(const QString& folder) {
@@ -52,57 +67,68 @@ void FrmHelp::resizeEvent(QResizeEvent*) {
 }
 
 namespace {
-QLabel* AboutLabel(QWidget* parent, const char* name, QRect twips, const QString& text,
-                   double points) {
-    return MakeLabel(QLatin1String(name), parent, PxRect(twips), text,
-                     TableFont(Face::Serif, points, true), Qt::black, Qt::AlignCenter, true);
+QLabel* AboutLabel(TableLayout& layout, QWidget* parent, const char* name, QRect twips,
+                   const QString& text, double points) {
+    return MakeLabel(layout, QLatin1String(name), parent, twips, text, {Face::Serif, points, true},
+                     Qt::black, Qt::AlignCenter, true);
 }
 
-QPushButton* AboutButton(QWidget* parent, const char* name, QRect twips, const QString& text) {
+QPushButton* AboutButton(TableLayout& layout, QWidget* parent, const char* name, QRect twips,
+                         const QString& text) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
-    button->setGeometry(PxRect(twips));
-    button->setFont(TableFont(Face::Serif, 9, true, true));
+    layout.Place(button, twips, {Face::Serif, 9, true, true});
     button->setStyleSheet(QStringLiteral("background-color: rgb(192,255,192);"));
     return button;
 }
 } // namespace
 
-frmAbout::frmAbout(QWidget* parent, const QIcon& icon)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint) {
+frmAbout::frmAbout(QWidget* parent, const QIcon& icon, const TableScale& scale)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Icon(icon) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About Meldora"));
     setWindowIcon(icon);
-    setFixedSize(Px(5730), Px(3555));
+    Layout.Rescale(scale);
+    Layout.Keep(this, [this](const TableScale& s) { setFixedSize(s.Px(5730), s.Px(3555)); });
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(pal);
     setAutoFillBackground(true);
     auto* picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(PxRect(240, 240, 540, 540));
-    picIcon->setPixmap(icon.pixmap(32, 32));
-    AboutLabel(this, "lblTitle", {1080, 120, 3975, 495}, QStringLiteral("Meldora"), 12);
-    AboutLabel(this, "lblVersion", {1080, 840, 3975, 375},
+    Layout.Keep(picIcon, [picIcon, icon](const TableScale& s) {
+        picIcon->setGeometry(s.Px(QRect(240, 240, 540, 540)));
+        picIcon->setPixmap(icon.pixmap(s.Scaled(32), s.Scaled(32)));
+    });
+    AboutLabel(Layout, this, "lblTitle", {1080, 120, 3975, 495}, QStringLiteral("Meldora"), 12);
+    AboutLabel(Layout, this, "lblVersion", {1080, 840, 3975, 375},
                QStringLiteral("Version %1.%2.%3").arg(2).arg(0).arg(10), 10.5);
-    AboutLabel(this, "lblDescription", {840, 1440, 4335, 615},
+    AboutLabel(Layout, this, "lblDescription", {840, 1440, 4335, 615},
                QStringLiteral("Meldora - an enjoyable and fast  moving game of Rummy"), 10.5);
-    new LineWidget(QStringLiteral("Line1_1"), this, QPoint(Px(0), Px(2280)),
-                   QPoint(Px(5760), Px(2280)), QColor(128, 128, 128), 3);
-    new LineWidget(QStringLiteral("Line1_0"), this, QPoint(Px(105), Px(2280)),
-                   QPoint(Px(5654), Px(2280)), Qt::white, 2);
-    AboutLabel(this, "lblDisclaimer", {120, 2640, 3975, 855},
+    new LineWidget(Layout, QStringLiteral("Line1_1"), this, QPoint(0, 2280), QPoint(5760, 2280),
+                   QColor(128, 128, 128), 3);
+    new LineWidget(Layout, QStringLiteral("Line1_0"), this, QPoint(105, 2280), QPoint(5654, 2280),
+                   Qt::white, 2);
+    AboutLabel(Layout, this, "lblDisclaimer", {120, 2640, 3975, 855},
                QStringLiteral("A game for fun: the money owed is only kept score, never paid."),
                10.5);
-    QPushButton* ok = AboutButton(this, "cmdOK", {4200, 2640, 1335, 375}, QStringLiteral("&OK"));
+    QPushButton* ok =
+        AboutButton(Layout, this, "cmdOK", {4200, 2640, 1335, 375}, QStringLiteral("&OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept); // Esc rejects: closes too
-    QPushButton* info =
-        AboutButton(this, "cmdSysInfo", {4200, 3120, 1335, 375}, QStringLiteral("&System Info..."));
+    QPushButton* info = AboutButton(Layout, this, "cmdSysInfo", {4200, 3120, 1335, 375},
+                                    QStringLiteral("&System Info..."));
     info->setAutoDefault(false);
     connect(info, &QPushButton::clicked, this, [this] { cmdSysInfo(); });
+}
+
+void frmAbout::SetScale(const TableScale& scale) {
+    if (scale == Layout.Scale()) return;
+    const QPoint centre = geometry().center();
+    Layout.Rescale(scale);
+    if (isVisible()) move(centre - rect().center());
 }
 
 QString frmAbout::FindSystemInfoTool() {

@@ -324,8 +324,17 @@ void HistoryWindow::AskClear() {
     Refresh();
 }
 
+// The window's open history window. The class has no meta-object of its own,
+// so findChild would take any other dialog of the window (the message box, the
+// about box) for it.
+static HistoryWindow* OpenedOver(QWidget* parent) {
+    for (QObject* child : parent->children())
+        if (auto* window = dynamic_cast<HistoryWindow*>(child)) return window;
+    return nullptr;
+}
+
 void HistoryWindow::Open(QWidget* parent, const FrmMain& game) {
-    auto* window = parent->findChild<HistoryWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* window = OpenedOver(parent);
     if (!window) window = new HistoryWindow(parent, [&game] { return game.HistoryFile(); });
     window->Refresh();
     window->show();
@@ -336,6 +345,5 @@ void HistoryWindow::Open(QWidget* parent, const FrmMain& game) {
 void HistoryWindow::Hear(QWidget* parent, const FrmMain& game, const TableEvent& event) {
     if (event.What != TableEvent::HandSettled) return;
     History::RecordSettledHand(game, event);
-    if (auto* window = parent->findChild<HistoryWindow*>(QString(), Qt::FindDirectChildrenOnly))
-        window->Refresh();
+    if (auto* window = OpenedOver(parent)) window->Refresh();
 }

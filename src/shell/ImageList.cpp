@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 #include <QSvgRenderer>
+#include <QThread>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -57,37 +60,69 @@ QPainterPath GrabbingHand() {
 } // namespace
 
 ImageList::ImageList(const QString& deckPath, qreal devicePixelRatio) : Dpr(devicePixelRatio) {
-    if (QFile::exists(deckPath)) {
+    if (!QFile::exists(deckPath)) return;
+    // Reading the deck is the longest step of start-up: it overlaps the
+    // building of the window on another core.
+    QThread* owner = QThread::currentThread();
+    PendingDeck = std::async(std::launch::async, [deckPath, owner] {
         auto renderer = std::make_unique<QSvgRenderer>(deckPath);
-        if (renderer->isValid() && renderer->elementExists(QStringLiteral("back")))
-            Deck = std::move(renderer);
-    }
+        if (!renderer->isValid() || !renderer->elementExists(QStringLiteral("back")))
+            return decltype(renderer)();
+        renderer->moveToThread(owner);
+        return renderer;
+    });
 }
 
 ImageList::~ImageList() = default;
 
+QSvgRenderer* ImageList::LoadedDeck() {
+    if (PendingDeck.valid()) Deck = PendingDeck.get();
+    return Deck.get();
+}
+
+void ImageList::SetCardSize(QSize size, qreal dpr) {
+    Size = size;
+    Dpr = dpr;
+}
+
+ImageList::Images& ImageList::Current() {
+    const auto key = std::make_pair(Size, Dpr);
+    auto found = std::find_if(Sizes.begin(), Sizes.end(),
+                              [&](const auto& entry) { return entry.first == key; });
+    if (found == Sizes.end()) {
+        // Three sizes cover a window toggled between full screen and another size.
+        if (Sizes.size() >= 3) Sizes.erase(Sizes.begin());
+        Sizes.emplace_back(key, Images{});
+    } else {
+        std::rotate(found, found + 1, Sizes.end());
+    }
+    return Sizes.back().second;
+}
+
 QPixmap ImageList::Image(int index) {
     if (index < 1 || index > 53) index = 53;
-    QPixmap& pm = Cards[static_cast<size_t>(index)];
+    QPixmap& pm = Current()[static_cast<size_t>(index)];
     if (!pm.isNull()) return pm;
-    if (!Deck) {
+    QSvgRenderer* deck = LoadedDeck();
+    if (!deck) {
         pm = DrawPlain(index);
         return pm;
     }
     QString id = index == 53 ? QStringLiteral("back")
                              : QLatin1String(RankIds[(index - 1) % 13]) + QLatin1Char('_') +
                                    QLatin1String(SuitIds[(index - 1) / 13]);
-    pm = Blank(CardWidth, CardHeight, Dpr);
+    pm = Blank(Size.width(), Size.height(), Dpr);
     QPainter painter(&pm);
     painter.setRenderHint(QPainter::Antialiasing);
-    Deck->render(&painter, id, QRectF(0, 0, CardWidth, CardHeight));
+    deck->render(&painter, id, QRectF(0, 0, Size.width(), Size.height()));
     return pm;
 }
 
 QPixmap ImageList::DrawPlain(int index) const {
-    QPixmap pm = Blank(CardWidth, CardHeight, Dpr);
+    QPixmap pm = Blank(Size.width(), Size.height(), Dpr);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(Size.width() / double(CardWidth), Size.height() / double(CardHeight));
     QRectF card(0.5, 0.5, CardWidth - 1, CardHeight - 1);
     p.setPen(Qt::black);
     p.setBrush(Qt::white);
@@ -120,10 +155,18 @@ QPixmap ImageList::DrawPlain(int index) const {
     return pm;
 }
 
+void ImageList::SetPointerScale(const TableScale& scale) {
+    if (scale == PointerScale) return;
+    PointerScale = scale;
+    PointersMade = false;
+}
+
 QPixmap ImageList::PointerImage(int index) {
-    QPixmap pm = Blank(32, 32, Dpr);
+    const int side = PointerScale.Scaled(32);
+    QPixmap pm = Blank(side, side, Dpr);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(side / 32.0, side / 32.0);
     p.setPen(QPen(Qt::black, 1.2));
     p.setBrush(Qt::white);
     p.drawPath(index == 55 ? GrabbingHand() : PointingHand());
@@ -139,37 +182,47 @@ QPixmap ImageList::PointerImage(int index) {
 const QCursor& ImageList::Pointer(int index) {
     if (!PointersMade) {
         PointersMade = true;
-        Pointers = {QCursor(PointerImage(54), 12, 1), QCursor(PointerImage(55), 16, 14),
-                    QCursor(PointerImage(56), 12, 1)};
+        auto cursor = [this](int image, int hotX, int hotY) {
+            const double f = PointerScale.Factor();
+            return QCursor(PointerImage(image), static_cast<int>(std::lround(hotX * f)),
+                           static_cast<int>(std::lround(hotY * f)));
+        };
+        Pointers = {cursor(54, 12, 1), cursor(55, 16, 14), cursor(56, 12, 1)};
     }
     return Pointers[static_cast<size_t>(std::clamp(index, 54, 56) - 54)];
 }
 
-QPixmap ImageList::ButtonBar(qreal dpr) {
-    const int w = 100, h = 25;
+QPixmap ImageList::ButtonBar(qreal dpr, const TableScale& scale) {
+    const int w = scale.Px(1500), h = scale.Px(375), edge = scale.Scaled(1);
+    const QString key = QStringLiteral("meldora-bar-%1x%2@%3").arg(w).arg(h).arg(dpr);
+    QPixmap pm;
+    if (QPixmapCache::find(key, &pm)) return pm;
     QImage img(static_cast<int>(w * dpr), static_cast<int>(h * dpr), QImage::Format_RGB32);
+    // The marbling is a function of the design's coordinates, so it grows with the bar.
+    const double unit = dpr * scale.Factor();
     for (int y = 0; y < img.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
         for (int x = 0; x < img.width(); ++x) {
-            double u = x / dpr, v = y / dpr;
+            double u = x / unit, v = y / unit;
             double vein = std::sin(u * 0.21 + 3.0 * std::sin(v * 0.37 + u * 0.045) +
                                    1.5 * std::sin(u * 0.09 - v * 0.6));
             double shade = 0.72 + 0.22 * vein + 0.06 * std::sin(u * 1.7 + v * 2.3);
-            img.setPixel(x, y,
-                         qRgb(std::clamp(static_cast<int>(215 * shade), 0, 255),
-                              static_cast<int>(28 * shade), static_cast<int>(24 * shade)));
+            line[x] = qRgb(std::clamp(static_cast<int>(215 * shade), 0, 255),
+                           static_cast<int>(28 * shade), static_cast<int>(24 * shade));
         }
     }
-    QPixmap pm = QPixmap::fromImage(img);
+    pm = QPixmap::fromImage(img);
     pm.setDevicePixelRatio(dpr);
     QPainter p(&pm);
     for (int i = 0; i < 2; ++i) {
-        p.setPen(QColor(255, 170, 160));
-        p.drawLine(i, i, w - 1 - i, i);
-        p.drawLine(i, i, i, h - 1 - i);
-        p.setPen(QColor(90, 0, 0));
-        p.drawLine(i, h - 1 - i, w - 1 - i, h - 1 - i);
-        p.drawLine(w - 1 - i, i, w - 1 - i, h - 1 - i);
+        const int o = i * edge;
+        p.fillRect(o, o, w - 2 * o, edge, QColor(255, 170, 160));
+        p.fillRect(o, o, edge, h - 2 * o, QColor(255, 170, 160));
+        p.fillRect(o, h - o - edge, w - 2 * o, edge, QColor(90, 0, 0));
+        p.fillRect(w - o - edge, o, edge, h - 2 * o, QColor(90, 0, 0));
     }
+    p.end();
+    QPixmapCache::insert(key, pm);
     return pm;
 }
 
@@ -189,11 +242,13 @@ QIcon ImageList::WindowIcon() {
     return icon;
 }
 
-QPixmap MessageIcon(int icon, qreal dpr) {
+QPixmap MessageIcon(int icon, qreal dpr, const TableScale& scale) {
     bool face = icon == 4 || icon == 5;
-    QPixmap pm = Blank(face ? 24 : 32, face ? 22 : 32, dpr);
+    const int w = face ? 24 : 32, h = face ? 22 : 32;
+    QPixmap pm = Blank(scale.Scaled(w), scale.Scaled(h), dpr);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale.Scaled(w) / double(w), scale.Scaled(h) / double(h));
     if (face) {
         p.fillRect(QRect(0, 0, 24, 22), QColor(192, 192, 192));
         p.setPen(Qt::white);

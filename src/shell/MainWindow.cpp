@@ -1,5 +1,6 @@
 // The table window: building its controls from the layout in twips, and
-// carrying the game's requests onto the screen and the speaker.
+// carrying the game's requests onto the screen and the speaker. Fitting the
+// table to the window is in TableScaling.cpp.
 #include "MainWindow.h"
 
 #include "DeluxeBox.h"
@@ -11,8 +12,9 @@
 #include "NestedPause.h"
 #include "SavedRecord.h"
 #include "SoundPlayer.h"
+#include "TableAccessible.h"
+#include "TableAids.h"
 #include "TableWidgets.h"
-#include "Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -56,28 +58,36 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     : Folder(programFolder),
       Images(std::make_unique<ImageList>(deckPath, qApp->devicePixelRatio())),
       Sounds(std::make_unique<SoundPlayer>(programFolder)) {
+    InstallTableAccessibility();
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Meldora "));
-    setWindowIcon(Images->WindowIcon());
+    // Seven sizes of the icon are drawn: after the window has appeared.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(Images->WindowIcon()); });
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Navy);
     pal.setColor(QPalette::WindowText, LightCyan);
     setPalette(pal);
-    setFont(TableFont(Face::Serif, 11.25, true));
-    Client = new QWidget(this);
+    setFont(TableScale().Font({Face::Serif, 11.25, true}));
+    Backdrop = new QWidget(this);
+    Backdrop->setObjectName(QStringLiteral("TableMargins"));
+    Backdrop->setAccessibleName(QStringLiteral("Table margins"));
+    Backdrop->setAutoFillBackground(true);
+    Backdrop->setMinimumSize(TableScale(TableScale::Smallest).TableSize());
+    setCentralWidget(Backdrop);
+    Client = new QWidget(Backdrop);
     Client->setObjectName(QStringLiteral("ClientArea"));
     Client->setAccessibleName(QStringLiteral("Card table"));
-    Client->setMinimumSize(Px(11760), Px(9525));
     Client->setAutoFillBackground(true);
-    setCentralWidget(Client);
+    Client->resize(Layout.Scale().TableSize());
     BuildMenus();
     BuildTable(Client);
     ListenToTable([this](const TableEvent& e) {
         if (Game) HistoryWindow::Hear(this, *Game, e);
     });
-    resize(Px(11760), Px(9525) + menuBar()->sizeHint().height());
+    resize(Client->width(), Client->height() + menuBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    Backdrop->installEventFilter(this); // the table follows the window's size
 }
 
 MainWindow::~MainWindow() {
@@ -86,6 +96,15 @@ MainWindow::~MainWindow() {
 
 template <class F> void MainWindow::Send(F&& handler) {
     if (Game && !Quitting) Game->Dispatch(std::forward<F>(handler));
+}
+
+void MainWindow::RunHandler(const std::function<void()>& handler) {
+    Send(handler);
+}
+
+void MainWindow::Attach(FrmMain* game) {
+    Game = game;
+    Helpers = std::make_unique<TableAids>(*this, *game);
 }
 
 void MainWindow::BuildMenus() {
@@ -99,7 +118,7 @@ void MainWindow::BuildMenus() {
     plain.setColor(QPalette::ButtonText, Qt::black);
     bar->setPalette(plain);
     bar->setAutoFillBackground(true);
-    bar->setFont(TableFont(Face::Sans, 9));
+    bar->setFont(TableScale().Font({Face::Sans, 9})); // the menu bar keeps the desktop's size
     QMenu* play = bar->addMenu(QStringLiteral("&Play"));
     play->setObjectName(QStringLiteral("MnuPlay"));
     play->setAccessibleName(QStringLiteral("Play"));
@@ -124,14 +143,14 @@ void MainWindow::BuildMenus() {
     QAction* exit = add(play, "MnuExit", "E&xit", Qt::CTRL | Qt::Key_X,
                         [this] { Send([this] { Game->MnuExit_Click(); }); });
     add(help, "MnuRules", "Rules and Help", Qt::Key_F1, [this] {
-        if (!Help) Help = new FrmHelp(windowIcon());
+        if (!Help) Help = new FrmHelp(windowIcon(), Layout.Scale());
         Help->LoadText(Folder);
         Help->show();
         Help->raise();
         Help->activateWindow();
     });
     connect(about, &QAction::triggered, this, [this] {
-        if (!About) About = new frmAbout(this, windowIcon());
+        if (!About) About = new frmAbout(this, windowIcon(), Layout.Scale());
         About->show();
         About->raise();
     });
@@ -144,6 +163,9 @@ void MainWindow::BuildMenus() {
     add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H, [this] {
         if (Game) HistoryWindow::Open(this, *Game);
     });
+    FullScreen = add(options, "MnuFullScreen", "&Full Screen", Qt::Key_F11,
+                     [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
+    FullScreen->setCheckable(true);
     Menus = {{Menu::MnuPlay, play->menuAction()},
              {Menu::MnuExit, exit},
              {Menu::MnuHelp, help->menuAction()},
@@ -152,15 +174,15 @@ void MainWindow::BuildMenus() {
 }
 
 void MainWindow::BuildTable(QWidget* client) {
-    const QFont serif = TableFont(Face::Serif, 11.25, true);
+    const FontDesign serif{Face::Serif, 11.25, true};
     // Lightweight drawings first: the cards always lie above them.
-    new ShapeBox(QStringLiteral("Shape1"), client, PxRect(2280, 2160, 7935, 4575),
+    new ShapeBox(Layout, QStringLiteral("Shape1"), client, QRect(2280, 2160, 7935, 4575),
                  QColor(128, 64, 0), 5, QColor(0, 128, 0));
     QLabel* heading = MakeLabel(
-        QStringLiteral("LblHeading"), client, PxRect(2400, 2280, 7695, 255),
+        Layout, QStringLiteral("LblHeading"), client, {2400, 2280, 7695, 255},
         QStringLiteral("   Meld 1           Meld 2         Meld 3         Meld 4           Meld 5 "
                        "         Meld 6      "),
-        TableFont(Face::Serif, 11.25, true, false, true), QColor(255, 255, 192), Qt::AlignLeft);
+        {Face::Serif, 11.25, true, false, true}, QColor(255, 255, 192), Qt::AlignLeft);
     heading->setAutoFillBackground(true);
     QPalette green = heading->palette();
     green.setColor(QPalette::Window, QColor(0, 128, 0));
@@ -168,37 +190,37 @@ void MainWindow::BuildTable(QWidget* client) {
     const int lineX[5] = {3600, 4920, 6240, 7560, 8880};
     for (int i = 0; i < 5; ++i) {
         int top = i == 2 ? 2280 : 2160, bottom = i == 2 ? 6840 : 6720;
-        new LineWidget(QStringLiteral("Line%1").arg(i + 1), client, QPoint(Px(lineX[i]), Px(top)),
-                       QPoint(Px(lineX[i]), Px(bottom)), Qt::black);
+        new LineWidget(Layout, QStringLiteral("Line%1").arg(i + 1), client, QPoint(lineX[i], top),
+                       QPoint(lineX[i], bottom), Qt::black);
     }
-    auto* info = new AutoLabel(QStringLiteral("LblInfo"), client, PxRect(5730, 6960, 75, 255),
-                               QString(), serif, LightCyan, true);
+    auto* info = new AutoLabel(Layout, QStringLiteral("LblInfo"), client,
+                               QRect(5730, 6960, 75, 255), QString(), serif, LightCyan, true);
     info->hide();
     Controls[Ctl::LblInfo] = info;
-    const QFont nameFont = TableFont(Face::Serif, 12, true, true);
+    const FontDesign nameFont{Face::Serif, 12, true, true};
     Controls[Ctl::LblName2] =
-        new AutoLabel(QStringLiteral("LblName_2"), client, PxRect(2520, 720, 720, 285),
+        new AutoLabel(Layout, QStringLiteral("LblName_2"), client, QRect(2520, 720, 720, 285),
                       QStringLiteral("Dorvil"), nameFont, LightCyan, false);
     Controls[Ctl::LblName0] =
-        new AutoLabel(QStringLiteral("LblName_0"), client, PxRect(2160, 7440, 60, 285), QString(),
-                      nameFont, LightCyan, false);
+        new AutoLabel(Layout, QStringLiteral("LblName_0"), client, QRect(2160, 7440, 60, 285),
+                      QString(), nameFont, LightCyan, false);
 
-    const QFont small = TableFont(Face::Serif, 8.25, false, false, true);
+    const FontDesign small{Face::Serif, 8.25, false, false, true};
     auto* deck =
-        new CaptionFrame(QStringLiteral("FramDeck"), client, PxRect(120, 1920, 2055, 2535),
+        new CaptionFrame(Layout, QStringLiteral("FramDeck"), client, QRect(120, 1920, 2055, 2535),
                          QStringLiteral("Click to take Stock Card"), small, LightCyan, Navy);
-    new ShapeBox(QStringLiteral("Shape2"), deck, PxRect(360, 360, 1335, 1695),
+    new ShapeBox(Layout, QStringLiteral("Shape2"), deck, QRect(360, 360, 1335, 1695),
                  QColor(255, 255, 192), 3);
     Controls[Ctl::Lblcardsleft] =
-        MakeLabel(QStringLiteral("Lblcardsleft"), deck, PxRect(240, 2160, 1455, 255),
-                  QStringLiteral("No. in Stock"), TableFont(Face::Serif, 9.75, true), LightCyan,
+        MakeLabel(Layout, QStringLiteral("Lblcardsleft"), deck, QRect(240, 2160, 1455, 255),
+                  QStringLiteral("No. in Stock"), FontDesign{Face::Serif, 9.75, true}, LightCyan,
                   Qt::AlignCenter);
-    auto* discard =
-        new CaptionFrame(QStringLiteral("FramDiscard"), client, PxRect(120, 4440, 2055, 2415),
-                         QStringLiteral("Push card on or click take"), small, LightCyan, Navy);
-    MakeLabel(QStringLiteral("LblDis"), discard, PxRect(360, 240, 1335, 255),
+    auto* discard = new CaptionFrame(
+        Layout, QStringLiteral("FramDiscard"), client, QRect(120, 4440, 2055, 2415),
+        QStringLiteral("Push card on or click take"), small, LightCyan, Navy);
+    MakeLabel(Layout, QStringLiteral("LblDis"), discard, QRect(360, 240, 1335, 255),
               QStringLiteral("Discard Pile"), small, LightCyan, Qt::AlignCenter);
-    new ShapeBox(QStringLiteral("Shape3"), discard, PxRect(360, 600, 1335, 1695),
+    new ShapeBox(Layout, QStringLiteral("Shape3"), discard, QRect(360, 600, 1335, 1695),
                  QColor(255, 255, 192), 3);
 
     BuildStatistics(client);
@@ -247,8 +269,8 @@ void MainWindow::BuildTable(QWidget* client) {
                                       &FrmMain::LblTakeBack_Click}};
     for (const ButtonDesign& b : buttons) {
         auto* button =
-            new PictureButton(QLatin1String(b.name), client, PxRect(b.rect), QLatin1String(b.label),
-                              PxRect(b.labelRect), QLatin1String(b.caption), QLatin1String(b.tip));
+            new PictureButton(Layout, QLatin1String(b.name), client, b.rect, QLatin1String(b.label),
+                              b.labelRect, QLatin1String(b.caption), QLatin1String(b.tip));
         auto click = b.click;
         button->OnClick = [this, click] { Send([this, click] { (Game->*click)(); }); };
         Controls[b.id] = button;
@@ -256,24 +278,24 @@ void MainWindow::BuildTable(QWidget* client) {
 
     MakeCard(1);
     BuildTargetFrame(client);
-    StatusBar1 = new StatusPanels(client, PxRect(0, 9150, 11760, 375));
-    client->installEventFilter(this); // the status bar stays docked at the bottom
+    // Docked along the window's bottom edge rather than the table's (see FitTable).
+    StatusBar1 = new StatusPanels(Layout, Backdrop);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
 }
 
 void MainWindow::BuildStatistics(QWidget* client) {
-    auto* stats = new CaptionFrame(QStringLiteral("FramStats"), client,
-                                   PxRect(8760, 120, 2805, 1635), QStringLiteral("Statistics"),
-                                   TableFont(Face::Serif, 9.75, true), LightCyan, Navy);
-    const QFont heading = TableFont(Face::Serif, 9, true, false, true);
-    const QFont value = TableFont(Face::Serif, 9, true);
+    auto* stats = new CaptionFrame(Layout, QStringLiteral("FramStats"), client,
+                                   QRect(8760, 120, 2805, 1635), QStringLiteral("Statistics"),
+                                   FontDesign{Face::Serif, 9.75, true}, LightCyan, Navy);
+    const FontDesign heading{Face::Serif, 9, true, false, true};
+    const FontDesign value{Face::Serif, 9, true};
     struct LabelDesign {
         Ctl id;
         const char* name;
         QRect rect;
         const char* text;
-        QFont font;
+        FontDesign font;
     };
     const LabelDesign labels[] = {
         {Ctl::LblNoWonP, "LblNoWonP", {360, 240, 975, 225}, " Won Player", heading},
@@ -285,46 +307,45 @@ void MainWindow::BuildStatistics(QWidget* client) {
          "LblOweG",
          {1440, 960, 1185, 195},
          "Owed Dorvil",
-         TableFont(Face::Sans, 8.25, true, false, true)},
+         FontDesign{Face::Sans, 8.25, true, false, true}},
         {Ctl::LblMoneyP, "LblMoneyP", {840, 1320, 105, 225}, "0", value},
         {Ctl::LblMoneyG, "LblMoneyG", {2040, 1320, 105, 225}, "0", value}};
     for (const LabelDesign& l : labels)
-        Controls[l.id] = new AutoLabel(QLatin1String(l.name), stats, PxRect(l.rect),
+        Controls[l.id] = new AutoLabel(Layout, QLatin1String(l.name), stats, l.rect,
                                        QLatin1String(l.text), l.font, LightCyan, true);
-    new LineWidget(QStringLiteral("Line6"), stats, QPoint(0, Px(840)), QPoint(Px(2760), Px(840)),
+    new LineWidget(Layout, QStringLiteral("Line6"), stats, QPoint(0, 840), QPoint(2760, 840),
                    LightCyan);
-    new LineWidget(QStringLiteral("Line7"), stats, QPoint(0, Px(1560)), QPoint(Px(2760), Px(1560)),
+    new LineWidget(Layout, QStringLiteral("Line7"), stats, QPoint(0, 1560), QPoint(2760, 1560),
                    LightCyan);
 }
 
 void MainWindow::BuildTargetFrame(QWidget* client) {
     auto* frame =
-        new CaptionFrame(QStringLiteral("FramTarget"), client, PxRect(4560, 480, 2775, 3855),
+        new CaptionFrame(Layout, QStringLiteral("FramTarget"), client, QRect(4560, 480, 2775, 3855),
                          QStringLiteral("Target points a game"),
-                         TableFont(Face::Serif, 11.25, true), LightCyan, Navy);
+                         FontDesign{Face::Serif, 11.25, true}, LightCyan, Navy);
     frame->setToolTip(QStringLiteral("Set number of points to play to in each game"));
     Txtpoints = new TargetBox(frame);
     Txtpoints->setObjectName(QStringLiteral("Txtpoints"));
     Txtpoints->setAccessibleName(QStringLiteral("Target points"));
-    Txtpoints->setGeometry(PxRect(1080, 480, 495, 375));
+    Layout.Place(Txtpoints, {1080, 480, 495, 375}, {Face::Serif, 11.25, true});
     Txtpoints->setMaxLength(3);
     Txtpoints->setToolTip(QStringLiteral("Enter the niumber of points for game Target"));
     auto* ok = new QPushButton(QStringLiteral("&O.K"), frame);
     ok->setObjectName(QStringLiteral("CmdTarget"));
     ok->setAccessibleName(QStringLiteral("O.K"));
-    ok->setGeometry(PxRect(840, 3480, 1095, 255));
-    ok->setFont(TableFont(Face::Serif, 9.75, true));
+    Layout.Place(ok, {840, 3480, 1095, 255}, {Face::Serif, 9.75, true});
     ok->setToolTip(QStringLiteral("Click to Exit"));
     ok->setStyleSheet(QStringLiteral("background-color: rgb(255,224,192); color: black;"));
     connect(ok, &QPushButton::clicked, this, [this] { Send([this] { Game->CmdTarget(); }); });
     MakeLabel(
-        QStringLiteral("Label3"), frame, PxRect(120, 840, 2475, 2505),
+        Layout, QStringLiteral("Label3"), frame, QRect(120, 840, 2475, 2505),
         QStringLiteral("Enter above how many Target points you wish to play for in each game. "
                        "Default Target points are set to 100 but depending whether you want a "
                        "long or short game enter any number you wish as the Target Points for "
                        "your games. Anything entered below 25 will be set as 25 and any number "
                        "above 500 as 500."),
-        TableFont(Face::Serif, 9, true), LightCyan, Qt::AlignHCenter | Qt::AlignTop, true);
+        FontDesign{Face::Serif, 9, true}, LightCyan, Qt::AlignHCenter | Qt::AlignTop, true);
     frame->hide();
     Controls[Ctl::FramTarget] = frame;
 }
@@ -337,7 +358,8 @@ void MainWindow::MakeCard(int n) {
     card->OnClick = [this](int i) { Send([this, i] { Game->Cds_Click(i); }); };
     Cds[static_cast<size_t>(n)] = card;
     CardTwips[static_cast<size_t>(n)] = QPoint(600, 5160);
-    card->move(Px(600), Px(5160));
+    card->setFixedSize(Layout.Scale().Px(CardDesign));
+    card->move(Layout.Scale().Px(CardTwips[static_cast<size_t>(n)]));
 }
 
 void MainWindow::CreateCardPictures() {
@@ -352,7 +374,7 @@ void MainWindow::ShowCardImage(int n, int image) {
 
 void MainWindow::MoveCard(int n, int left, int top) {
     CardTwips[static_cast<size_t>(n)] = QPoint(left, top);
-    Card(n)->move(Px(left), Px(top));
+    Card(n)->move(Layout.Scale().Px(QPoint(left, top)));
 }
 
 int MainWindow::CardLeft(int n) const {
@@ -388,6 +410,8 @@ void MainWindow::SetText(Ctl control, const QString& text) {
         label->SetCaption(text);
     else if (auto* plain = qobject_cast<QLabel*>(widget))
         plain->setText(text), plain->setAccessibleName(text);
+    for (const auto& listener : TextListeners)
+        listener(control, text);
 }
 
 void MainWindow::SetVisible(Ctl control, bool visible) {
@@ -404,9 +428,10 @@ void MainWindow::EnableMenu(Menu menu, bool enabled) {
     QAction* action = Menus.at(menu);
     action->setEnabled(enabled);
     // A disabled menu keeps its items' shortcuts from firing too.
+    // Full screen is the window's, not the game's: it stays at hand.
     if (QMenu* sub = action->menu())
         for (QAction* item : sub->actions())
-            item->setEnabled(enabled);
+            if (item != FullScreen) item->setEnabled(enabled);
 }
 
 QString MainWindow::TargetText() const {
@@ -427,7 +452,10 @@ void MainWindow::Pause(int ms) {
 int MainWindow::DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
                           const QString& caption2, int icon, const QString& title) {
     if (Quitting) return 0;
-    if (!Deluxe) Deluxe = new MFormDeluxe(this, [this] { PlaySound(Sound::Ringout); });
+    if (!Deluxe) {
+        Deluxe = new MFormDeluxe(this, [this] { PlaySound(Sound::Ringout); });
+        Deluxe->SetScale(Layout.Scale());
+    }
     return Deluxe->DeluxeMsg(text, caption0, caption1, caption2, icon, title);
 }
 
@@ -446,7 +474,7 @@ void MainWindow::CreateFollower() {
     FollowMouse->SetTimer(Timer1);
     FollowMouse->Moved = [this](QWidget* moved) {
         if (auto* card = dynamic_cast<CardPicture*>(moved))
-            CardTwips[static_cast<size_t>(card->Index())] = moved->pos() * 15;
+            CardTwips[static_cast<size_t>(card->Index())] = Layout.Scale().Twips(moved->pos());
     };
 }
 
@@ -460,6 +488,7 @@ void MainWindow::SetFollowEnabled(bool enabled) {
 
 void MainWindow::CloseProgram() {
     Quitting = true;
+    SaveWindow();
     SetFollowEnabled(false);
     if (Deluxe) Deluxe->hide();
     if (About) About->close();
@@ -473,14 +502,9 @@ void MainWindow::Record(const TableEvent& event) {
         listener(event);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Client && event->type() == QEvent::Resize)
-        StatusBar1->setGeometry(0, Client->height() - Px(375), Client->width(), Px(375));
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (Quitting || !Game) {
+        if (!Quitting) SaveWindow();
         event->accept();
         return;
     }

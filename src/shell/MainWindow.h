@@ -3,6 +3,7 @@
 // It holds no game state and forwards every user event to the game.
 #pragma once
 
+#include "TableScale.h"
 #include "TableView.h"
 
 #include <QMainWindow>
@@ -27,12 +28,15 @@ class QLineEdit;
 class QMenu;
 class QAction;
 class QTimer;
+struct TableAids;
 
 class MainWindow : public QMainWindow, public TableView {
   public:
     MainWindow(const QString& programFolder, const QString& deckPath);
     ~MainWindow() override;
-    void Attach(FrmMain* game) { Game = game; }
+    void Attach(FrmMain* game);
+    // Runs a handler of the game as a user event does; the keys come this way too.
+    void RunHandler(const std::function<void()>& handler);
 
     // TableView
     void CreateCardPictures() override;
@@ -67,6 +71,16 @@ class MainWindow : public QMainWindow, public TableView {
     void ListenToTable(std::function<void(const TableEvent&)> listener) {
         TableListeners.push_back(std::move(listener));
     }
+    // Whoever reads the table aloud hears every text the game writes.
+    void ListenToTexts(std::function<void(Ctl, const QString&)> listener) {
+        TextListeners.push_back(std::move(listener));
+    }
+    TableAids* Aids() const { return Helpers.get(); }
+
+    // The size, place and full-screen state the window was closed with, from
+    // the user's configuration, fitted to the screens of today.
+    void RestoreWindow();
+    const TableScale& Scale() const { return Layout.Scale(); }
 
     CardPicture* Card(int n) const { return Cds[static_cast<size_t>(n)]; }
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
@@ -74,6 +88,7 @@ class MainWindow : public QMainWindow, public TableView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -83,13 +98,23 @@ class MainWindow : public QMainWindow, public TableView {
     void BuildMenus();
     void MakeCard(int n);
     template <class F> void Send(F&& handler);
+    // TableScaling.cpp: the table fitted and centred in the window.
+    void FitTable();
+    void Rescale(const TableScale& scale);
+    void RenderCards();
+    void SaveWindow() const;
+    static constexpr QSize CardDesign{1065, 1440};
 
     QString Folder;
     FrmMain* Game = nullptr;
     std::unique_ptr<ImageList> Images;
     std::unique_ptr<SoundPlayer> Sounds;
     std::unique_ptr<clsObjectFollowMouse> FollowMouse;
-    QWidget* Client = nullptr;
+    TableLayout Layout;
+    QWidget* Backdrop = nullptr; // the window's client area, navy around the table
+    QWidget* Client = nullptr;   // the table itself
+    QTimer* Settle = nullptr;
+    QAction* FullScreen = nullptr;
     StatusPanels* StatusBar1 = nullptr;
     std::array<CardPicture*, 53> Cds{};
     std::array<QPoint, 53> CardTwips{};
@@ -105,4 +130,6 @@ class MainWindow : public QMainWindow, public TableView {
     QPointer<frmAbout> About;
     bool Quitting = false;
     std::vector<std::function<void(const TableEvent&)>> TableListeners;
+    std::vector<std::function<void(Ctl, const QString&)>> TextListeners;
+    std::unique_ptr<TableAids> Helpers;
 };

@@ -2,7 +2,6 @@
 #include "TableWidgets.h"
 
 #include "ImageList.h"
-#include "Twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,7 +23,13 @@ void CardPicture::SetImage(const QPixmap& image, const QString& accessibleName) 
 }
 
 void CardPicture::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, Picture);
+    QPainter p(this);
+    if (Picture.deviceIndependentSize().toSize() == size()) {
+        p.drawPixmap(0, 0, Picture);
+        return;
+    }
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(rect(), Picture);
 }
 
 void CardPicture::mousePressEvent(QMouseEvent*) {
@@ -41,77 +46,102 @@ void CardPicture::mouseReleaseEvent(QMouseEvent* event) {
     if (over && OnClick) OnClick(CardIndex);
 }
 
-AutoLabel::AutoLabel(const QString& name, QWidget* parent, const QRect& design, const QString& text,
-                     const QFont& font, const QColor& colour, bool centred)
-    : QLabel(parent), AnchorX(centred ? design.center().x() : design.left()) {
+AutoLabel::AutoLabel(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+                     const QString& text, const FontDesign& font, const QColor& colour,
+                     bool centred)
+    : QLabel(text, parent) {
     setObjectName(name);
-    setFont(font);
+    setAccessibleName(text);
     setAlignment(centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, colour);
     setPalette(pal);
-    setGeometry(design);
-    SetCaption(text);
+    layout.Keep(this, [this, design, font, centred](const TableScale& s) {
+        setFont(s.Font(font));
+        const QRect px = s.Px(design);
+        AnchorX = centred ? px.center().x() : px.left();
+        Padding = s.Scaled(2);
+        setGeometry(px);
+        SetCaption(this->text());
+    });
 }
 
 void AutoLabel::SetCaption(const QString& text) {
     setText(text);
     setAccessibleName(text);
     QFontMetrics fm(font());
-    int w = std::max(1, fm.horizontalAdvance(text) + 2);
+    int w = std::max(1, fm.horizontalAdvance(text) + Padding);
     int x = alignment() & Qt::AlignHCenter ? AnchorX - w / 2 : AnchorX;
     setGeometry(x, y(), w, fm.height());
 }
 
-QLabel* MakeLabel(const QString& name, QWidget* parent, const QRect& rect, const QString& text,
-                  const QFont& font, const QColor& colour, Qt::Alignment align, bool wrap) {
+QLabel* MakeLabel(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+                  const QString& text, const FontDesign& font, const QColor& colour,
+                  Qt::Alignment align, bool wrap) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAccessibleName(text);
-    label->setGeometry(rect);
-    label->setFont(font);
     label->setAlignment(align);
     label->setWordWrap(wrap);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, colour);
     label->setPalette(pal);
+    layout.Place(label, design, font);
     return label;
 }
 
-CaptionFrame::CaptionFrame(const QString& name, QWidget* parent, const QRect& rect,
-                           const QString& caption, const QFont& font, const QColor& textColour,
-                           const QColor& background)
+namespace {
+// An outline `thickness` pixels wide just inside `outer` (edges inclusive).
+void Outline(QPainter& p, const QRect& outer, int thickness, const QColor& colour) {
+    const int t = thickness;
+    p.fillRect(outer.left(), outer.top(), outer.width(), t, colour);
+    p.fillRect(outer.left(), outer.bottom() - t + 1, outer.width(), t, colour);
+    p.fillRect(outer.left(), outer.top(), t, outer.height(), colour);
+    p.fillRect(outer.right() - t + 1, outer.top(), t, outer.height(), colour);
+}
+} // namespace
+
+CaptionFrame::CaptionFrame(TableLayout& layout, const QString& name, QWidget* parent,
+                           const QRect& design, const QString& caption, const FontDesign& font,
+                           const QColor& textColour, const QColor& background)
     : QWidget(parent), Caption(caption), TextColour(textColour), Background(background) {
     setObjectName(name);
     setAccessibleName(caption);
-    setGeometry(rect);
-    setFont(font);
     setAutoFillBackground(false);
+    layout.Place(this, design, font);
+    layout.Keep(this, [this](const TableScale& s) {
+        LineWidth = s.Scaled(1);
+        CaptionLeft = s.Scaled(6);
+        CaptionPadding = s.Scaled(4);
+    });
 }
 
 void CaptionFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Background);
     QFontMetrics fm(font());
-    int lineY = fm.height() / 2;
-    QRect box(0, lineY, width() - 1, height() - lineY - 1);
-    p.setPen(QColor(128, 128, 128));
-    p.drawRect(box.adjusted(0, 0, -1, -1));
-    p.setPen(QColor(255, 255, 255));
-    p.drawRect(box.adjusted(1, 1, 0, 0));
-    QRect text(6, 0, fm.horizontalAdvance(Caption) + 4, fm.height());
+    const int lineY = fm.height() / 2, t = LineWidth;
+    // The etched edge: a grey outline with a white one a line's width below and right of it.
+    Outline(p, QRect(QPoint(0, lineY), QPoint(width() - 1 - t, height() - 1 - t)), t,
+            QColor(128, 128, 128));
+    Outline(p, QRect(QPoint(t, lineY + t), QPoint(width() - 1, height() - 1)), t,
+            QColor(255, 255, 255));
+    QRect text(CaptionLeft, 0, fm.horizontalAdvance(Caption) + CaptionPadding, fm.height());
     p.fillRect(text, Background);
     p.setPen(TextColour);
     p.drawText(text, Qt::AlignCenter, Caption);
 }
 
-ShapeBox::ShapeBox(const QString& name, QWidget* parent, const QRect& rect, const QColor& border,
-                   int borderWidth, const QColor& fill)
+ShapeBox::ShapeBox(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+                   const QColor& border, int borderWidth, const QColor& fill)
     : QWidget(parent), Border(border), Fill(fill), BorderWidth(borderWidth) {
     setObjectName(name);
     setAccessibleName(name);
-    setGeometry(rect);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout.Keep(this, [this, design, borderWidth](const TableScale& s) {
+        setGeometry(s.Px(design));
+        BorderWidth = s.Scaled(borderWidth);
+    });
 }
 
 void ShapeBox::paintEvent(QPaintEvent*) {
@@ -122,34 +152,43 @@ void ShapeBox::paintEvent(QPaintEvent*) {
     p.drawRect(QRectF(rect()).adjusted(inset, inset, -inset, -inset));
 }
 
-LineWidget::LineWidget(const QString& name, QWidget* parent, QPoint from, QPoint to,
-                       const QColor& colour, int width)
-    : QWidget(parent), Colour(colour), Width(width) {
+LineWidget::LineWidget(TableLayout& layout, const QString& name, QWidget* parent, QPoint from,
+                       QPoint to, const QColor& colour, int width)
+    : QWidget(parent), Colour(colour) {
     setObjectName(name);
     setAccessibleName(name);
-    QRect span = QRect(from, to).normalized().adjusted(0, 0, width, width);
-    setGeometry(span);
-    From = from - span.topLeft();
-    To = to - span.topLeft();
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout.Keep(this, [this, from, to, width](const TableScale& s) {
+        const QPoint a = s.Px(from), b = s.Px(to);
+        const int w = s.Scaled(width);
+        QRect span = QRect(a, b).normalized().adjusted(0, 0, w, w);
+        setGeometry(span);
+        // As a pen draws it: from its first point to just short of its last,
+        // as thick as its width across and centred on it, so that the half
+        // before a thick line's own place is cut off by the control's edge.
+        const QPoint start =
+            QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())) - span.topLeft();
+        Band = a.x() == b.x() ? QRect(start.x() - w / 2, start.y(), w, std::abs(b.y() - a.y()))
+                              : QRect(start.x(), start.y() - w / 2, std::abs(b.x() - a.x()), w);
+    });
 }
 
 void LineWidget::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setPen(QPen(Colour, Width, Qt::SolidLine, Qt::FlatCap));
-    p.drawLine(From, To);
+    QPainter(this).fillRect(Band, Colour);
 }
 
-PictureButton::PictureButton(const QString& name, QWidget* parent, const QRect& rect,
-                             const QString& labelName, const QRect& labelRect,
-                             const QString& caption, const QString& tip)
-    : QWidget(parent), Bar(ImageList::ButtonBar(parent->devicePixelRatioF())) {
+PictureButton::PictureButton(TableLayout& layout, const QString& name, QWidget* parent,
+                             const QRect& design, const QString& labelName,
+                             const QRect& labelDesign, const QString& caption, const QString& tip)
+    : QWidget(parent) {
     setObjectName(name);
     setAccessibleName(caption);
-    setGeometry(rect);
-    CaptionLabel =
-        MakeLabel(labelName, this, labelRect, caption, TableFont(Face::Sans, 9.75, true, true),
-                  QColor(255, 255, 0), Qt::AlignCenter);
+    layout.Keep(this, [this, design](const TableScale& s) {
+        setGeometry(s.Px(design));
+        Scale = s;
+    });
+    CaptionLabel = MakeLabel(layout, labelName, this, labelDesign, caption,
+                             {Face::Sans, 9.75, true, true}, QColor(255, 255, 0), Qt::AlignCenter);
     CaptionLabel->setToolTip(tip);
     CaptionLabel->setCursor(Qt::PointingHandCursor);
     CaptionLabel->installEventFilter(this);
@@ -157,7 +196,8 @@ PictureButton::PictureButton(const QString& name, QWidget* parent, const QRect& 
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, Bar);
+    // Made when first shown: the buttons are hidden at start-up.
+    QPainter(this).drawPixmap(0, 0, ImageList::ButtonBar(devicePixelRatioF(), Scale));
 }
 
 bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
@@ -169,10 +209,9 @@ bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-StatusPanels::StatusPanels(QWidget* parent, const QRect& rect) : QWidget(parent) {
+StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
-    setAccessibleName(QStringLiteral("StatusBar1"));
-    setGeometry(rect);
+    setAccessibleName(QStringLiteral("Status bar"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
@@ -186,19 +225,25 @@ StatusPanels::StatusPanels(QWidget* parent, const QRect& rect) : QWidget(parent)
                    {3300, "Players Current Points", "Your current penalty points"},
                    {3300, "Dorvil's Penalty Points", "Dorvil's current penalty points"},
                    {3000, "Points your hand", "Number of points you currently have in your hand"}};
-    int x = 2;
     for (int i = 0; i < 4; ++i) {
         auto* panel = new QLabel(QLatin1String(design[i].text), this);
         panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
         panel->setAccessibleName(panel->text());
         panel->setToolTip(QLatin1String(design[i].tip));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFont(TableFont(Face::Sans, 8.25));
-        panel->setGeometry(x, 2, Px(design[i].width), rect.height() - 4);
-        panel->setIndent(3);
-        x += Px(design[i].width) + 2;
         Panels[i] = panel;
     }
+    layout.Keep(this, [this](const TableScale& s) {
+        const int gap = s.Scaled(2), height = s.Px(DesignHeight);
+        int x = gap;
+        for (int i = 0; i < 4; ++i) {
+            Panels[i]->setFont(s.Font({Face::Sans, 8.25}));
+            Panels[i]->setLineWidth(s.Scaled(1));
+            Panels[i]->setIndent(s.Scaled(3));
+            Panels[i]->setGeometry(x, gap, s.Px(design[i].width), height - 2 * gap);
+            x += s.Px(design[i].width) + gap;
+        }
+    });
 }
 
 void StatusPanels::SetPanelText(int panel, const QString& text) {

@@ -1,7 +1,10 @@
 // The controls of the table: card pictures, labels that size to their text,
 // captioned frames, outline and filled shapes, lines, the picture buttons
-// under the hand, and the four-panel status bar.
+// under the hand, and the four-panel status bar. Each is designed in twips
+// and laid out again by its TableLayout whenever the table's scale changes.
 #pragma once
+
+#include "TableScale.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -12,6 +15,8 @@
 class CardPicture : public QWidget {
   public:
     CardPicture(int index, QWidget* parent);
+    // A picture of another size is drawn smoothly scaled to the card's size
+    // until one of the right size is set.
     void SetImage(const QPixmap& image, const QString& accessibleName);
     int Index() const { return CardIndex; }
     std::function<void(int)> OnPress, OnMove, OnRelease, OnClick;
@@ -31,23 +36,25 @@ class CardPicture : public QWidget {
 // centre when its text is centred.
 class AutoLabel : public QLabel {
   public:
-    AutoLabel(const QString& name, QWidget* parent, const QRect& design, const QString& text,
-              const QFont& font, const QColor& colour, bool centred);
+    AutoLabel(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+              const QString& text, const FontDesign& font, const QColor& colour, bool centred);
     void SetCaption(const QString& text);
 
   private:
-    int AnchorX;
+    int AnchorX = 0, Padding = 2;
 };
 
 // A plain label of fixed size.
-QLabel* MakeLabel(const QString& name, QWidget* parent, const QRect& rect, const QString& text,
-                  const QFont& font, const QColor& colour, Qt::Alignment align, bool wrap = false);
+QLabel* MakeLabel(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+                  const QString& text, const FontDesign& font, const QColor& colour,
+                  Qt::Alignment align, bool wrap = false);
 
 // A frame: an etched outline with its caption set into the top edge.
 class CaptionFrame : public QWidget {
   public:
-    CaptionFrame(const QString& name, QWidget* parent, const QRect& rect, const QString& caption,
-                 const QFont& font, const QColor& textColour, const QColor& background);
+    CaptionFrame(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+                 const QString& caption, const FontDesign& font, const QColor& textColour,
+                 const QColor& background);
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -55,13 +62,14 @@ class CaptionFrame : public QWidget {
   private:
     QString Caption;
     QColor TextColour, Background;
+    int LineWidth = 1, CaptionLeft = 6, CaptionPadding = 4;
 };
 
 // A rectangle outline (transparent inside) or a filled rectangle with a border.
 class ShapeBox : public QWidget {
   public:
-    ShapeBox(const QString& name, QWidget* parent, const QRect& rect, const QColor& border,
-             int borderWidth, const QColor& fill = Qt::transparent);
+    ShapeBox(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+             const QColor& border, int borderWidth, const QColor& fill = Qt::transparent);
 
   protected:
     void paintEvent(QPaintEvent*) override;
@@ -71,27 +79,28 @@ class ShapeBox : public QWidget {
     int BorderWidth;
 };
 
-// A straight line between two points of its parent (in pixels).
+// A level or upright line between two points of its parent, given in twips,
+// `width` pixels thick at the design size.
 class LineWidget : public QWidget {
   public:
-    LineWidget(const QString& name, QWidget* parent, QPoint from, QPoint to, const QColor& colour,
-               int width = 1);
+    LineWidget(TableLayout& layout, const QString& name, QWidget* parent, QPoint from, QPoint to,
+               const QColor& colour, int width = 1);
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
-    QPoint From, To;
+    QRect Band;
     QColor Colour;
-    int Width;
 };
 
 // A picture button: the red bar image with a transparent caption label on it;
 // the label takes the clicks.
 class PictureButton : public QWidget {
   public:
-    PictureButton(const QString& name, QWidget* parent, const QRect& rect, const QString& labelName,
-                  const QRect& labelRect, const QString& caption, const QString& tip);
+    PictureButton(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
+                  const QString& labelName, const QRect& labelDesign, const QString& caption,
+                  const QString& tip);
     std::function<void()> OnClick;
     QLabel* Caption() const { return CaptionLabel; }
 
@@ -101,13 +110,15 @@ class PictureButton : public QWidget {
 
   private:
     QLabel* CaptionLabel;
-    QPixmap Bar;
+    TableScale Scale;
 };
 
-// StatusBar1: four sunken panels with their own tool tips.
+// StatusBar1: four sunken panels with their own tool tips. Its owner docks
+// it; the panels follow the table's scale.
 class StatusPanels : public QWidget {
   public:
-    StatusPanels(QWidget* parent, const QRect& rect);
+    static constexpr int DesignHeight = 375;
+    StatusPanels(TableLayout& layout, QWidget* parent);
     void SetPanelText(int panel, const QString& text);
     QString PanelText(int panel) const;
 

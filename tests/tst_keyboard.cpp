@@ -1,0 +1,374 @@
+// The table without a mouse: a whole hand played with keys, the hand focus,
+// keys refused where the mouse is, the message box's and the target frame's
+// keys, and what a screen reader is shown and told.
+#include "Announcer.h"
+#include "DeluxeBox.h"
+#include "FrmMain.h"
+#include "Keyboard.h"
+#include "MainWindow.h"
+#include "Random.h"
+#include "TableAids.h"
+#include "TableWidgets.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <deque>
+#include <memory>
+
+namespace {
+struct Window {
+    QTemporaryDir Dir;
+    MainWindow View{Dir.path(), QStringLiteral("/nonexistent/deck.svgz")};
+    FrmMain Game;
+    explicit Window(std::function<double()> random = MakeRandomSource(1))
+        : Game(View, TableSettings{Dir.path(), Dir.path() + "/user", std::move(random)}) {
+        View.Attach(&Game);
+        Game.Dispatch([&] { Game.Form_Load(); });
+        View.show();
+        View.activateWindow();
+    }
+    template <class T = QWidget> T* Find(const QString& name) { return View.findChild<T*>(name); }
+    // The focus frame stands round the card that shows at its middle.
+    bool Framed(int card) {
+        QWidget* frame = Find("KeyFocus");
+        return frame->isVisible() && frame->geometry().contains(View.Card(card)->pos()) &&
+               Find("ClientArea")->childAt(frame->geometry().center()) == View.Card(card);
+    }
+    TableKeys& Keys() { return *View.Aids()->Keys; }
+    const QStringList& Said() { return View.Aids()->Voice->Recent(); }
+    // Keys as the player types them: to whichever widget has the focus.
+    void Type(const QString& keys) {
+        for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
+            QKeySequence seq(name);
+            QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : &View;
+            QTest::keyClick(to, static_cast<Qt::Key>(seq[0].key()), seq[0].keyboardModifiers());
+        }
+    }
+    // A hand in play: the player to move, every other card in the stock.
+    void Lay(const QList<int>& player, const QList<int>& dorvil, int face, bool drawn) {
+        FrmMain& g = Game;
+        for (int n : player)
+            g.Cards(n).Place = Where::PlayerHand;
+        for (int n : dorvil)
+            g.Cards(n).Place = Where::DorvilHand;
+        g.Cards(face).Place = Where::Discard;
+        g.FaceCard = face;
+        g.PlayerCount = static_cast<int>(player.size());
+        g.OppCount = static_cast<int>(dorvil.size());
+        g.StockCount = 52 - g.PlayerCount - g.OppCount - 1;
+        g.GameInPlay = g.PlayerTurn = true;
+        g.PlayerHasDrawn = drawn;
+        g.LayOutStock();
+        g.LayOutOppHand();
+        g.LayOutHand(false);
+        View.MoveCard(face, 680, 5160);
+        View.ShowCardImage(face, face);
+        View.BringCardToFront(face);
+        QApplication::processEvents();
+    }
+};
+
+// Answers every message box with keys: Enter, or Right and Enter to leave
+// at the end of a game; remembers the titles.
+struct BoxAnswers {
+    QStringList Titles;
+    QTimer Poll;
+    BoxAnswers() {
+        Poll.setInterval(10);
+        QObject::connect(&Poll, &QTimer::timeout, [this] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible()) return;
+            Titles << box->windowTitle();
+            if (box->windowTitle() == QLatin1String("Play another game?"))
+                QTest::keyClick(box, Qt::Key_Right);
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        Poll.start();
+    }
+};
+
+// Every draw is scripted: card k comes for the value that rounds to k.
+std::function<double()> Scripted(std::deque<int> cards) {
+    auto queue = std::make_shared<std::deque<int>>(std::move(cards));
+    return [queue] {
+        int k = queue->empty() ? 1 : queue->front();
+        if (!queue->empty()) queue->pop_front();
+        return (k == 52 ? 51.75 : k) / 52.0;
+    };
+}
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+  private slots:
+    // From the deal to the end of the game, every action a key: the player
+    // holds four sevens, three eights and three nines, draws the two of
+    // spades, lays the melds and goes out by discarding.
+    void wholeHandWithKeysOnly() {
+        std::deque<int> deal;
+        const int player[10] = {7, 20, 33, 46, 8, 21, 34, 9, 22, 35};
+        const int dorvil[10] = {13, 26, 39, 52, 12, 25, 38, 51, 11, 24};
+        for (int i = 0; i < 10; ++i)
+            deal.insert(deal.end(), {player[i], dorvil[i]});
+        deal.insert(deal.end(), {1, 41}); // the face card, then the player's draw
+        Window w(Scripted(deal));
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Game.TargetPoints = 25;
+        BoxAnswers answers;
+        w.Type("S"); // on the gathered pack: deals
+        QCOMPARE(w.Game.PlayerCount, 10);
+        QVERIFY(w.Game.PlayerTurn);
+        w.Type("S");
+        QCOMPARE(w.Game.Cards(41).Place, Where::PlayerHand);
+        QVERIFY(!w.Find("KeyFocus")->isVisible()); // no key has used the focus yet
+        w.Type("Right");
+        QCOMPARE(w.Keys().FocusedCard(), 41); // the card just taken
+        QVERIFY(w.Framed(41));
+        w.Type("Right 1 1 1 1 2 2 2 Tab Tab Tab Return Return Return");
+        QCOMPARE(w.Keys().FocusStop(), TableKeys::Stop::Meld3);
+        QCOMPARE(w.Game.PlayerCount, 1);
+        QCOMPARE(w.Keys().FocusedCard(), 41);
+        QVERIFY(w.Game.MadeMeld(1));
+        w.Type("Delete");
+        QCOMPARE(answers.Titles, (QStringList{" Dorvil Beaten Again.", "Play another game?"}));
+        QCOMPARE(w.Game.PlayerScore, 122);
+        QCOMPARE(w.Game.PlayerGamesWon, 1);
+        QVERIFY(w.Game.Closing); // "Bye for Now"
+        // The window asked the main loop to end; let one run and end, as in
+        // the program, so that the later tests' loops run again.
+        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
+
+    void focusRules_data() {
+        QTest::addColumn<bool>("drawn");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("focused");
+        // The hand in view: Two of Diamonds, Three of Clubs, Six of Spades, Seven of Hearts.
+        QTest::newRow("starts on the leftmost") << false << "Right" << 2;
+        QTest::newRow("starts on the card just taken") << false << "F Left" << 9;
+        QTest::newRow("moves right") << false << "Right Right Right" << 45;
+        QTest::newRow("stops at the right end") << false << "End Right" << 33;
+        QTest::newRow("home and end") << false << "End Left Home" << 2;
+        QTest::newRow("a leaving card gives way to its right neighbour")
+            << true << "Right Right 1" << 45;
+        QTest::newRow("the rightmost gives way to its left neighbour") << true << "End 4" << 45;
+        QTest::newRow("discarded, the neighbour") << true << "Home Delete" << 16;
+    }
+    void focusRules() {
+        QFETCH(bool, drawn);
+        QFETCH(QString, keys);
+        QFETCH(int, focused);
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        BoxAnswers answers;
+        w.Lay({2, 16, 33, 45}, {44, 14, 49}, 9, drawn); // Dorvil can make no meld
+        w.Type(keys);
+        QCOMPARE(w.Keys().FocusedCard(), focused);
+        QApplication::processEvents();
+        QVERIFY(w.Framed(focused));
+    }
+
+    // Each key refused where the mouse is: nothing moves, and the hint the
+    // pointer would show is shown and told.
+    void keysRefusedAsTheMouseIs_data() {
+        QTest::addColumn<bool>("playerTurn");
+        QTest::addColumn<bool>("drawn");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("hint");
+        const QString taken = "Player you have already taken a card this turn..";
+        const QString first = "Player you must first take a card.";
+        const QString notYours = "Player it is not your turn at present.";
+        QTest::newRow("stock, card taken") << true << true << "S" << taken;
+        QTest::newRow("discard pile, card taken") << true << true << "F" << taken;
+        QTest::newRow("discard pile by Tab, card taken")
+            << true << true << "Tab Tab Space" << taken;
+        QTest::newRow("discard before taking") << true << false << "Delete" << first;
+        QTest::newRow("column before taking") << true << false << "3" << first;
+        QTest::newRow("stock in Dorvil's turn") << false << true << "S" << taken;
+        QTest::newRow("column in Dorvil's turn") << false << true << "5" << notYours;
+    }
+    void keysRefusedAsTheMouseIs() {
+        QFETCH(bool, playerTurn);
+        QFETCH(bool, drawn);
+        QFETCH(QString, key);
+        QFETCH(QString, hint);
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Lay({2, 16, 33}, {44, 48}, 9, drawn);
+        w.Game.PlayerTurn = playerTurn;
+        w.Game.OppTurn = !playerTurn;
+        w.Type(key);
+        QCOMPARE(w.Game.PlayerCount, 3);
+        QCOMPARE(w.Game.StockCount, 52 - 6);
+        QCOMPARE(w.Game.Cards(9).Place, Where::Discard);
+        for (int n : {2, 16, 33})
+            QCOMPARE(w.Game.Cards(n).Place, Where::PlayerHand);
+        QCOMPARE(w.Said().last(), hint);
+    }
+
+    void messageBoxKeys_data() {
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("choice");
+        QTest::newRow("enter chooses the first") << 2 << "Return" << 0;
+        QTest::newRow("right, space") << 2 << "Right Space" << 1;
+        QTest::newRow("right wraps round") << 2 << "Right Right Return" << 0;
+        QTest::newRow("left from the first") << 3 << "Left Return" << 2;
+        QTest::newRow("tab") << 3 << "Tab Tab Enter" << 2;
+        QTest::newRow("shift tab") << 3 << "Shift+Tab Return" << 2;
+        QTest::newRow("escape is no choice") << 2 << "Escape Right Return" << 1;
+        QTest::newRow("one face only") << 1 << "Right Tab Return" << 0;
+    }
+    void messageBoxKeys() {
+        QFETCH(int, buttons);
+        QFETCH(QString, keys);
+        QFETCH(int, choice);
+        QWidget parent;
+        MFormDeluxe box(&parent, {});
+        QList<bool> markedAtOpening;
+        QTimer::singleShot(20, [&] {
+            for (int i = 0; i < 3; ++i)
+                markedAtOpening << box.Face(i)->IsMarked();
+            for (const QString& name : keys.split(' ')) {
+                QKeySequence seq(name);
+                QTest::keyClick(&box, static_cast<Qt::Key>(seq[0].key()),
+                                seq[0].keyboardModifiers());
+            }
+        });
+        int chosen =
+            box.DeluxeMsg("Which?", "A", buttons > 1 ? "B" : "", buttons > 2 ? "C" : "", 1, "Keys");
+        QCOMPARE(chosen, choice);
+        // the mark shows from the first key that moves it, not for a mouse player
+        QCOMPARE(markedAtOpening, (QList<bool>{false, false, false}));
+        QCOMPARE(box.Face(choice)->IsMarked(),
+                 keys.contains("Right") || keys.contains("Left") || keys.contains("Tab"));
+    }
+
+    void targetFrameAcceptsWithOneKey_data() {
+        QTest::addColumn<QString>("accept");
+        QTest::newRow("alt+o") << "Alt+O";
+        QTest::newRow("enter in the box") << "Return";
+    }
+    void targetFrameAcceptsWithOneKey() {
+        QFETCH(QString, accept);
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        BoxAnswers answers;
+        w.Type("Ctrl+C");
+        auto* box = w.Find<QLineEdit>("Txtpoints");
+        QCOMPARE(QApplication::focusWidget(), box);
+        w.Type("3 0 " + accept);
+        QApplication::processEvents(); // the O.K's click waits for the key to be over
+        QCOMPARE(answers.Titles, QStringList{"Target points set"});
+        QCOMPARE(w.Game.TargetPoints, 30);
+        QVERIFY(!w.Find("FramTarget")->isVisible());
+        QVERIFY(!QApplication::activePopupWidget()); // the Options menu stayed shut
+    }
+
+    void screenReaderSeesTheGroups() {
+        Window w;
+        w.Lay({2, 16, 33}, {44, 48}, 22, true);
+        for (auto [c, cards] :
+             {std::pair{1, QList<int>{7, 20, 46}}, std::pair{2, QList<int>{31, 32, 30}}}) {
+            for (int n : cards) {
+                w.Game.Cards(n).Place = Where::InMeld;
+                w.Game.Cards(n).InColumn(c) = true;
+                --w.Game.StockCount;
+            }
+            w.Game.Melds(c).Count = 3;
+            w.Game.LayOutColumn(c);
+            for (int n : cards)
+                w.View.ShowCardImage(n, n);
+        }
+        w.Game.LayOutStock();
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.Find("ClientArea"));
+        QStringList groups;
+        for (int i = 0; i < 10; ++i)
+            groups << table->child(i)->text(QAccessible::Name);
+        QCOMPARE(
+            groups,
+            (QStringList{"Stock, 40 cards", "Discard pile: Nine of Clubs", "Dorvil's hand, 2 cards",
+                         "Meld 1: Seven of Diamonds, Seven of Clubs, Seven of Spades",
+                         "Meld 2: Four, Five, Six of Hearts", "Meld 3: empty", "Meld 4: empty",
+                         "Meld 5: empty", "Meld 6: empty", "Your hand, 3 cards"}));
+        QAccessibleInterface* hand = table->child(9);
+        QStringList cards;
+        for (int i = 0; i < hand->childCount(); ++i) {
+            cards << hand->child(i)->text(QAccessible::Name);
+            QCOMPARE(hand->child(i)->parent(), hand);
+        }
+        QCOMPARE(cards, (QStringList{"Two of Diamonds", "Three of Clubs", "Seven of Hearts"}));
+        QCOMPARE(table->child(2)->child(0)->text(QAccessible::Name), QStringLiteral("Card back"));
+        // nothing decorative anywhere in the tree; every control named
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+            for (int i = 0; i < node->childCount(); ++i) {
+                QAccessibleInterface* child = node->child(i);
+                const QString name = child->object() ? child->object()->objectName() : QString();
+                QVERIFY2(!name.startsWith("Shape") && !name.startsWith("Line") &&
+                             !name.startsWith("KeyFocus"),
+                         qPrintable(name));
+                QVERIFY2(!child->text(QAccessible::Name).isEmpty() ||
+                             child->role() == QAccessible::StaticText,
+                         qPrintable(name));
+                walk(child);
+            }
+        };
+        walk(QAccessible::queryAccessibleInterface(&w.View));
+        QAccessibleInterface* sort = QAccessible::queryAccessibleInterface(w.Find("PicSortSame"));
+        QCOMPARE(sort->role(), QAccessible::Button);
+        QCOMPARE(sort->text(QAccessible::Name), QStringLiteral("Sort Same"));
+    }
+
+    void announcements_data() {
+        QTest::addColumn<int>("what");
+        QTest::addColumn<bool>("dorvil");
+        QTest::addColumn<int>("card");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("takes") << int(TableEvent::Takes) << true << 22
+                               << "Dorvil takes the Nine of Clubs from the discard pile";
+        QTest::newRow("draws, card unseen")
+            << int(TableEvent::Draws) << true << 22 << "Dorvil takes a card from the stock";
+        QTest::newRow("melds") << int(TableEvent::Melds) << true << 31
+                               << "Dorvil melds the Five of Hearts in Meld 2";
+        QTest::newRow("lays off") << int(TableEvent::LaysOff) << true << 31
+                                  << "Dorvil lays off the Five of Hearts on Meld 2";
+        QTest::newRow("discards") << int(TableEvent::Discards) << true << 1
+                                  << "Dorvil discards the Ace of Diamonds";
+        QTest::newRow("the player's draw is seen") << int(TableEvent::Draws) << false << 52
+                                                   << "You take the King of Spades from the stock";
+        QTest::newRow("one point")
+            << int(TableEvent::HandWon) << false << 0 << "You win the hand and score 1 point";
+    }
+    void announcements() {
+        QFETCH(int, what);
+        QFETCH(bool, dorvil);
+        QFETCH(int, card);
+        QFETCH(QString, said);
+        TableEvent event{static_cast<TableEvent::Kind>(what), dorvil, card, 2, 1};
+        QCOMPARE(Announcer::EventText(event), said);
+    }
+
+    // The instruction line and a message box reach the announcement line.
+    void instructionsAndBoxesAreTold() {
+        Window w;
+        QVERIFY(w.Said().last().startsWith("Cards shuffled - use menu"));
+        BoxAnswers answers;
+        w.Game.Dispatch([&] { w.Game.CmdTarget(); });
+        QCOMPARE(w.Said().last(),
+                 QStringLiteral("Target points set. Target points are set to 100 for this game "
+                                "only. You must change before starting a session as you may "
+                                "sometimes want a quick game and somtimes a long one. Buttons: "
+                                "O.K."));
+        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(w.Find("Announcements"));
+        QCOMPARE(line->text(QAccessible::Name), w.Said().last());
+        QCOMPARE(line->textInterface()->text(0, line->textInterface()->characterCount()),
+                 w.Said().last());
+    }
+};
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
