@@ -24,6 +24,7 @@ class MFormDeluxe;
 class FrmHelp;
 class frmAbout;
 class clsObjectFollowMouse;
+class DorvilOption;
 class QLineEdit;
 class QMenu;
 class QAction;
@@ -65,6 +66,7 @@ class MainWindow : public QMainWindow, public TableView {
     void SetFollowEnabled(bool enabled) override;
     void CloseProgram() override;
     void Record(const TableEvent& event) override;
+    void DorvilSeated(bool sharp) override;
 
     // Whoever follows the play (announcements, the history of games) hears
     // every event the game records, in order.
@@ -85,6 +87,7 @@ class MainWindow : public QMainWindow, public TableView {
     CardPicture* Card(int n) const { return Cds[static_cast<size_t>(n)]; }
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
     MFormDeluxe* MessageBox() const { return Deluxe; }
+    DorvilOption* DorvilChoice() const { return Dorvil; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -126,6 +129,7 @@ class MainWindow : public QMainWindow, public TableView {
     QLineEdit* Txtpoints = nullptr;
     QTimer* Timer1 = nullptr;
     MFormDeluxe* Deluxe = nullptr;
+    DorvilOption* Dorvil = nullptr;
     QPointer<FrmHelp> Help;
     QPointer<frmAbout> About;
     bool Quitting = false;

@@ -1,0 +1,79 @@
+// The Classic / Sharp choice of the Options menu and the note under Dorvil's
+// name.
+#include "DorvilOption.h"
+
+#include "TableScale.h"
+#include "TableWidgets.h"
+#include "UserSettings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+namespace {
+const QString Key = QStringLiteral("Options/DorvilPlays");
+}
+
+DorvilOption::DorvilOption(QMenu* options, TableLayout& layout, QWidget* table,
+                           std::function<void(bool)> choose)
+    : QObject(options), Tell(std::move(choose)) {
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    options->addSeparator();
+    Classic = options->addAction(QStringLiteral("Dorvil Plays C&lassic"));
+    Classic->setObjectName(QStringLiteral("MnuDorvilClassic"));
+    Sharp = options->addAction(QStringLiteral("Dorvil Plays &Sharp"));
+    Sharp->setObjectName(QStringLiteral("MnuDorvilSharp"));
+    for (QAction* a : {Classic, Sharp}) {
+        a->setCheckable(true);
+        group->addAction(a);
+    }
+    options->addSeparator();
+    // Under Dorvil's name, beside his hand; shown only while it has news:
+    // the classic table stays as it always was.
+    NoteLabel = MakeLabel(layout, QStringLiteral("LblDorvilPlays"), table,
+                          QRect(2220, 1080, 1080, 900), QString(), {Face::Serif, 9, true, true},
+                          QColor(192, 255, 255), Qt::AlignHCenter | Qt::AlignTop, true);
+    NoteLabel->setToolTip(QStringLiteral("Sharp Dorvil remembers every card he has seen and weighs "
+                                         "each discard. Options menu: Dorvil Plays Classic or "
+                                         "Sharp."));
+    NoteLabel->hide();
+    const bool sharp = UserSettings().value(Key).toString() == QLatin1String("Sharp");
+    (sharp ? Sharp : Classic)->setChecked(true);
+    SharpAtTable = sharp;
+    connect(Classic, &QAction::triggered, this, [this] { Choose(false); });
+    connect(Sharp, &QAction::triggered, this, [this] { Choose(true); });
+    ShowNote();
+}
+
+bool DorvilOption::SharpChosen() const {
+    return Sharp->isChecked();
+}
+
+void DorvilOption::Choose(bool sharp) {
+    (sharp ? Sharp : Classic)->setChecked(true);
+    UserSettings().setValue(Key, sharp ? QStringLiteral("Sharp") : QStringLiteral("Classic"));
+    if (!Dealt) SharpAtTable = sharp; // nobody sits at the table before the first deal
+    if (Tell) Tell(sharp);
+    ShowNote();
+}
+
+void DorvilOption::Seated(bool sharp) {
+    Dealt = true;
+    SharpAtTable = sharp;
+    ShowNote();
+}
+
+void DorvilOption::ShowNote() {
+    const bool chosen = SharpChosen();
+    QString text;
+    if (SharpAtTable)
+        text =
+            chosen ? QStringLiteral("Sharp") : QStringLiteral("Sharp; Classic from the next hand");
+    else if (chosen)
+        text = QStringLiteral("Sharp from the next hand");
+    NoteLabel->setText(text);
+    NoteLabel->setAccessibleName(text.isEmpty() ? QStringLiteral("Dorvil plays Classic")
+                                                : QStringLiteral("Dorvil plays ") + text);
+    NoteLabel->setVisible(!text.isEmpty());
+}
