@@ -4,6 +4,7 @@
 #include "DorvilOption.h"
 #include "GreedyPlayer.h"
 #include "MainWindow.h"
+#include "SelfPlay.h"
 #include "Sharp.h"
 #include "TestView.h"
 #include "UserSettings.h"
@@ -289,6 +290,30 @@ class TestSharp : public QObject {
             wonByDorvil += e.What == TableEvent::HandWon && e.ByDorvil;
         QVERIFY(wonByDorvil > 10);
         QVERIFY(t.View.Errors.isEmpty());
+    }
+
+    // Self-play with every check of the table, against both players: the
+    // random one also acts in the middle of his turns. The summary counts
+    // the games each side won.
+    void selfPlayAgainstEachPlayer_data() {
+        QTest::addColumn<QString>("player");
+        QTest::newRow("greedy") << "greedy";
+        QTest::newRow("random") << "random";
+    }
+    void selfPlayAgainstEachPlayer() {
+        QFETCH(QString, player);
+        SelfPlay play(SelfPlayConfig{300, 4, QString(), player, true});
+        bool sharp = true;
+        play.ListenToTable([&](const TableEvent&) { sharp = sharp && play.Table()->SharpAtTable; });
+        const SelfPlayResult r = play.Run();
+        QCOMPARE(r.FaultReport, QString());
+        QVERIFY(sharp);
+        QCOMPARE(r.GamesWonByPlayer + r.GamesWonByDorvil, r.Games);
+        QVERIFY(r.GamesWonByDorvil > r.GamesWonByPlayer);
+        QVERIFY(SummaryLine(r).endsWith(
+            QStringLiteral(" hands/s, %1 won by the player, %2 won by Dorvil")
+                .arg(r.GamesWonByPlayer)
+                .arg(r.GamesWonByDorvil)));
     }
 
     // New Game chosen in one of his pauses: his turn stops, the new hand is whole.

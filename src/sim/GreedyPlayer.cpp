@@ -2,6 +2,7 @@
 #include "GreedyPlayer.h"
 
 #include "FrmMain.h"
+#include "PlayerPolicy.h"
 
 #include <algorithm>
 #include <vector>
@@ -144,3 +145,55 @@ int ChooseDiscard(const FrmMain& f) {
 }
 
 } // namespace Greedy
+
+namespace {
+
+// In a hand this long every column may be taken and neither side able to go
+// out; a player then calls a draw (offered once the stock has been rebuilt).
+constexpr int LongHand = 100;
+
+class GreedyPlayer : public PlayerPolicy {
+  public:
+    PlayerMove Next(const FrmMain& f, const WindowState& w) override {
+        if (!f.GameInPlay || f.HandOver || f.GameOver) return {Control::Card, AnyStockCard(f)};
+        if (f.HandSerial != Hand) Hand = f.HandSerial, Turns = 0;
+        if (!f.PlayerTurn) return {Control::Hover, 1};
+        if (!f.PlayerHasDrawn) {
+            Drops = 0;
+            if (++Turns > LongHand && w.CallDraw) return {Control::CallDraw};
+            const bool faceUp = f.FaceCard != 0 && f.Cards(f.FaceCard).Place == Where::Discard;
+            const int stock = AnyStockCard(f);
+            if (faceUp && (Greedy::TakesFaceCard(f) || stock == 0))
+                return {Control::Card, f.FaceCard};
+            return {Control::Card, stock};
+        }
+        // A drop the table refuses leaves the hand as it was: after a few, discard.
+        if (++Drops < 40)
+            if (std::optional<Greedy::Drop> d = Greedy::NextDrop(f)) {
+                if (d->Card == 0) return {Control::TakeBack};
+                return DropOnColumn(d->Card, d->Column);
+            }
+        return DropOnPile(Greedy::ChooseDiscard(f));
+    }
+    std::optional<PlayerMove> Meanwhile(const FrmMain&, const WindowState&, bool) override {
+        return std::nullopt;
+    }
+    int Answer(const QString&, int) override { return 0; }
+    QString TargetText() override { return QStringLiteral("100"); }
+    QString NameText() override { return {}; }
+
+  private:
+    int Hand = -1, Turns = 0, Drops = 0;
+
+    static int AnyStockCard(const FrmMain& f) {
+        for (int n = 1; n <= 52; ++n)
+            if (f.Cards(n).Place == Where::Stock) return n;
+        return 0;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<PlayerPolicy> MakeGreedyPlayer() {
+    return std::make_unique<GreedyPlayer>();
+}

@@ -5,9 +5,11 @@
 // what the player sees: its hand, the table and the face card.
 #pragma once
 
+#include <memory>
 #include <optional>
 
 class FrmMain;
+class PlayerPolicy;
 
 namespace Greedy {
 
@@ -23,3 +25,8 @@ std::optional<Drop> NextDrop(const FrmMain& f);
 int ChooseDiscard(const FrmMain& f);
 
 } // namespace Greedy
+
+// The greedy player as a self-play policy: it plays its turns through the
+// table's controls, answers every question with its first button, and calls a
+// draw in a hand that has gone on far too long to end.
+std::unique_ptr<PlayerPolicy> MakeGreedyPlayer();
