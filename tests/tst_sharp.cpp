@@ -48,22 +48,10 @@ struct DrawnTable {
                                   }}) {}
 };
 
+// A hand in play, with complete melds in the first columns, for Sharp Dorvil.
 void Lay(FrmMain& f, TestView& view, const QList<int>& player, const QList<int>& dorvil, int face,
          const QList<QList<int>>& columns) {
-    f.SetItUp();
-    f.PlayerName = QStringLiteral("Player");
-    f.TargetPoints = 100;
-    f.AnimationPause = 120;
-    f.GameInPlay = true;
-    f.StockCount = 52 - static_cast<int>(player.size() + dorvil.size()) - 1;
-    for (int n : player)
-        f.Cards(n).Place = Where::PlayerHand;
-    for (int n : dorvil)
-        f.Cards(n).Place = Where::DorvilHand;
-    f.PlayerCount = static_cast<int>(player.size());
-    f.OppCount = static_cast<int>(dorvil.size());
-    f.Cards(face).Place = Where::Discard;
-    f.FaceCard = face;
+    LayHand(f, view, player, dorvil, face);
     for (int c = 1; c <= columns.size(); ++c) {
         MeldColumn& m = f.Melds(c);
         const QList<int>& cards = columns[c - 1];
@@ -80,10 +68,7 @@ void Lay(FrmMain& f, TestView& view, const QList<int>& player, const QList<int>&
         f.LayOutColumn(c);
     }
     f.LayOutStock();
-    f.LayOutOppHand();
-    view.MoveCard(face, 680, 5160);
     f.SharpChosen = f.SharpAtTable = true;
-    f.PlayerTurn = true;
 }
 
 void Drop(FrmMain& f, TestView& view, int n, int left, int top) {
