@@ -342,10 +342,14 @@ class TestSharp : public QObject {
         QCOMPARE(sharp->text(), QStringLiteral("Dorvil Plays &Sharp"));
         QVERIFY(classic->isChecked() && !sharp->isChecked() && !game.SharpChosen);
         QVERIFY(note->isHidden());
+        QWidget* stats = window->findChild<QWidget*>("FramStats");
+        QCOMPARE(stats->toolTip(), QStringLiteral("Dorvil plays Classic"));
         game.SeatDorvil(); // as the deal of a hand does: Classic plays it
         sharp->trigger();
         QVERIFY(!classic->isChecked() && game.SharpChosen && !game.SharpAtTable);
         QCOMPARE(note->text(), QStringLiteral("Sharp from the next hand"));
+        QCOMPARE(stats->toolTip(),
+                 QStringLiteral("Dorvil plays Classic; Sharp from the next hand"));
         QCOMPARE(UserSettings().value("Options/DorvilPlays").toString(), QStringLiteral("Sharp"));
         game.SeatDorvil();
         QVERIFY(game.SharpAtTable);
@@ -354,6 +358,8 @@ class TestSharp : public QObject {
         classic->trigger();
         QVERIFY(game.SharpAtTable);
         QCOMPARE(note->text(), QStringLiteral("Sharp; Classic from the next hand"));
+        QCOMPARE(stats->toolTip(),
+                 QStringLiteral("Dorvil plays Sharp; Classic from the next hand"));
         sharp->trigger();
         window.reset();
         MainWindow again(dir.path(), QStringLiteral("/nonexistent/deck.svgz"));

@@ -43,7 +43,7 @@ DorvilOption::DorvilOption(QMenu* options, TableLayout& layout, QWidget* table,
     SharpAtTable = sharp;
     connect(Classic, &QAction::triggered, this, [this] { Choose(false); });
     connect(Sharp, &QAction::triggered, this, [this] { Choose(true); });
-    ShowNote();
+    Show();
 }
 
 bool DorvilOption::SharpChosen() const {
@@ -55,25 +55,29 @@ void DorvilOption::Choose(bool sharp) {
     UserSettings().setValue(Key, sharp ? QStringLiteral("Sharp") : QStringLiteral("Classic"));
     if (!Dealt) SharpAtTable = sharp; // nobody sits at the table before the first deal
     if (Tell) Tell(sharp);
-    ShowNote();
+    Show();
 }
 
 void DorvilOption::Seated(bool sharp) {
     Dealt = true;
     SharpAtTable = sharp;
-    ShowNote();
+    Show();
 }
 
-void DorvilOption::ShowNote() {
+void DorvilOption::Show() {
     const bool chosen = SharpChosen();
-    QString text;
-    if (SharpAtTable)
-        text =
-            chosen ? QStringLiteral("Sharp") : QStringLiteral("Sharp; Classic from the next hand");
-    else if (chosen)
-        text = QStringLiteral("Sharp from the next hand");
-    NoteLabel->setText(text);
-    NoteLabel->setAccessibleName(text.isEmpty() ? QStringLiteral("Dorvil plays Classic")
-                                                : QStringLiteral("Dorvil plays ") + text);
-    NoteLabel->setVisible(!text.isEmpty());
+    const QString next = chosen == SharpAtTable ? QString()
+                         : chosen               ? QStringLiteral("Sharp from the next hand")
+                                                : QStringLiteral("Classic from the next hand");
+    const QString now = SharpAtTable ? QStringLiteral("Sharp") : QStringLiteral("Classic");
+    // The classic table keeps its look: the note shows only with news of Sharp.
+    const QString note =
+        SharpAtTable ? (next.isEmpty() ? now : now + QStringLiteral("; ") + next) : next;
+    NoteLabel->setText(note);
+    NoteLabel->setVisible(!note.isEmpty());
+    const QString whole = QStringLiteral("Dorvil plays ") + now +
+                          (next.isEmpty() ? QString() : QStringLiteral("; ") + next);
+    NoteLabel->setAccessibleName(whole);
+    if (auto* stats = NoteLabel->parentWidget()->findChild<QWidget*>(QStringLiteral("FramStats")))
+        stats->setToolTip(whole);
 }

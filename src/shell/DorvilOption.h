@@ -1,7 +1,8 @@
 // The Options menu's choice of how Dorvil plays, Classic or Sharp, kept in
-// the user's configuration; and the note under Dorvil's name that tells the
-// player which Dorvil sits at the table. A new choice takes effect when the
-// next hand is dealt, and the note says so until then.
+// the user's configuration; and what tells the player which Dorvil sits at
+// the table: a note under Dorvil's name while Sharp plays or is about to, and
+// the statistics frame's tool tip. A new choice takes effect when the next
+// hand is dealt, and both say so until then.
 #pragma once
 
 #include <QObject>
@@ -22,7 +23,8 @@ class DorvilOption : public QObject {
     void Choose(bool sharp);
     // Told as each hand is dealt which Dorvil plays it.
     void Seated(bool sharp);
-    QLabel* Note() const { return NoteLabel; }
+    // Brings the note and the tool tip up to date (the table is built by now).
+    void Show();
 
   private:
     QAction* Classic;
@@ -31,6 +33,4 @@ class DorvilOption : public QObject {
     std::function<void(bool)> Tell;
     bool Dealt = false;
     bool SharpAtTable = false;
-
-    void ShowNote();
 };

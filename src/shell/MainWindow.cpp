@@ -107,6 +107,7 @@ void MainWindow::Attach(FrmMain* game) {
     Game = game;
     Helpers = std::make_unique<TableAids>(*this, *game);
     Game->SharpChosen = Dorvil->SharpChosen();
+    Dorvil->Show();
 }
 
 void MainWindow::BuildMenus() {
