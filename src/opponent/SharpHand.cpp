@@ -126,24 +126,25 @@ class Search {
         }
         for (const auto& [column, chain] : Now.LayOffs) {
             laid |= chain;
-            if (!(chain & sets)) runs |= chain;
+            for (const Anchor& a : O.Anchors)
+                if (a.Column == column && !a.IsSet) runs |= chain;
         }
         Fits(runs, sets, laid, Now.FitNow, Now.FitNext);
         const Mask left = Now.Left;
         // Columns are few and shared: of two equal ways, the one that takes fewer.
         const double columns = ColumnCost * static_cast<double>(Now.NewMelds.size());
         if (Count(left) <= 1) {
-            Keep1(GoingOut, left);
+            Consider(GoingOut, left);
             return;
         }
         for (Mask rest = left; rest; rest &= rest - 1) {
             const Mask d = Lowest(rest);
             if (d == Keep) continue;
-            Keep1(Leftover(left & ~d, Now, O) + Danger(d, O) + columns, d);
+            Consider(Leftover(left & ~d, Now, O) + Danger(d, O) + columns, d);
         }
     }
 
-    void Keep1(double value, Mask discard) {
+    void Consider(double value, Mask discard) {
         if (value >= Result.Value) return;
         Result.Value = value;
         Result.Best = Now;
