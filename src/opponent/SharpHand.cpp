@@ -19,7 +19,7 @@ constexpr double Horizon0 = 2.0;       // draws he expects before the hand ends 
 constexpr double Horizon1 = 0.4;       // ... and more for each card the player holds
 constexpr double RiskK = 3.0;          // how the player's short hand raises the price of points
 constexpr double DangerMeld = 12;      // a discard the player can use at once
-constexpr double GoingOut = -500;      // going out beats every hand that is kept
+constexpr double GoingOut = -100;      // going out beats every hand that is kept
 constexpr double DiscardPenalty = 0.5; // a player's hand keeping cards near a discard of his
 constexpr double PassPenalty = 0.3;    // ... that could use a face card he left
 constexpr double MeldPenalty = 0.3;    // ... holding a meld it could have laid
@@ -46,7 +46,7 @@ bool IsSet(Mask meld) {
 // Every way of laying the hand, each ending with its best discard.
 class Search {
   public:
-    Search(const Outlook& o, Mask keep) : O(o), Keep(keep) {
+    Search(const Outlook& o, Mask keep, long* budget) : O(o), Keep(keep), Budget(budget) {
         Result.Value = std::numeric_limits<double>::infinity();
     }
     TurnValue Run(Mask hand) {
@@ -57,10 +57,12 @@ class Search {
   private:
     const Outlook& O;
     Mask Keep;
+    long* Budget;
     TurnValue Result;
     Play Now;
 
     void Go(Mask rest) {
+        if (Result.Spent) return;
         if (!rest) {
             Leaf();
             return;
@@ -135,6 +137,10 @@ class Search {
         const double columns = ColumnCost * static_cast<double>(Now.NewMelds.size());
         if (Count(left) <= 1) {
             Consider(GoingOut, left);
+            return;
+        }
+        if (Budget && (*Budget -= Count(left)) < 0) {
+            Result.Spent = true;
             return;
         }
         for (Mask rest = left; rest; rest &= rest - 1) {
@@ -365,8 +371,8 @@ double Danger(Mask card, const Outlook& o) {
     return DangerMeld * o.Use[std::countr_zero(card)];
 }
 
-TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep) {
-    return Search(o, keep).Run(hand);
+TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep, long* budget) {
+    return Search(o, keep, budget).Run(hand);
 }
 
 } // namespace Sharp

@@ -87,12 +87,15 @@ struct Play {
 // The value of a turn (lower is better) when he holds `hand` before melding:
 // the best way to lay it followed by the best discard. `keep` is a card he
 // must not discard unless it is his last (the face card he just took).
+// `budget`, when given, counts down the hands he weighs: at 0 he stops, with
+// Spent set. Counting work, not time, keeps his choices repeatable.
 struct TurnValue {
     double Value = 0;
     Play Best;
     Mask Discard = 0;
+    bool Spent = false;
 };
-TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep);
+TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep, long* budget = nullptr);
 
 // What the cards left in his hand are expected to cost him.
 double Leftover(Mask left, const Play& play, const Outlook& o);
