@@ -87,7 +87,6 @@ class MainWindow : public QMainWindow, public TableView {
     CardPicture* Card(int n) const { return Cds[static_cast<size_t>(n)]; }
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
     MFormDeluxe* MessageBox() const { return Deluxe; }
-    DorvilOption* DorvilChoice() const { return Dorvil; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
