@@ -19,7 +19,8 @@ DorvilOption::DorvilOption(QMenu* options, TableLayout& layout, QWidget* table,
     : QObject(options), Tell(std::move(choose)) {
     auto* group = new QActionGroup(this);
     group->setExclusive(true);
-    options->addSeparator();
+    // No separators around the pair: every item of the menus is named for
+    // screen readers, and the radio marks group the two well enough.
     Classic = options->addAction(QStringLiteral("Dorvil Plays C&lassic"));
     Classic->setObjectName(QStringLiteral("MnuDorvilClassic"));
     Sharp = options->addAction(QStringLiteral("Dorvil Plays &Sharp"));
@@ -28,7 +29,6 @@ DorvilOption::DorvilOption(QMenu* options, TableLayout& layout, QWidget* table,
         a->setCheckable(true);
         group->addAction(a);
     }
-    options->addSeparator();
     // Under Dorvil's name, beside his hand; shown only while it has news:
     // the classic table stays as it always was.
     NoteLabel = MakeLabel(layout, QStringLiteral("LblDorvilPlays"), table,
