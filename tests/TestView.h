@@ -166,8 +166,8 @@ struct TestTable {
 
 // A table in the middle of a hand: the player to move, not yet drawn; every
 // card not given lies in the stock.
-inline void LayHand(TestTable& t, const QList<int>& player, const QList<int>& dorvil, int face) {
-    FrmMain& f = t.Frm;
+inline void LayHand(FrmMain& f, TestView& view, const QList<int>& player, const QList<int>& dorvil,
+                    int face) {
     f.SetItUp();
     f.PlayerName = QStringLiteral("Player");
     f.TargetPoints = 100;
@@ -185,7 +185,7 @@ inline void LayHand(TestTable& t, const QList<int>& player, const QList<int>& do
         f.Cards(face).Place = Where::Discard;
         f.FaceCard = face;
         --f.StockCount;
-        t.View.MoveCard(face, 680, 5160);
+        view.MoveCard(face, 680, 5160);
     }
     f.LayOutStock();
     f.LayOutOppHand();
@@ -193,4 +193,8 @@ inline void LayHand(TestTable& t, const QList<int>& player, const QList<int>& do
     f.PlayerTurn = true;
     f.OppTurn = false;
     f.PlayerHasDrawn = false;
+}
+
+inline void LayHand(TestTable& t, const QList<int>& player, const QList<int>& dorvil, int face) {
+    LayHand(t.Frm, t.View, player, dorvil, face);
 }

@@ -91,6 +91,10 @@ class TestSelfPlay : public QObject {
         QTest::newRow("count missing") << "--self-play" << false;
         QTest::newRow("seed not a number") << "--self-play 5 --seed x" << false;
         QTest::newRow("unknown player") << "--self-play 5 --player clever" << false;
+        QTest::newRow("Sharp Dorvil, greedy player")
+            << "--self-play 5 --dorvil sharp --player greedy" << true;
+        QTest::newRow("unknown Dorvil") << "--self-play 5 --dorvil clever" << false;
+        QTest::newRow("Dorvil without self-play") << "--dorvil sharp a.scn" << false;
         QTest::newRow("data without self-play") << "--data /tmp/x a.scn" << false;
         QTest::newRow("self-play and a file") << "--self-play 5 a.scn" << false;
         QTest::newRow("unknown option") << "--fast a.scn" << false;

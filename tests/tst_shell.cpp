@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sys/resource.h>
@@ -49,6 +50,9 @@ struct Window {
 class TestShell : public QObject {
     Q_OBJECT
   private slots:
+    // The window reads the user's configuration: never the real one.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
     void controlsStandWhereTheLayoutPutsThem_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QRect>("twips");

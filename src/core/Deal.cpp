@@ -67,6 +67,7 @@ void FrmMain::NewHand() {
 
 void FrmMain::DealHand() {
     BeginNewHandSerial();
+    SeatDorvil();
     LayOutStock();
     SetStatusPlayer(QStringLiteral("'s current points "));
     View.SetPanelText(3, QStringLiteral("Dorvil's current points ") + QString::number(OppScore));

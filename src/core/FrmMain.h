@@ -47,6 +47,11 @@ struct MeldColumn {
     int RunSuit = 0;
 };
 
+namespace Sharp {
+struct DorvilSees;
+struct MeldStep;
+} // namespace Sharp
+
 struct TableSettings {
     // Where the saved files go first: the program's folder when it runs from
     // where it was built, empty for an installed program.
@@ -183,6 +188,13 @@ class FrmMain {
     void AnimOppDiscard(int n);
     void OppDiscard();
     void OppRemoveCard();
+    // ----- which Dorvil plays; Sharp Dorvil's turn (opponent) -----
+    bool SharpChosen = false;        // the choice of the Options menu
+    bool SharpAtTable = false;       // the choice as the hand in play began
+    std::vector<TableEvent> HandLog; // what has happened in the hand in play
+    void SeatDorvil();
+    void SharpPlay();
+    Sharp::DorvilSees WhatDorvilSees() const;
     // ----- settlement (opponent) -----
     void SettleHand();
     // ----- statistics, target, name (scores) -----
@@ -210,6 +222,8 @@ class FrmMain {
     void BeginNewHandSerial();
     void MoveToFront(int n, int left, int top); // a hop of card picture n
     void OppMeldCard(int c, int n, int k);      // card k (1 or 2) of Dorvil's new meld
+    void SharpLay(const Sharp::MeldStep& step);
+    bool SharpFits(int c, int n) const;
     void Checkpoint();
     void CloseDown();
     bool HandChanged(int hand) const { return hand != HandSerial || HandOver || GameOver; }

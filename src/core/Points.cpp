@@ -41,6 +41,7 @@ void FrmMain::Checkpoint() {
 // on the old hand stops when its wait ends.
 void FrmMain::BeginNewHandSerial() {
     ++HandSerial;
+    HandLog.clear();
     if (!Sequences.empty()) Sequences.back() = HandSerial;
 }
 
@@ -57,5 +58,6 @@ void FrmMain::MoveToFront(int n, int left, int top) {
 }
 
 void FrmMain::Record(TableEvent::Kind what, bool byDorvil, int card, int column, int count) {
-    View.Record(TableEvent{what, byDorvil, card, column, count});
+    HandLog.push_back(TableEvent{what, byDorvil, card, column, count});
+    View.Record(HandLog.back());
 }

@@ -112,4 +112,6 @@ class TableView {
     virtual void Record(const TableEvent&) {}
     // Told when a new hand is about to be laid out.
     virtual void NewHandStarting() {}
+    // Told as each hand is dealt which Dorvil plays it: Sharp, or Classic.
+    virtual void DorvilSeated(bool /*sharp*/) {}
 };

@@ -25,6 +25,10 @@ void FrmMain::PassTurn() {
 // Every step may settle the hand (and the settlement may deal the next one);
 // the turn then ends at once, whatever hand is on the table now.
 void FrmMain::OppPlay() {
+    if (SharpAtTable) {
+        SharpPlay();
+        return;
+    }
     if (HandOver || GameOver || Busy(2)) return;
     const int hand = HandSerial;
     bool stockEmpty = true;

@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 
 #include "DeluxeBox.h"
+#include "DorvilOption.h"
 #include "FollowMouse.h"
 #include "FrmMain.h"
 #include "HelpAbout.h"
@@ -105,6 +106,8 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
 void MainWindow::Attach(FrmMain* game) {
     Game = game;
     Helpers = std::make_unique<TableAids>(*this, *game);
+    Game->SharpChosen = Dorvil->SharpChosen();
+    Dorvil->Show();
 }
 
 void MainWindow::BuildMenus() {
@@ -160,6 +163,9 @@ void MainWindow::BuildMenus() {
         [this] { Send([this] { Game->MnuPname(); }); });
     add(options, "ErasePoints", "Erase Statistics", Qt::CTRL | Qt::Key_E,
         [this] { Send([this] { Game->ErasePoints(); }); });
+    Dorvil = new DorvilOption(options, Layout, Client, [this](bool sharp) {
+        if (Game) Game->SharpChosen = sharp;
+    });
     add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H, [this] {
         if (Game) HistoryWindow::Open(this, *Game);
     });
@@ -500,6 +506,10 @@ void MainWindow::CloseProgram() {
 void MainWindow::Record(const TableEvent& event) {
     for (const auto& listener : TableListeners)
         listener(event);
+}
+
+void MainWindow::DorvilSeated(bool sharp) {
+    Dorvil->Seated(sharp);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

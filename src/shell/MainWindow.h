@@ -24,6 +24,7 @@ class MFormDeluxe;
 class FrmHelp;
 class frmAbout;
 class clsObjectFollowMouse;
+class DorvilOption;
 class QLineEdit;
 class QMenu;
 class QAction;
@@ -65,6 +66,7 @@ class MainWindow : public QMainWindow, public TableView {
     void SetFollowEnabled(bool enabled) override;
     void CloseProgram() override;
     void Record(const TableEvent& event) override;
+    void DorvilSeated(bool sharp) override;
 
     // Whoever follows the play (announcements, the history of games) hears
     // every event the game records, in order.
@@ -126,6 +128,7 @@ class MainWindow : public QMainWindow, public TableView {
     QLineEdit* Txtpoints = nullptr;
     QTimer* Timer1 = nullptr;
     MFormDeluxe* Deluxe = nullptr;
+    DorvilOption* Dorvil = nullptr;
     QPointer<FrmHelp> Help;
     QPointer<frmAbout> About;
     bool Quitting = false;

@@ -7,6 +7,7 @@
 #include "PlayerPolicy.h"
 
 #include "FrmMain.h"
+#include "GreedyPlayer.h"
 
 #include <cstdlib>
 
@@ -268,10 +269,11 @@ PlayerMove DropOnPile(int card) {
 }
 
 QStringList PolicyNames() {
-    return {QStringLiteral("random")};
+    return {QStringLiteral("random"), QStringLiteral("greedy")};
 }
 
 std::unique_ptr<PlayerPolicy> MakePolicy(const QString& name, uint64_t seed) {
     if (name == QLatin1String("random")) return std::make_unique<RandomPlayer>(seed);
+    if (name == QLatin1String("greedy")) return MakeGreedyPlayer();
     return nullptr;
 }

@@ -109,6 +109,7 @@ void LayTable(FrmMain& frm, SimView& view, const ScenarioSetup& s) {
         frm.LayOutColumn(c);
         if (!m.Done) view.SetVisible(Ctl::PicTakeBack, true);
     }
+    frm.SharpChosen = frm.SharpAtTable = s.SharpDorvil;
     frm.MadeMeld(1) = s.MadePlayer;
     frm.MadeMeld(2) = s.MadeDorvil;
     frm.LayOutStock();

@@ -59,6 +59,13 @@ bool IsValidColumn(QList<int> cards) {
     return set || run;
 }
 
+// `dorvil sharp` or `dorvil classic` says how Dorvil plays (classic unless
+// told); `dorvil` followed by cards gives his hand.
+bool IsDorvilStyle(const QStringList& w) {
+    return w.size() == 2 && w[0].toLower() == "dorvil" &&
+           QStringList{"sharp", "classic"}.contains(w[1].toLower());
+}
+
 void ParseSetupLine(ScenarioSetup& s, const QStringList& w, const QString& raw, int line) {
     const QString key = w[0].toLower();
     auto needs = [&](int count) {
@@ -77,6 +84,8 @@ void ParseSetupLine(ScenarioSetup& s, const QStringList& w, const QString& raw, 
         s.Name = raw.section(QRegularExpression(QStringLiteral("\\s+")), 1).trimmed();
     } else if (key == "player") {
         s.Player = ParseCards(w, 1, line);
+    } else if (IsDorvilStyle(w)) {
+        s.SharpDorvil = w[1].toLower() == "sharp";
     } else if (key == "dorvil") {
         s.Dorvil = ParseCards(w, 1, line);
     } else if (key == "face") {
@@ -214,7 +223,7 @@ ScenarioFile ParseScenario(const QByteArray& text) {
                                               .arg(Shown(w[0]))};
             ParseSetupLine(setup, w, raw, line);
             static const QStringList listed{"player", "dorvil", "face", "discard"};
-            if (listed.contains(key)) lineOf[listed.indexOf(key)] = line;
+            if (listed.contains(key) && !IsDorvilStyle(w)) lineOf[listed.indexOf(key)] = line;
         } else {
             CheckAction(w, line);
             actions.append(ScenarioAction{line, w.join(' '), w});

@@ -26,6 +26,7 @@ struct ScenarioSetup {
     int ScoreP = 0, ScoreD = 0;
     int Target = 100;
     bool DorvilFirst = false;
+    bool SharpDorvil = false;
     int StockDrawsLine = 0;
 };
 

@@ -17,6 +17,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 #include <unistd.h>
@@ -199,6 +200,7 @@ void SelfPlay::Runner::RunSession() {
                              }});
     ScoreSeen[0] = ScoreSeen[1] = 0;
     Depth = 0;
+    Frm->SharpChosen = Config.SharpDorvil;
     Fire("Form_Load", 0, [this] { Frm->Form_Load(); });
     if (!data.isEmpty()) CheckWhatWasRead(Result.Sessions == 1);
     if (Config.Hands == 0) throw RunFinished{}; // a start that only reads the files
@@ -316,10 +318,13 @@ void SelfPlay::Runner::OnEvent(const TableEvent& e) {
         break;
     case TableEvent::HandWon:
         CheckSettlement(e);
+        ++(e.ByDorvil ? Result.HandsWonByDorvil : Result.HandsWonByPlayer);
         break;
     case TableEvent::GameWon:
         ++Result.Games;
         ++(e.ByDorvil ? Result.GamesWonByDorvil : Result.GamesWonByPlayer);
+        (e.ByDorvil ? Result.MarginsOfDorvil : Result.MarginsOfPlayer) +=
+            std::abs(Frm->PlayerScore - Frm->OppScore);
         FilesDirty = true;
         break;
     default:
@@ -459,10 +464,25 @@ SelfPlayResult SelfPlay::Run() {
 
 QString SummaryLine(const SelfPlayResult& r) {
     const double rate = r.Seconds > 0 ? static_cast<double>(r.Hands) / r.Seconds : 0;
-    return QStringLiteral("%1 hands, %2 games, %3 turns, %4 faults, %5 hands/s")
+    return QStringLiteral("%1 hands, %2 games, %3 turns, %4 faults, %5 hands/s, %6 won by the "
+                          "player, %7 won by Dorvil")
         .arg(r.Hands)
         .arg(r.Games)
         .arg(r.Turns)
         .arg(r.Faults)
-        .arg(static_cast<qint64>(rate + 0.5));
+        .arg(static_cast<qint64>(rate + 0.5))
+        .arg(r.GamesWonByPlayer)
+        .arg(r.GamesWonByDorvil);
+}
+
+QString WinsLine(const SelfPlayResult& r) {
+    auto average = [](int64_t sum, int64_t games) {
+        return QString::number(games ? static_cast<double>(sum) / games : 0.0, 'f', 1);
+    };
+    return QStringLiteral("hands won: %1 by the player, %2 by Dorvil; average margin of a game "
+                          "won: %3 by the player, %4 by Dorvil")
+        .arg(r.HandsWonByPlayer)
+        .arg(r.HandsWonByDorvil)
+        .arg(average(r.MarginsOfPlayer, r.GamesWonByPlayer),
+             average(r.MarginsOfDorvil, r.GamesWonByDorvil));
 }

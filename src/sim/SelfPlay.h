@@ -17,6 +17,7 @@ struct SelfPlayConfig {
     uint64_t Seed = 0;
     QString DataFolder; // empty: nothing is read or written
     QString Player = QStringLiteral("random");
+    bool SharpDorvil = false; // Sharp Dorvil plays every hand, else Classic
 };
 
 struct SelfPlayResult {
@@ -25,6 +26,8 @@ struct SelfPlayResult {
     int64_t Turns = 0;  // cards taken from the stock or the pile
     int64_t Faults = 0; // the run stops at the first
     int64_t GamesWonByPlayer = 0, GamesWonByDorvil = 0;
+    int64_t HandsWonByPlayer = 0, HandsWonByDorvil = 0;
+    int64_t MarginsOfPlayer = 0, MarginsOfDorvil = 0; // summed over the games each side won
     int64_t Sessions = 0;    // program runs: each "Bye for Now" starts a new one
     int64_t LongestHand = 0; // in turns
     double Seconds = 0;
@@ -49,5 +52,8 @@ class SelfPlay {
     std::unique_ptr<Runner> d;
 };
 
-// "N hands, G games, T turns, F faults, R hands/s"
+// "N hands, G games, T turns, F faults, R hands/s, P won by the player, D won by Dorvil"
 QString SummaryLine(const SelfPlayResult& result);
+// "hands won: P by the player, D by Dorvil; average margin of a game won: X by the
+// player, Y by Dorvil"
+QString WinsLine(const SelfPlayResult& result);

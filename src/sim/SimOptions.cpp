@@ -6,7 +6,7 @@
 QString SimUsage() {
     return QStringLiteral("usage: meldora-sim [--seed N] FILE   (FILE may be - for stdin)\n"
                           "       meldora-sim --self-play N [--seed S] [--data DIR] "
-                          "[--player %1]")
+                          "[--player %1] [--dorvil classic|sharp]")
         .arg(PolicyNames().join(QLatin1Char('|')));
 }
 
@@ -16,12 +16,13 @@ SimOptions ParseSimOptions(const QStringList& args) {
         o.Error = why;
         return o;
     };
-    bool selfPlay = false;
+    bool selfPlay = false, dorvil = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("--seed") || a == QLatin1String("--self-play") ||
-            a == QLatin1String("--data") || a == QLatin1String("--player")) {
+            a == QLatin1String("--data") || a == QLatin1String("--player") ||
+            a == QLatin1String("--dorvil")) {
             if (!hasValue) return fail(a + QStringLiteral(" wants a value"));
             const QString v = args[++i];
             bool ok = false;
@@ -36,6 +37,11 @@ SimOptions ParseSimOptions(const QStringList& args) {
             } else if (a == QLatin1String("--data")) {
                 if (v.isEmpty()) return fail(QStringLiteral("--data wants a folder"));
                 o.DataFolder = v;
+            } else if (a == QLatin1String("--dorvil")) {
+                if (v != QLatin1String("classic") && v != QLatin1String("sharp"))
+                    return fail(QStringLiteral("--dorvil wants classic or sharp"));
+                o.SharpDorvil = v == QLatin1String("sharp");
+                dorvil = true;
             } else {
                 if (!PolicyNames().contains(v))
                     return fail(QStringLiteral("--player wants one of: ") +
@@ -54,8 +60,8 @@ SimOptions ParseSimOptions(const QStringList& args) {
         o.Run = SimOptions::SelfPlay;
         if (!o.File.isEmpty()) return fail(QStringLiteral("--self-play plays no scenario file"));
     } else {
-        if (!o.DataFolder.isEmpty() || o.Player != QLatin1String("random"))
-            return fail(QStringLiteral("--data and --player go with --self-play"));
+        if (!o.DataFolder.isEmpty() || o.Player != QLatin1String("random") || dorvil)
+            return fail(QStringLiteral("--data, --player and --dorvil go with --self-play"));
         if (o.File.isEmpty()) return fail(QStringLiteral("no scenario file given"));
     }
     return o;

@@ -15,7 +15,8 @@ struct SimOptions {
     int64_t Hands = 0;  // self-play: hands to deal
     QString DataFolder; // self-play: where Scores.dat and Names2.dat are read and written
     QString Player = QStringLiteral("random");
-    QString Error; // set when the arguments cannot be used
+    bool SharpDorvil = false; // self-play: --dorvil sharp
+    QString Error;            // set when the arguments cannot be used
 };
 
 SimOptions ParseSimOptions(const QStringList& args);

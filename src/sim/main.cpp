@@ -1,6 +1,7 @@
 // meldora-sim [--seed N] FILE: plays one scenario headless.
-// meldora-sim --self-play N [--seed S] [--data DIR]: plays N hands against
-// itself and checks the table throughout.
+// meldora-sim --self-play N [--seed S] [--data DIR] [--player random|greedy]
+// [--dorvil classic|sharp]: plays N hands against itself and checks the table
+// throughout.
 #include "History.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
@@ -34,6 +35,7 @@ int PlaySelf(const SimOptions& o) {
     SelfPlayConfig config;
     config.Hands = o.Hands;
     config.Player = o.Player;
+    config.SharpDorvil = o.SharpDorvil;
     config.Seed =
         o.Seed ? *o.Seed
                : static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -57,6 +59,7 @@ int PlaySelf(const SimOptions& o) {
                 static_cast<unsigned long long>(config.Seed),
                 static_cast<long long>(result.Sessions),
                 static_cast<long long>(result.LongestHand));
+    std::printf("%s\n", WinsLine(result).toUtf8().constData());
     std::printf("%s\n", SummaryLine(result).toUtf8().constData());
     return result.Faults > 0 ? 1 : 0;
 }

@@ -1,0 +1,105 @@
+// How Sharp Dorvil weighs a hand: the cards as bit masks (sixteen bits a suit,
+// bit = rank, so a shift by one is the next card of the suit and never
+// crosses into another suit), what he knows of every card, the ways his hand
+// can be laid on the table, and what the cards he keeps are worth.
+#pragma once
+
+#include "Sharp.h"
+
+#include <bit>
+#include <cstdint>
+#include <vector>
+
+namespace Sharp {
+
+using Mask = uint64_t;
+constexpr Mask AllCards = 0x3FFE3FFE3FFE3FFEull;
+
+constexpr int SuitOf(int card) {
+    return (card - 1) / 13;
+}
+constexpr int RankOf(int card) {
+    return (card - 1) % 13 + 1;
+}
+constexpr Mask Bit(int card) {
+    return Mask{1} << (SuitOf(card) * 16 + RankOf(card));
+}
+constexpr int CardAt(int bit) {
+    return (bit / 16) * 13 + bit % 16;
+}
+constexpr int RankAt(int bit) {
+    return bit % 16;
+}
+constexpr Mask RankMask(int rank) {
+    return 0x0001000100010001ull << rank;
+}
+inline int Count(Mask m) {
+    return std::popcount(m);
+}
+inline Mask Lowest(Mask m) {
+    return m & (~m + 1);
+}
+inline Mask Highest(Mask m) {
+    return Mask{1} << (63 - std::countl_zero(m));
+}
+inline int RankOfBit(Mask single) {
+    return RankAt(std::countr_zero(single));
+}
+Mask MaskOf(const std::vector<int>& cards);
+
+// A complete meld on the table that takes cards laid off.
+struct Anchor {
+    int Column = 0;
+    bool IsSet = false;
+    Mask Cards = 0;
+};
+
+// What he makes of the table: where every card is as far as he can know, and
+// how soon the hand may end.
+struct Outlook {
+    Mask Mine = 0, Table = 0, Pile = 0;
+    Mask PlayerHolds = 0;         // surely in the player's hand
+    Mask Live = 0;                // in the stock or the player's hand, he cannot tell which
+    Mask TableRuns = 0;           // cards of complete runs on the table
+    Mask SetRanks = 0;            // every card of a rank laid as a complete set
+    Mask FitNow = 0, FitNext = 0; // cards the table takes now, and after one more
+    std::vector<Anchor> Anchors;
+    int FreeColumns = 0;
+    bool MayLayOff = false;
+    bool PlayerMayLayOff = false;
+    double Hold[64] = {};     // chance that the player holds the card of that bit
+    double Use[64] = {};      // chance that the player can use the card at once
+    double Miss[64] = {};     // chance that it does not come to him before the hand ends
+    double Risk = 1;          // weight of a point kept in his hand
+    double MissPair[40] = {}; // chance that none of n pairs of live cards comes to him
+};
+Outlook Look(const DorvilSees& sees);
+
+// A way of laying part of a hand: new melds and lay-offs, and what is left.
+struct Play {
+    Mask Left = 0;
+    Mask FitNow = 0;  // cards the table would take once this is laid
+    Mask FitNext = 0; // cards it would take after one more
+    std::vector<Mask> NewMelds;
+    std::vector<std::pair<int, Mask>> LayOffs; // column, cards laid off in a chain
+};
+
+// The value of a turn (lower is better) when he holds `hand` before melding:
+// the best way to lay it followed by the best discard. `keep` is a card he
+// must not discard unless it is his last (the face card he just took).
+// `budget`, when given, counts down the hands he weighs: at 0 he stops, with
+// Spent set. Counting work, not time, keeps his choices repeatable.
+struct TurnValue {
+    double Value = 0;
+    Play Best;
+    Mask Discard = 0;
+    bool Spent = false;
+};
+TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep, long* budget = nullptr);
+
+// What the cards left in his hand are expected to cost him.
+double Leftover(Mask left, const Play& play, const Outlook& o);
+// What the card he discards is worth to the player.
+double Danger(Mask card, const Outlook& o);
+
+} // namespace Sharp

@@ -1,0 +1,171 @@
+// Sharp Dorvil's turn: the same draw, melds, lay-offs and discard as the
+// classic turn, moved by the same procedures with the same pauses, sounds and
+// settlement; only the choices come from Sharp's judgement, which is given
+// nothing but what Dorvil can see from his chair.
+#include "FrmMain.h"
+#include "Sharp.h"
+
+#include <algorithm>
+#include <array>
+
+void FrmMain::SeatDorvil() {
+    SharpAtTable = SharpChosen;
+    View.DorvilSeated(SharpAtTable);
+}
+
+void FrmMain::SharpPlay() {
+    if (HandOver || GameOver || Busy(2)) return;
+    const int hand = HandSerial;
+    bool stockEmpty = true;
+    for (int n = 1; n <= 52 && stockEmpty; ++n)
+        stockEmpty = Cards(n).Place != Where::Stock;
+    const bool faceOnPile = FaceCard != 0 && Cards(FaceCard).Place == Where::Discard;
+    if (faceOnPile && (stockEmpty || Sharp::TakesFaceCard(WhatDorvilSees())))
+        OppTakeFaceCard();
+    else if (!stockEmpty)
+        OppTakeStockCard();
+    if (HandChanged(hand)) return;
+    // One step at a time, each chosen afresh from the table it left behind.
+    for (int steps = 0; steps < 52; ++steps) {
+        const std::optional<Sharp::MeldStep> step = Sharp::NextMeldStep(WhatDorvilSees());
+        if (!step) break;
+        const int before = OppCount;
+        SharpLay(*step);
+        if (HandChanged(hand)) return;
+        if (OppCount == before) break; // the table did not take it
+    }
+    if (OppCount == 0) return;
+    if (!Busy(2)) {
+        Busy(2) = true;
+        FaceCard = Sharp::ChooseDiscard(WhatDorvilSees());
+        AnimOppDiscard(FaceCard);
+        OppDiscard();
+    }
+    if (HandChanged(hand)) return;
+    LayOutOppHand();
+    PlayerTurn = true;
+    OppTurn = false;
+    PassTurn();
+}
+
+// The table's own rules stand between his choice and the cards: a new meld
+// needs a free column and three cards of his that make a set or a run; a
+// lay-off needs a complete meld that takes the card.
+void FrmMain::SharpLay(const Sharp::MeldStep& step) {
+    const int c = step.Column;
+    if (c < 1 || c > 6) return;
+    for (int n : step.Cards)
+        if (n < 1 || n > 52 || Cards(n).Place != Where::DorvilHand) return;
+    if (step.Cards.size() == 1) {
+        if (!SharpFits(c, step.Cards[0])) return;
+        OppAddToColumn(c, step.Cards[0]);
+        SettleHand();
+        return;
+    }
+    if (step.Cards.size() != 3 || Melds(c).InUse) return;
+    std::vector<int> cards = step.Cards;
+    std::sort(cards.begin(), cards.end());
+    const bool set = Cards(cards[0]).Rank == Cards(cards[1]).Rank &&
+                     Cards(cards[1]).Rank == Cards(cards[2]).Rank;
+    const bool run = Cards(cards[0]).Suit == Cards(cards[2]).Suit && cards[1] == cards[0] + 1 &&
+                     cards[2] == cards[1] + 1;
+    if (!set && !run) return;
+    if (run) Melds(c).RunSuit = Cards(cards[0]).Suit;
+    OppMeldFirst(c, step.Cards[0]);
+    OppMeldSecond(c, step.Cards[1]);
+    OppMeldThird(c, step.Cards[2]);
+}
+
+bool FrmMain::SharpFits(int c, int n) const {
+    const MeldColumn& m = Melds(c);
+    if (!m.Done) return false;
+    if (m.IsSet) return Cards(n).Rank == Cards(m.Low).Rank;
+    return m.IsRun && Cards(n).Suit == m.RunSuit && (n == m.Low - 1 || n == m.High + 1);
+}
+
+// Everything Sharp Dorvil's choices may depend on, gathered in this one
+// place: his own cards, the table, the pile as it was played and what the
+// player took from it, and the counts anyone can read. The player's cards and
+// the stock's are left out.
+Sharp::DorvilSees FrmMain::WhatDorvilSees() const {
+    Sharp::DorvilSees s;
+    for (int n = 1; n <= 52; ++n)
+        if (Cards(n).Place == Where::DorvilHand) s.Hand.push_back(n);
+    for (int c = 1; c <= 6; ++c) {
+        Sharp::ColumnSeen& col = s.Columns[static_cast<size_t>(c - 1)];
+        for (int n = 1; n <= 52; ++n)
+            if (Cards(n).InColumn(c)) col.Cards.push_back(n);
+        col.Done = Melds(c).Done;
+        col.IsSet = Melds(c).IsSet;
+        col.IsRun = Melds(c).IsRun;
+    }
+    // The pile replayed from the record of the hand: a discard lays a card on
+    // it, a take lifts one off, a stock rebuild gathers all but the top card.
+    // Cards that lay there before the record began (the deal's face card)
+    // start at the bottom. A stock draw of the player's tells only that the
+    // top card was passed over; the card drawn stays hidden.
+    std::vector<Sharp::PileCard> pile;
+    std::array<bool, 53> recorded{};
+    for (const TableEvent& e : HandLog)
+        if (e.What == TableEvent::Discards || e.What == TableEvent::Takes) {
+            if (e.What == TableEvent::Takes && !recorded[static_cast<size_t>(e.Card)])
+                pile.push_back({e.Card, false}); // there before the record
+            recorded[static_cast<size_t>(e.Card)] = true;
+        }
+    for (int n = 1; n <= 52; ++n)
+        if (Cards(n).Place == Where::Discard && !recorded[static_cast<size_t>(n)])
+            pile.insert(pile.begin(), {n, false});
+    auto lift = [&](int n) {
+        std::erase_if(pile, [n](const Sharp::PileCard& p) { return p.Card == n; });
+    };
+    int lastDraw = -1;
+    for (size_t i = 0; i < HandLog.size(); ++i) {
+        const TableEvent& e = HandLog[i];
+        switch (e.What) {
+        case TableEvent::Discards:
+            lift(e.Card);
+            pile.push_back({e.Card, e.ByDorvil});
+            if (!e.ByDorvil) s.PlayerDiscards.push_back(e.Card);
+            break;
+        case TableEvent::Takes:
+            lift(e.Card);
+            if (!e.ByDorvil) s.PlayerTook.push_back(e.Card);
+            lastDraw = static_cast<int>(i);
+            break;
+        case TableEvent::Draws:
+            if (!e.ByDorvil && !pile.empty()) s.PlayerPassed.push_back(pile.back().Card);
+            lastDraw = static_cast<int>(i);
+            break;
+        case TableEvent::TakesBack:
+            if (!e.ByDorvil) s.PlayerTook.push_back(e.Card);
+            break;
+        case TableEvent::StockReplaced:
+            for (size_t k = 0; k + 1 < pile.size(); ++k)
+                s.Restocked.push_back(pile[k].Card);
+            if (!pile.empty()) pile.erase(pile.begin(), pile.end() - 1);
+            break;
+        default:
+            break;
+        }
+    }
+    if (lastDraw >= 0) {
+        const TableEvent& e = HandLog[static_cast<size_t>(lastDraw)];
+        if (e.ByDorvil && e.What == TableEvent::Takes) s.TookFace = e.Card;
+    }
+    // Kept to what lies on the pile now, the face card on top.
+    for (const Sharp::PileCard& p : pile)
+        if (Cards(p.Card).Place == Where::Discard && p.Card != FaceCard) s.Pile.push_back(p);
+    if (FaceCard != 0 && Cards(FaceCard).Place == Where::Discard) {
+        auto top = std::find_if(pile.begin(), pile.end(),
+                                [&](const Sharp::PileCard& p) { return p.Card == FaceCard; });
+        s.Pile.push_back({FaceCard, top != pile.end() && top->ByDorvil});
+    }
+    s.PlayerCount = PlayerCount;
+    s.StockCount = StockCount;
+    s.MadeMeld = MadeMeld(2);
+    s.PlayerMadeMeld = MadeMeld(1);
+    s.MyScore = OppScore;
+    s.PlayerScore = PlayerScore;
+    s.Target = TargetPoints;
+    return s;
+}
