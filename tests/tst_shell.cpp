@@ -215,6 +215,23 @@ class TestShell : public QObject {
         QCOMPARE(w.Find<QLabel>("LblMoneyG")->text(), QStringLiteral("0"));
     }
 
+    // A screen reader can press a menu entry of a window that a message box
+    // blocks; the game's handlers wait for the answer, as the mouse does.
+    void nothingReachesTheGameBehindAMessageBox() {
+        Window w;
+        w.Game.PlayerGamesWon = 4;
+        int wonInside = -1;
+        QTimer::singleShot(50, [&] {
+            w.View.findChild<QAction*>("ErasePoints")->trigger();
+            wonInside = w.Game.PlayerGamesWon;
+            QTest::mouseClick(w.View.MessageBox()->Face(0)->Caption(), Qt::LeftButton);
+        });
+        w.Game.Dispatch([&] { w.Game.CmdTarget(); });
+        QCOMPARE(wonInside, 4);
+        w.View.findChild<QAction*>("ErasePoints")->trigger();
+        QCOMPARE(w.Game.PlayerGamesWon, 0);
+    }
+
     void disabledMenusKeepTheirShortcutsQuiet() {
         Window w;
         w.View.EnableMenu(Menu::MnuOptions, false);

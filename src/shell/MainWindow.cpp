@@ -17,6 +17,7 @@
 #include "TableAids.h"
 #include "TableWidgets.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -95,8 +96,12 @@ MainWindow::~MainWindow() {
     if (Help) delete Help.data();
 }
 
+// While a message box or another modal window waits for its answer, the
+// window behind it takes no input; a screen reader can still press its menu
+// entries and buttons, and those must wait too.
 template <class F> void MainWindow::Send(F&& handler) {
-    if (Game && !Quitting) Game->Dispatch(std::forward<F>(handler));
+    if (Game && !Quitting && !QApplication::activeModalWidget())
+        Game->Dispatch(std::forward<F>(handler));
 }
 
 void MainWindow::RunHandler(const std::function<void()>& handler) {
