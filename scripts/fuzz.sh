@@ -37,4 +37,5 @@ run fuzz_saved_files saved_files -max_len=512
 run fuzz_scenario scenario tests/scenarios -dict=tests/fuzz/scenario.dict -max_len=4096
 run fuzz_target_points target_points -max_len=64
 run fuzz_name name -max_len=512
+run fuzz_history history -max_len=8192
 exit $failed
