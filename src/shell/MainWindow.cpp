@@ -362,7 +362,7 @@ void MainWindow::BuildTargetFrame(QWidget* client) {
 }
 
 void MainWindow::MakeCard(int n) {
-    auto* card = new CardPicture(n, Client);
+    auto* card = new CardPicture(n, Client, [this](int image) { return Images->Image(image); });
     card->OnPress = [this](int i) { Send([this, i] { Game->Cds_MouseDown(i); }); };
     card->OnMove = [this](int i) { Send([this, i] { Game->Cds_MouseMove(i); }); };
     card->OnRelease = [this](int i) { Send([this, i] { Game->Cds_MouseUp(i); }); };
@@ -380,7 +380,7 @@ void MainWindow::CreateCardPictures() {
 
 void MainWindow::ShowCardImage(int n, int image) {
     CardImage[static_cast<size_t>(n)] = image;
-    Card(n)->SetImage(Images->Image(image), FrmMain::CardName(image == 53 ? 0 : image));
+    Card(n)->SetImage(image, FrmMain::CardName(image == 53 ? 0 : image));
 }
 
 void MainWindow::MoveCard(int n, int left, int top) {

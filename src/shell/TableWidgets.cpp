@@ -7,7 +7,8 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
-CardPicture::CardPicture(int index, QWidget* parent) : QWidget(parent), CardIndex(index) {
+CardPicture::CardPicture(int index, QWidget* parent, std::function<QPixmap(int)> source)
+    : QWidget(parent), CardIndex(index), Source(std::move(source)) {
     setObjectName(QStringLiteral("Cds_%1").arg(index));
     setFixedSize(ImageList::CardWidth, ImageList::CardHeight);
     setMouseTracking(true); // the hover hints need moves without a button
@@ -15,21 +16,22 @@ CardPicture::CardPicture(int index, QWidget* parent) : QWidget(parent), CardInde
     hide();
 }
 
-void CardPicture::SetImage(const QPixmap& image, const QString& accessibleName) {
-    if (Picture.cacheKey() == image.cacheKey()) return;
-    Picture = image;
-    setAccessibleName(accessibleName);
+void CardPicture::SetImage(int image, const QString& accessibleName) {
+    Image = image;
+    if (accessibleName != this->accessibleName()) setAccessibleName(accessibleName);
     update();
 }
 
 void CardPicture::paintEvent(QPaintEvent*) {
+    if (Image < 0 || !Source) return;
+    const QPixmap picture = Source(Image);
     QPainter p(this);
-    if (Picture.deviceIndependentSize().toSize() == size()) {
-        p.drawPixmap(0, 0, Picture);
+    if (picture.deviceIndependentSize().toSize() == size()) {
+        p.drawPixmap(0, 0, picture);
         return;
     }
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(rect(), Picture);
+    p.drawPixmap(rect(), picture);
 }
 
 void CardPicture::mousePressEvent(QMouseEvent*) {

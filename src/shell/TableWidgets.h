@@ -14,10 +14,12 @@
 // One card picture Cds(n); it hands its pointer events to the table.
 class CardPicture : public QWidget {
   public:
-    CardPicture(int index, QWidget* parent);
-    // A picture of another size is drawn smoothly scaled to the card's size
-    // until one of the right size is set.
-    void SetImage(const QPixmap& image, const QString& accessibleName);
+    // `source` gives the picture of an image of the image list at the size it
+    // renders now; a picture of another size is drawn smoothly scaled.
+    CardPicture(int index, QWidget* parent, std::function<QPixmap(int)> source);
+    // The picture itself is fetched when the card is painted, so that a card
+    // nobody sees yet (the pack before the window appears) costs nothing.
+    void SetImage(int image, const QString& accessibleName);
     int Index() const { return CardIndex; }
     std::function<void(int)> OnPress, OnMove, OnRelease, OnClick;
 
@@ -29,7 +31,8 @@ class CardPicture : public QWidget {
 
   private:
     int CardIndex;
-    QPixmap Picture;
+    std::function<QPixmap(int)> Source;
+    int Image = -1; // none set yet
 };
 
 // A label that sizes itself to its text, keeping its left edge, or its
