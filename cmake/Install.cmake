@@ -10,6 +10,7 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS meldora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS meldora_sound meldora_history LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/meldora)
 # Everything the game reads beside itself in a build folder, it reads from
 # share/meldora once installed.
 install(DIRECTORY data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/meldora)

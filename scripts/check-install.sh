@@ -48,6 +48,16 @@ icons() {
     done
 }
 check "icons at 16, 32, 48, 64, 128 and 256 pixels" icons
+# The installed program loads its modules from lib/meldora: the first sound
+# loads one as soon as the table is up, and a failure says so on stderr.
+modules() {
+    local home rc=0
+    home=$(mktemp -d)
+    HOME=$home XDG_RUNTIME_DIR=$home QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES='qt.multimedia*=false' \
+        timeout 3 "$root/bin/meldora" 2>&1 >/dev/null | grep 'cannot load' || true
+    rm -rf "$home"
+}
+check "the installed program loads its modules" modules
 
 echo "== Debian package"
 deb=$(bash scripts/build-deb.sh 2>/dev/null)

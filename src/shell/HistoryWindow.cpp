@@ -3,7 +3,8 @@
 // each, and a friendly page while there is no game to tell about.
 #include "HistoryWindow.h"
 
-#include "FrmMain.h"
+#include "History.h"
+#include "Modules.h"
 #include "HistoryCharts.h"
 #include "HistoryFigures.h"
 
@@ -333,17 +334,30 @@ static HistoryWindow* OpenedOver(QWidget* parent) {
     return nullptr;
 }
 
-void HistoryWindow::Open(QWidget* parent, const FrmMain& game) {
+void HistoryWindow::Open(QWidget* parent, std::function<QString()> historyFile) {
     auto* window = OpenedOver(parent);
-    if (!window) window = new HistoryWindow(parent, [&game] { return game.HistoryFile(); });
+    if (!window) window = new HistoryWindow(parent, std::move(historyFile));
     window->Refresh();
     window->show();
     window->raise();
     window->activateWindow();
 }
 
-void HistoryWindow::Hear(QWidget* parent, const FrmMain& game, const TableEvent& event) {
-    if (event.What != TableEvent::HandSettled) return;
-    History::RecordSettledHand(game, event);
+void HistoryWindow::RefreshOver(QWidget* parent) {
     if (auto* window = OpenedOver(parent)) window->Refresh();
 }
+
+// The history module: the only part of the game that needs Qt Charts.
+class HistoryPlugin : public QObject, public HistoryModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID MELDORA_HISTORY_MODULE)
+    Q_INTERFACES(HistoryModule)
+
+  public:
+    void Open(QWidget* parent, std::function<QString()> historyFile) override {
+        HistoryWindow::Open(parent, std::move(historyFile));
+    }
+    void Refresh(QWidget* parent) override { HistoryWindow::RefreshOver(parent); }
+};
+
+#include "HistoryWindow.moc"

@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <functional>
 
-class FrmMain;
 class HistoryFigures;
 class QChartView;
 class QLabel;
@@ -14,16 +13,15 @@ class QLayout;
 class QPushButton;
 class QStackedWidget;
 class QTableWidget;
-struct TableEvent;
 
 class HistoryWindow : public QDialog {
   public:
     HistoryWindow(QWidget* parent, std::function<QString()> historyFile);
 
     // Opens the window over `parent`, or brings the open one forward.
-    static void Open(QWidget* parent, const FrmMain& game);
-    // Writes a settled hand into the history and refreshes an open window.
-    static void Hear(QWidget* parent, const FrmMain& game, const TableEvent& event);
+    static void Open(QWidget* parent, std::function<QString()> historyFile);
+    // Reads the history again into the window open over `parent`, if any.
+    static void RefreshOver(QWidget* parent);
 
     // Reads the history file again and shows what it holds.
     void Refresh();

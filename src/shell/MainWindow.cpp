@@ -8,11 +8,11 @@
 #include "FollowMouse.h"
 #include "FrmMain.h"
 #include "HelpAbout.h"
-#include "HistoryWindow.h"
+#include "History.h"
 #include "ImageList.h"
 #include "NestedPause.h"
 #include "SavedRecord.h"
-#include "SoundPlayer.h"
+#include "Modules.h"
 #include "TableAccessible.h"
 #include "TableAids.h"
 #include "TableWidgets.h"
@@ -58,8 +58,7 @@ class TargetBox : public QLineEdit {
 
 MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     : Folder(programFolder),
-      Images(std::make_unique<ImageList>(deckPath, qApp->devicePixelRatio())),
-      Sounds(std::make_unique<SoundPlayer>(programFolder)) {
+      Images(std::make_unique<ImageList>(deckPath, qApp->devicePixelRatio())) {
     InstallTableAccessibility();
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Meldora "));
@@ -84,7 +83,9 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     BuildMenus();
     BuildTable(Client);
     ListenToTable([this](const TableEvent& e) {
-        if (Game) HistoryWindow::Hear(this, *Game, e);
+        if (!Game || e.What != TableEvent::HandSettled) return;
+        History::RecordSettledHand(*Game, e);
+        if (HistoryParts) HistoryParts->Refresh(this);
     });
     resize(Client->width(), Client->height() + menuBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -172,7 +173,13 @@ void MainWindow::BuildMenus() {
         if (Game) Game->SharpChosen = sharp;
     });
     add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H, [this] {
-        if (Game) HistoryWindow::Open(this, *Game);
+        if (!Game) return;
+        if (!HistoryParts) HistoryParts = LoadModule<HistoryModule>(QStringLiteral("meldora-history.so"));
+        if (HistoryParts)
+            HistoryParts->Open(this, [this] { return Game ? Game->HistoryFile() : QString(); });
+        else
+            QMessageBox::warning(this, QStringLiteral("Game History"),
+                                 QStringLiteral("The Game History window could not be loaded."));
     });
     FullScreen = add(options, "MnuFullScreen", "&Full Screen", Qt::Key_F11,
                      [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
@@ -453,7 +460,23 @@ void MainWindow::FocusTargetBox() {
 }
 
 void MainWindow::PlaySound(Sound sound) {
-    if (!Quitting) Sounds->Play(sound);
+    if (Quitting) return;
+    if (Sounds) {
+        Sounds->Play(sound);
+        return;
+    }
+    WaitingSound = sound;
+    if (!SoundsAsked) {
+        SoundsAsked = true;
+        QTimer::singleShot(0, this, &MainWindow::LoadSounds);
+    }
+}
+
+void MainWindow::LoadSounds() {
+    if (auto* module = LoadModule<SoundModule>(QStringLiteral("meldora-sound.so")))
+        Sounds = module->Open(Folder);
+    if (Sounds && WaitingSound && !Quitting) Sounds->Play(*WaitingSound);
+    WaitingSound.reset();
 }
 
 void MainWindow::Pause(int ms) {

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class FrmMain;
@@ -19,7 +20,8 @@ class CardPicture;
 class AutoLabel;
 class StatusPanels;
 class ImageList;
-class SoundPlayer;
+class SoundOutput;
+class HistoryModule;
 class MFormDeluxe;
 class FrmHelp;
 class frmAbout;
@@ -110,7 +112,13 @@ class MainWindow : public QMainWindow, public TableView {
     QString Folder;
     FrmMain* Game = nullptr;
     std::unique_ptr<ImageList> Images;
-    std::unique_ptr<SoundPlayer> Sounds;
+    // The sound module is loaded once the window is up; until then the
+    // latest sound asked for waits (a new sound stops the one playing anyway).
+    void LoadSounds();
+    std::unique_ptr<SoundOutput> Sounds;
+    std::optional<Sound> WaitingSound;
+    bool SoundsAsked = false;
+    HistoryModule* HistoryParts = nullptr; // loaded with the first opening
     std::unique_ptr<clsObjectFollowMouse> FollowMouse;
     TableLayout Layout;
     QWidget* Backdrop = nullptr; // the window's client area, navy around the table

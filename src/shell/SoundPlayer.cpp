@@ -34,3 +34,17 @@ void SoundPlayer::Play(Sound sound) {
         effect->play();
     }
 }
+
+// The sound module: the only part of the game that needs Qt Multimedia.
+class SoundPlugin : public QObject, public SoundModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID MELDORA_SOUND_MODULE)
+    Q_INTERFACES(SoundModule)
+
+  public:
+    std::unique_ptr<SoundOutput> Open(const QString& folder) override {
+        return std::make_unique<SoundPlayer>(folder);
+    }
+};
+
+#include "SoundPlayer.moc"

@@ -3,7 +3,7 @@
 // gives silence and nothing else.
 #pragma once
 
-#include "TableView.h"
+#include "Modules.h"
 
 #include <QString>
 #include <array>
@@ -11,11 +11,11 @@
 
 class QSoundEffect;
 
-class SoundPlayer {
+class SoundPlayer : public SoundOutput {
   public:
     explicit SoundPlayer(const QString& folder);
-    ~SoundPlayer();
-    void Play(Sound sound);
+    ~SoundPlayer() override;
+    void Play(Sound sound) override;
 
   private:
     void Load();
