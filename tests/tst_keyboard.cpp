@@ -9,6 +9,7 @@
 #include "Random.h"
 #include "TableAids.h"
 #include "TableWidgets.h"
+#include "TestWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -19,18 +20,11 @@
 #include <memory>
 
 namespace {
-struct Window {
-    QTemporaryDir Dir;
-    MainWindow View{Dir.path(), QStringLiteral("/nonexistent/deck.svgz")};
-    FrmMain Game;
+struct Window : TableWindow {
     explicit Window(std::function<double()> random = MakeRandomSource(1))
-        : Game(View, TableSettings{Dir.path(), Dir.path() + "/user", std::move(random)}) {
-        View.Attach(&Game);
-        Game.Dispatch([&] { Game.Form_Load(); });
-        View.show();
+        : TableWindow(std::move(random)) {
         View.activateWindow();
     }
-    template <class T = QWidget> T* Find(const QString& name) { return View.findChild<T*>(name); }
     // The focus frame stands round the card that shows at its middle.
     bool Framed(int card) {
         QWidget* frame = Find("KeyFocus");

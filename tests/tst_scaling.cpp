@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "Random.h"
 #include "TableWidgets.h"
+#include "TestWindow.h"
 #include "UserSettings.h"
 #include "WindowState.h"
 
@@ -17,15 +18,7 @@
 #include <QtTest>
 
 namespace {
-struct Window {
-    QTemporaryDir Dir;
-    MainWindow View{Dir.path(), QStringLiteral("/nonexistent/deck.svgz")};
-    FrmMain Game{View, TableSettings{Dir.path(), Dir.path() + "/user", MakeRandomSource(1)}};
-    Window() {
-        View.Attach(&Game);
-        Game.Dispatch([&] { Game.Form_Load(); });
-        View.show();
-    }
+struct Window : TableWindow {
     // The client area below the menu bar made `area` pixels.
     void Resize(QSize area) {
         View.resize(area + QSize(0, View.menuBar()->height()));

@@ -12,6 +12,7 @@
 #include "Random.h"
 #include "SoundPlayer.h"
 #include "TableWidgets.h"
+#include "TestWindow.h"
 #include "Twips.h"
 
 #include <QApplication>
@@ -34,17 +35,7 @@ double CpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-struct Window {
-    QTemporaryDir Dir;
-    MainWindow View{Dir.path(), QStringLiteral("/nonexistent/deck.svgz")};
-    FrmMain Game{View, TableSettings{Dir.path(), Dir.path() + "/user", MakeRandomSource(1)}};
-    Window() {
-        View.Attach(&Game);
-        Game.Dispatch([&] { Game.Form_Load(); });
-        View.show();
-    }
-    template <class T = QWidget> T* Find(const QString& name) { return View.findChild<T*>(name); }
-};
+using Window = TableWindow;
 } // namespace
 
 class TestShell : public QObject {

@@ -4,9 +4,9 @@
 #include "HistoryWindow.h"
 
 #include "History.h"
-#include "Modules.h"
 #include "HistoryCharts.h"
 #include "HistoryFigures.h"
+#include "Modules.h"
 
 #include <QBoxLayout>
 #include <QChartView>

@@ -10,9 +10,9 @@
 #include "HelpAbout.h"
 #include "History.h"
 #include "ImageList.h"
+#include "Modules.h"
 #include "NestedPause.h"
 #include "SavedRecord.h"
-#include "Modules.h"
 #include "TableAccessible.h"
 #include "TableAids.h"
 #include "TableWidgets.h"
@@ -174,7 +174,8 @@ void MainWindow::BuildMenus() {
     });
     add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H, [this] {
         if (!Game) return;
-        if (!HistoryParts) HistoryParts = LoadModule<HistoryModule>(QStringLiteral("meldora-history.so"));
+        if (!HistoryParts)
+            HistoryParts = LoadModule<HistoryModule>(QStringLiteral("meldora-history.so"));
         if (HistoryParts)
             HistoryParts->Open(this, [this] { return Game ? Game->HistoryFile() : QString(); });
         else

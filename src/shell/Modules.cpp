@@ -19,7 +19,9 @@ QObject* LoadModuleFile(const QString& name) {
         if (QObject* module = loader.instance()) return module;
         failures << loader.errorString();
     }
-    if (failures.isEmpty()) failures << QStringLiteral("not found in ") + folders.join(QStringLiteral(", "));
-    std::fprintf(stderr, "meldora: cannot load %s: %s\n", qPrintable(name), qPrintable(failures.join(QStringLiteral("; "))));
+    if (failures.isEmpty())
+        failures << QStringLiteral("not found in ") + folders.join(QStringLiteral(", "));
+    std::fprintf(stderr, "meldora: cannot load %s: %s\n", qPrintable(name),
+                 qPrintable(failures.join(QStringLiteral("; "))));
     return nullptr;
 }
