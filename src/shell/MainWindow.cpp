@@ -387,7 +387,6 @@ void MainWindow::CreateCardPictures() {
 }
 
 void MainWindow::ShowCardImage(int n, int image) {
-    CardImage[static_cast<size_t>(n)] = image;
     Card(n)->SetImage(image, FrmMain::CardName(image == 53 ? 0 : image));
 }
 

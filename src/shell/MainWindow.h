@@ -128,7 +128,6 @@ class MainWindow : public QMainWindow, public TableView {
     StatusPanels* StatusBar1 = nullptr;
     std::array<CardPicture*, 53> Cds{};
     std::array<QPoint, 53> CardTwips{};
-    std::array<int, 53> CardImage{};
     std::array<int, 53> CardPointer{};
     std::array<int, 53> CardCursorShown{};
     std::map<Ctl, QWidget*> Controls;

@@ -89,9 +89,9 @@ void MainWindow::Rescale(const TableScale& scale) {
 
 void MainWindow::RenderCards() {
     Images->SetCardSize(Layout.Scale().Px(CardDesign), devicePixelRatioF());
+    // Each card fetches its picture at the new size when it is painted.
     for (int n = 1; n <= 52; ++n)
-        if (Card(n) && CardImage[static_cast<size_t>(n)] != 0)
-            ShowCardImage(n, CardImage[static_cast<size_t>(n)]);
+        if (Card(n)) Card(n)->update();
 }
 
 void MainWindow::RestoreWindow() {

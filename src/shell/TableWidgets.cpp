@@ -17,8 +17,9 @@ CardPicture::CardPicture(int index, QWidget* parent, std::function<QPixmap(int)>
 }
 
 void CardPicture::SetImage(int image, const QString& accessibleName) {
+    if (image == Image) return;
     Image = image;
-    if (accessibleName != this->accessibleName()) setAccessibleName(accessibleName);
+    setAccessibleName(accessibleName);
     update();
 }
 

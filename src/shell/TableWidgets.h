@@ -19,6 +19,7 @@ class CardPicture : public QWidget {
     CardPicture(int index, QWidget* parent, std::function<QPixmap(int)> source);
     // The picture itself is fetched when the card is painted, so that a card
     // nobody sees yet (the pack before the window appears) costs nothing.
+    // A new drawing of the same image (another size) needs only update().
     void SetImage(int image, const QString& accessibleName);
     int Index() const { return CardIndex; }
     std::function<void(int)> OnPress, OnMove, OnRelease, OnClick;
