@@ -1,22 +1,30 @@
-// A real table window over a fresh folder, the table started in it and the
-// window shown, for the window tests.
+// A real table window over a fresh folder, with its keys and screen-reader
+// interfaces, the table started in it and the window shown, for the window
+// tests.
 #pragma once
 
 #include "FrmMain.h"
-#include "MainWindow.h"
 #include "Random.h"
+#include "access/TableAids.h"
+#include "window/MainWindow.h"
 
 #include <QTemporaryDir>
 #include <functional>
 
 struct TableWindow {
+    // The accessible interfaces are installed before the window's first widget.
+    struct Accessibility {
+        Accessibility() { InstallTableAccessibility(); }
+    } Installed;
     QTemporaryDir Dir;
     MainWindow View{Dir.path(), QStringLiteral("/nonexistent/deck.svgz")};
     FrmMain Game;
+    std::unique_ptr<TableAids> Aids;
 
     explicit TableWindow(std::function<double()> random = MakeRandomSource(1))
         : Game(View, TableSettings{Dir.path(), Dir.path() + "/user", std::move(random)}) {
         View.Attach(&Game);
+        Aids = std::make_unique<TableAids>(View, Game);
         Game.Dispatch([&] { Game.Form_Load(); });
         View.show();
     }

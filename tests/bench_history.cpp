@@ -2,7 +2,7 @@
 // how much memory it holds at most, or how long the Game History window
 // takes from being asked for to being painted. Run by scripts/bench-history.sh.
 #include "HistoryFigures.h"
-#include "HistoryWindow.h"
+#include "modules/history/HistoryWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,13 +1,14 @@
 // The history of games: the record line and reading it back, damaged lines
 // skipped and counted, appending after a half-written line, the figures, the
 // settled hands the table records, and the Game History window.
-#include "DeluxeBox.h"
 #include "History.h"
-#include "HistoryCharts.h"
 #include "HistoryFigures.h"
-#include "HistoryWindow.h"
-#include "MainWindow.h"
 #include "TestView.h"
+#include "dialogs/FaceButton.h"
+#include "dialogs/MFormDeluxe.h"
+#include "modules/history/HistoryCharts.h"
+#include "modules/history/HistoryWindow.h"
+#include "window/MainWindow.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,15 +1,16 @@
 // The table without a mouse: a whole hand played with keys, the hand focus,
 // keys refused where the mouse is, the message box's and the target frame's
 // keys, and what a screen reader is shown and told.
-#include "Announcer.h"
-#include "DeluxeBox.h"
 #include "FrmMain.h"
-#include "Keyboard.h"
-#include "MainWindow.h"
 #include "Random.h"
-#include "TableAids.h"
-#include "TableWidgets.h"
 #include "TestWindow.h"
+#include "access/Announcer.h"
+#include "access/TableAids.h"
+#include "access/TableKeys.h"
+#include "dialogs/FaceButton.h"
+#include "dialogs/MFormDeluxe.h"
+#include "table/TableWidgets.h"
+#include "window/MainWindow.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -31,8 +32,8 @@ struct Window : TableWindow {
         return frame->isVisible() && frame->geometry().contains(View.Card(card)->pos()) &&
                Find("ClientArea")->childAt(frame->geometry().center()) == View.Card(card);
     }
-    TableKeys& Keys() { return *View.Aids()->Keys; }
-    const QStringList& Said() { return View.Aids()->Voice->Recent(); }
+    TableKeys& Keys() { return *Aids->Keys; }
+    const QStringList& Said() { return Aids->Voice->Recent(); }
     // Keys as the player types them: to whichever widget has the focus.
     void Type(const QString& keys) {
         for (const QString& name : keys.split(' ', Qt::SkipEmptyParts)) {
@@ -222,7 +223,7 @@ class TestKeyboard : public QObject {
         QFETCH(QString, keys);
         QFETCH(int, choice);
         QWidget parent;
-        MFormDeluxe box(&parent, {});
+        MFormDeluxe box(&parent);
         QList<bool> markedAtOpening;
         QTimer::singleShot(20, [&] {
             for (int i = 0; i < 3; ++i)

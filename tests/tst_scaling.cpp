@@ -2,16 +2,17 @@
 // by a trip to another size, drops judged at the scaled positions, the card
 // and pointer pictures per size, the message box, full screen and the
 // remembered window.
-#include "DeluxeBox.h"
-#include "FollowMouse.h"
 #include "FrmMain.h"
-#include "ImageList.h"
-#include "MainWindow.h"
 #include "Random.h"
-#include "TableWidgets.h"
 #include "TestWindow.h"
-#include "UserSettings.h"
-#include "WindowState.h"
+#include "dialogs/FaceButton.h"
+#include "dialogs/MFormDeluxe.h"
+#include "table/FollowMouse.h"
+#include "table/ImageList.h"
+#include "table/TableWidgets.h"
+#include "window/MainWindow.h"
+#include "window/UserSettings.h"
+#include "window/WindowState.h"
 
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -117,7 +118,8 @@ class TestScaling : public QObject {
         g.GameInPlay = g.PlayerTurn = g.PlayerHasDrawn = true;
         g.LayOutHand(false);
         std::vector<TableEvent> events;
-        w.View.ListenToTable([&](const TableEvent& e) { events.push_back(e); });
+        QObject::connect(&w.View, &MainWindow::TableEventSeen,
+                         [&](const TableEvent& e) { events.push_back(e); });
         CardPicture* card = w.View.Card(33);
         QTest::mousePress(card, Qt::LeftButton);
         const QPoint target(left, 300);
@@ -166,7 +168,7 @@ class TestScaling : public QObject {
     // The box grows with the table and breaks its text into the same lines.
     void messageBoxAtScale() {
         QWidget parent;
-        MFormDeluxe box(&parent, {});
+        MFormDeluxe box(&parent);
         QList<QSize> sizes;
         for (double f : {1.0, 1.5}) {
             box.SetScale(TableScale(f));

@@ -1,13 +1,13 @@
 // Sharp Dorvil: his choices depend on nothing he cannot see; his judgement on
 // telling positions; whole hands played soundly; a command in the middle of
 // his turn; and the Options menu's choice, remembered and shown.
-#include "DorvilOption.h"
 #include "GreedyPlayer.h"
-#include "MainWindow.h"
 #include "SelfPlay.h"
 #include "Sharp.h"
 #include "TestView.h"
-#include "UserSettings.h"
+#include "window/DorvilOption.h"
+#include "window/MainWindow.h"
+#include "window/UserSettings.h"
 
 #include <QLabel>
 #include <QMenuBar>

@@ -1,19 +1,20 @@
 // The window: control placement and names, menus and shortcuts, the message
 // box's layout and clicks, the drag-follow tick, the pause, the help and
 // about windows, the images, and the target box's key filter.
-#include "DeluxeBox.h"
-#include "FollowMouse.h"
 #include "FrmMain.h"
-#include "HelpAbout.h"
-#include "ImageList.h"
-#include "Locations.h"
-#include "MainWindow.h"
-#include "NestedPause.h"
 #include "Random.h"
-#include "SoundPlayer.h"
-#include "TableWidgets.h"
 #include "TestWindow.h"
-#include "Twips.h"
+#include "dialogs/FaceButton.h"
+#include "dialogs/HelpAbout.h"
+#include "dialogs/MFormDeluxe.h"
+#include "modules/sound/SoundPlayer.h"
+#include "table/FollowMouse.h"
+#include "table/ImageList.h"
+#include "table/TableWidgets.h"
+#include "table/Twips.h"
+#include "window/Locations.h"
+#include "window/MainWindow.h"
+#include "window/NestedPause.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -294,7 +295,8 @@ class TestShell : public QObject {
     void messageBoxClicksAndPressedLook() {
         QWidget parent;
         int rang = 0;
-        MFormDeluxe box(&parent, [&] { ++rang; });
+        MFormDeluxe box(&parent);
+        QObject::connect(&box, &MFormDeluxe::Rings, [&] { ++rang; });
         QList<bool> pressedSeen;
         QTimer::singleShot(50, [&] {
             QLabel* caption = box.Face(1)->Caption();
@@ -325,7 +327,7 @@ class TestShell : public QObject {
     // with MELDORA_SHOTS set to a folder the pictures are saved there.
     void messageBoxPictures() {
         QWidget parent;
-        MFormDeluxe box(&parent, {});
+        MFormDeluxe box(&parent);
         const QString folder = qEnvironmentVariable("MELDORA_SHOTS");
         struct Case {
             const char* name;

@@ -3,8 +3,8 @@
 // and a full repaint of the window, then, as once a resize has settled, the
 // card pictures drawn afresh from the deck at their new size.
 #include "FrmMain.h"
-#include "MainWindow.h"
 #include "Random.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,9 @@
 // meldora [--seed N]: opens the card table.
 #include "FrmMain.h"
-#include "Locations.h"
-#include "MainWindow.h"
 #include "Random.h"
+#include "access/TableAids.h"
+#include "window/Locations.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
     NoDisplayForInformation(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Meldora"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0.10"));
+    QApplication::setApplicationVersion(QStringLiteral(MELDORA_VERSION));
     // Ties the window to the menu entry, so the taskbar shows the game's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.meldora.Meldora"));
     QCommandLineParser parser;
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
 
     const Locations where = FindLocations(QApplication::applicationDirPath());
     if (where.DeckPath.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(MissingDeckLine()));
+    InstallTableAccessibility();
     MainWindow window(where.DataFolder, where.DeckPath);
     window.RestoreWindow();
     FrmMain game(window,
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                                MakeRandomSource(seed)});
     window.Attach(&game);
+    TableAids aids(window, game);
     game.Dispatch([&] { game.Form_Load(); });
     window.show();
     return app.exec();

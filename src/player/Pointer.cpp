@@ -1,24 +1,12 @@
 // The player's pointer on the card pictures: taking a card, dragging hand
 // cards, the drop targets, and the hints shown while hovering.
+#include "DropAreas.h"
 #include "FrmMain.h"
 #include "Pauses.h"
 
-namespace {
-bool InDiscardArea(int left, int top) {
-    return 240 < left && left < 2040 && 4560 < top && top < 6720;
-}
-bool InMeldArea(int left, int top) {
-    return 2400 < left && left < 10080 && 2280 < top && top < 6600;
-}
-// The band of each column; band 1 reaches past the first dividing line.
-int ColumnBand(int left) {
-    static const int bands[6][2] = {{2400, 3840}, {3600, 4920}, {4920, 6240},
-                                    {6240, 7560}, {7560, 8880}, {8880, 10080}};
-    for (int c = 1; c <= 6; ++c)
-        if (bands[c - 1][0] < left && left < bands[c - 1][1]) return c;
-    return 0;
-}
-} // namespace
+using DropAreas::ColumnBand;
+using DropAreas::InDiscardArea;
+using DropAreas::InMeldArea;
 
 bool FrmMain::Cds_MouseDown(int n) {
     int place = Cards(n).Place;

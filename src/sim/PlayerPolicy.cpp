@@ -6,6 +6,7 @@
 // also while Dorvil's cards are still moving.
 #include "PlayerPolicy.h"
 
+#include "DropAreas.h"
 #include "FrmMain.h"
 #include "GreedyPlayer.h"
 
@@ -41,8 +42,6 @@ bool WindowState::Offers(const PlayerMove& move) const {
 }
 
 namespace {
-const int ColumnMiddle[6] = {3000, 4300, 5500, 6800, 8100, 9400};
-
 // Release points where the game's drop rules change: the edges of the pile,
 // of the meld area and of the column bands.
 const int EdgePoints[][2] = {{255, 5000},  {2025, 5000}, {1000, 4575},  {1000, 6705}, {240, 5000},
@@ -261,11 +260,12 @@ QString RandomPlayer::NameText() {
 } // namespace
 
 PlayerMove DropOnColumn(int card, int c) {
-    return {Control::Card, card, ColumnMiddle[c - 1], 4000};
+    const QPoint at = DropAreas::ColumnPoint(c);
+    return {Control::Card, card, at.x(), at.y()};
 }
 
 PlayerMove DropOnPile(int card) {
-    return {Control::Card, card, 1000, 5500};
+    return {Control::Card, card, DropAreas::DiscardPoint.x(), DropAreas::DiscardPoint.y()};
 }
 
 QStringList PolicyNames() {

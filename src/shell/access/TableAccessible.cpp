@@ -1,0 +1,299 @@
+// The accessible interfaces of the table and the factory that hands them out.
+#include "TableAccessible.h"
+
+#include "Announcer.h"
+#include "FocusFrame.h"
+#include "TableAids.h"
+#include "TableGroups.h"
+#include "TableKeys.h"
+#include "dialogs/FaceButton.h"
+#include "table/TableArea.h"
+#include "table/TableWidgets.h"
+
+#include <QAccessibleWidget>
+#include <QHash>
+#include <QTimer>
+#include <functional>
+
+namespace {
+QHash<const QWidget*, TableAccessible*>& Tables() {
+    static QHash<const QWidget*, TableAccessible*> tables;
+    return tables;
+}
+
+bool IsDecorative(const QWidget* w) {
+    return dynamic_cast<const ShapeBox*>(w) || dynamic_cast<const LineWidget*>(w) ||
+           dynamic_cast<const FocusFrame*>(w);
+}
+
+// A container whose decorative children are left out of the tree.
+class FilteredInterface : public QAccessibleWidget {
+  public:
+    FilteredInterface(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    int childCount() const override { return static_cast<int>(Kept().size()); }
+    QAccessibleInterface* child(int i) const override {
+        const QList<QWidget*> kept = Kept();
+        return i >= 0 && i < kept.size() ? QAccessible::queryAccessibleInterface(kept[i]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        return c ? static_cast<int>(Kept().indexOf(qobject_cast<QWidget*>(c->object()))) : -1;
+    }
+
+  protected:
+    virtual bool Keeps(const QWidget* w) const { return !w->isWindow() && !IsDecorative(w); }
+    QList<QWidget*> Kept() const {
+        QList<QWidget*> kept;
+        for (QObject* o : widget()->children())
+            if (auto* w = qobject_cast<QWidget*>(o); w && Keeps(w)) kept << w;
+        return kept;
+    }
+};
+
+// The card table: its groups first, then its other controls; the card
+// pictures are found inside the groups.
+class ClientInterface : public FilteredInterface {
+  public:
+    explicit ClientInterface(QWidget* client) : FilteredInterface(client, QAccessible::Pane) {}
+    int childCount() const override {
+        return (Table() ? GroupCount : 0) + FilteredInterface::childCount();
+    }
+    QAccessibleInterface* child(int i) const override {
+        if (TableAccessible* t = Table()) {
+            if (i >= 0 && i < GroupCount) return t->GroupInterface(i);
+            i -= GroupCount;
+        }
+        return FilteredInterface::child(i);
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        const int groups = Table() ? GroupCount : 0;
+        for (int g = 0; g < groups; ++g)
+            if (Table()->GroupInterface(g) == c) return g;
+        int i = FilteredInterface::indexOfChild(c);
+        return i < 0 ? -1 : i + groups;
+    }
+    QAccessibleInterface* focusChild() const override {
+        TableAccessible* t = Table();
+        QAccessibleInterface* key = t && widget()->hasFocus() ? t->KeyFocus() : nullptr;
+        return key ? key : FilteredInterface::focusChild();
+    }
+
+  protected:
+    bool Keeps(const QWidget* w) const override {
+        return FilteredInterface::Keeps(w) && !(Table() && dynamic_cast<const CardPicture*>(w));
+    }
+
+  private:
+    TableAccessible* Table() const { return TableAccessible::Of(widget()); }
+};
+
+// A group of cards, backed by no widget of its own.
+class CardGroupInterface : public QAccessibleInterface {
+  public:
+    CardGroupInterface(TableAccessible& owner, Group g) : Owner(owner), Id(g) {}
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return Client()->window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(Client());
+    }
+    int childCount() const override { return static_cast<int>(Owner.Groups.Cards(Id).size()); }
+    QAccessibleInterface* child(int i) const override {
+        const QList<int> cards = Owner.Groups.Cards(Id);
+        return i >= 0 && i < cards.size()
+                   ? QAccessible::queryAccessibleInterface(Owner.Groups.Picture(cards[i]))
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        const auto* card = c ? dynamic_cast<const CardPicture*>(c->object()) : nullptr;
+        return card ? static_cast<int>(Owner.Groups.Cards(Id).indexOf(card->Index())) : -1;
+    }
+    // Overlapping cards: the one drawn last is the one under the point.
+    QAccessibleInterface* childAt(int x, int y) const override {
+        for (int i = childCount() - 1; i >= 0; --i)
+            if (QAccessibleInterface* c = child(i); c && c->rect().contains(x, y)) return c;
+        return nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? Owner.Groups.Name(Id) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QRect area = Owner.Groups.Area(Id);
+        return QRect(Client()->mapToGlobal(area.topLeft()), area.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::List; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        s.focusable = Id != Group::Dorvil && Id != Group::Hand;
+        s.focused = Owner.KeyFocus() == this;
+        s.invisible = Owner.Groups.Area(Id).isEmpty();
+        return s;
+    }
+
+  private:
+    QWidget* Client() const { return Owner.Groups.Client(); }
+    TableAccessible& Owner;
+    Group Id;
+};
+
+// A card picture: its parent is the group that holds it.
+class CardInterface : public QAccessibleWidget {
+  public:
+    explicit CardInterface(CardPicture* card) : QAccessibleWidget(card, QAccessible::ListItem) {}
+    QAccessibleInterface* parent() const override {
+        if (TableAccessible* t = Table())
+            return t->GroupInterface(static_cast<int>(t->Groups.GroupOf(Index())));
+        return QAccessibleWidget::parent();
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (TableAccessible* t = Table(); t && t->Groups.GroupOf(Index()) == Group::Hand) {
+            s.focusable = true;
+            s.focused = t->KeyFocus() == this;
+        }
+        return s;
+    }
+
+  private:
+    int Index() const { return static_cast<CardPicture*>(widget())->Index(); }
+    TableAccessible* Table() const { return TableAccessible::Of(widget()->parentWidget()); }
+};
+
+// A picture button or a message-box face: a button that can be pressed.
+class ButtonInterface : public QAccessibleWidget {
+  public:
+    ButtonInterface(QWidget* w, std::function<void()> press, std::function<bool()> focused)
+        : QAccessibleWidget(w, QAccessible::Button), Press(std::move(press)),
+          Focused(std::move(focused)) {}
+    int childCount() const override { return 0; } // the caption repeats the name
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& name) override {
+        // Later, so that the game's pauses do not run inside the screen reader's call.
+        if (name == pressAction()) QTimer::singleShot(0, widget(), Press);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = true;
+        s.focused = Focused();
+        return s;
+    }
+
+  private:
+    std::function<void()> Press;
+    std::function<bool()> Focused;
+};
+
+// The announcement line: its text is the latest announcement.
+class StatusInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit StatusInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::StatusBar) {}
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    QString text(QAccessible::Text t) const override { return QAccessibleWidget::text(t); }
+    QString text(int start, int end) const override { return Said().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(Said().size()); }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+  private:
+    QString Said() const { return widget()->accessibleName(); }
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object) {
+    auto* w = qobject_cast<QWidget*>(object);
+    if (!w) return nullptr;
+    if (auto* card = dynamic_cast<CardPicture*>(w)) return new CardInterface(card);
+    if (auto* button = dynamic_cast<PictureButton*>(w)) {
+        return new ButtonInterface(
+            button, [button] { button->Click(); },
+            [button] {
+                TableAccessible* t = TableAccessible::Of(button->parentWidget());
+                return t && t->KeyFocus() == QAccessible::queryAccessibleInterface(button);
+            });
+    }
+    if (auto* face = dynamic_cast<FaceButton*>(w))
+        return new ButtonInterface(
+            face, [face] { face->Choose(); }, [face] { return face->IsMarked(); });
+    if (dynamic_cast<AnnouncementLine*>(w)) return new StatusInterface(w);
+    if (dynamic_cast<CaptionFrame*>(w)) return new FilteredInterface(w, QAccessible::Grouping);
+    if (dynamic_cast<TableArea*>(w)) return new ClientInterface(w);
+    return nullptr;
+}
+} // namespace
+
+void InstallTableAccessibility() {
+    static bool installed = false;
+    if (installed) return;
+    installed = true;
+    QAccessible::installFactory(Factory);
+}
+
+TableAccessible::TableAccessible(TableGroups& groups, TableKeys& keys)
+    : Groups(groups), Keys(keys) {
+    Tables().insert(Groups.Client(), this);
+    for (int g = 0; g < GroupCount; ++g) {
+        Interfaces[g] = new CardGroupInterface(*this, static_cast<Group>(g));
+        Ids[g] = QAccessible::registerAccessibleInterface(Interfaces[g]);
+    }
+    connect(&Groups, &TableGroups::TableChanged, this, &TableAccessible::Update);
+    connect(&Keys, &TableKeys::FocusChanged, this, &TableAccessible::TellFocus);
+}
+
+TableAccessible::~TableAccessible() {
+    Tables().remove(Groups.Client());
+    for (unsigned id : Ids)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+TableAccessible* TableAccessible::Of(const QWidget* client) {
+    return Tables().value(client, nullptr);
+}
+
+QAccessibleInterface* TableAccessible::KeyFocus() const {
+    using Stop = TableKeys::Stop;
+    const Stop stop = Keys.FocusStop();
+    if (stop == Stop::Stock) return Interfaces[static_cast<int>(Group::Stock)];
+    if (stop == Stop::Discard) return Interfaces[static_cast<int>(Group::Discard)];
+    if (stop >= Stop::Meld1 && stop <= Stop::Meld6)
+        return Interfaces[static_cast<int>(Group::Meld1) + static_cast<int>(stop) -
+                          static_cast<int>(Stop::Meld1)];
+    if (PictureButton* button = Keys.Button(stop))
+        return QAccessible::queryAccessibleInterface(button);
+    if (int n = Keys.FocusedCard()) return QAccessible::queryAccessibleInterface(Groups.Picture(n));
+    return nullptr;
+}
+
+// Screen readers keep the names they have read: every change is told.
+void TableAccessible::Update() {
+    for (int g = 0; g < GroupCount; ++g) {
+        const QString name = Groups.Name(static_cast<Group>(g));
+        if (name == Names[g]) continue;
+        Names[g] = name;
+        QAccessibleEvent renamed(Interfaces[g], QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+}
+
+void TableAccessible::TellFocus() {
+    if (QAccessibleInterface* focus = KeyFocus()) {
+        QAccessibleEvent moved(focus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&moved);
+    }
+}

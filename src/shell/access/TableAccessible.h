@@ -1,0 +1,38 @@
+// What a screen reader is shown of the table. The card pictures stay children
+// of the client area (their stacking and their flights cross every area), so
+// the groups are interfaces of their own: the client area's children are the
+// stock, the discard pile, Dorvil's hand, the six meld columns and the hand,
+// each holding the interfaces of its card pictures, followed by the other
+// controls. Decorative shapes, lines and focus frames are left out, picture
+// buttons and message-box faces are buttons that can be pressed, and the
+// announcement line carries its text.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QAccessibleInterface;
+class QWidget;
+class TableGroups;
+class TableKeys;
+
+class TableAccessible : public QObject {
+  public:
+    TableAccessible(TableGroups& groups, TableKeys& keys);
+    ~TableAccessible() override;
+
+    TableGroups& Groups;
+    TableKeys& Keys;
+    QAccessibleInterface* GroupInterface(int group) const { return Interfaces[group]; }
+    // The interface the keyboard focus is on: a card, a group or a button.
+    QAccessibleInterface* KeyFocus() const;
+    static TableAccessible* Of(const QWidget* client);
+
+  private:
+    void Update();
+    void TellFocus();
+    std::array<QAccessibleInterface*, 10> Interfaces{};
+    std::array<unsigned, 10> Ids{};
+    std::array<QString, 10> Names;
+};

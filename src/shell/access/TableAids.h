@@ -1,0 +1,28 @@
+// Everything that opens the table to the keyboard and to screen readers: the
+// table seen as groups, the keys, the announcements and the accessible
+// interfaces, made by the program once the game is attached to the window,
+// and listening to the window's news.
+#pragma once
+
+#include <memory>
+
+class Announcer;
+class FrmMain;
+class MainWindow;
+class TableAccessible;
+class TableGroups;
+class TableKeys;
+
+// Installs the accessible interfaces of the table. It must run before the
+// window's first widget is made: an interface, once made for a widget, stays
+// for the widget's life.
+void InstallTableAccessibility();
+
+struct TableAids {
+    TableAids(MainWindow& window, FrmMain& game);
+    ~TableAids();
+    std::unique_ptr<TableGroups> Groups;
+    std::unique_ptr<TableKeys> Keys;
+    std::unique_ptr<Announcer> Voice;
+    std::unique_ptr<TableAccessible> Access;
+};

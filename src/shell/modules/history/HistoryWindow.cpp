@@ -1,0 +1,363 @@
+// The Game History window: reading the history, its figures in a table that
+// a screen reader can walk, its two charts with a summary in words beside
+// each, and a friendly page while there is no game to tell about.
+#include "HistoryWindow.h"
+
+#include "History.h"
+#include "HistoryCharts.h"
+#include "HistoryFigures.h"
+#include "modules/Modules.h"
+
+#include <QBoxLayout>
+#include <QChartView>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTableWidget>
+#include <QTextDocumentFragment>
+
+namespace {
+// A chart view lets go of the chart it showed without deleting it.
+void ReplaceChart(QChartView* view, QChart* chart) {
+    QChart* shown = view->chart();
+    view->setChart(chart);
+    delete shown;
+}
+
+// A label a screen reader reads by its text, selectable so a figure can be copied.
+QLabel* TextLabel(QWidget* parent, const char* name) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText); // a path or a name is shown as it is
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void SetLabel(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+    label->setVisible(!text.isEmpty());
+}
+
+QString Plural(qint64 count, const char* one, const char* many) {
+    return QLocale().toString(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+}
+} // namespace
+
+HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFile)
+    : QDialog(parent), HistoryFile(std::move(historyFile)) {
+    setObjectName(QStringLiteral("HistoryWindow"));
+    setWindowTitle(QStringLiteral("Game History"));
+    setAccessibleName(QStringLiteral("Game History"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setSizeGripEnabled(true);
+    auto* layout = new QVBoxLayout(this);
+    Summary = TextLabel(this, "HistorySummary");
+    QFont big = Summary->font();
+    big.setPointSizeF(big.pointSizeF() * 1.25);
+    big.setBold(true);
+    Summary->setFont(big);
+    layout->addWidget(Summary);
+    Damaged = TextLabel(this, "HistoryDamaged");
+    Damaged->setStyleSheet(QStringLiteral("color: #8a4b00;"));
+    layout->addWidget(Damaged);
+    Pages = new QStackedWidget(this);
+    Pages->setObjectName(QStringLiteral("HistoryPages"));
+    auto* page = new QWidget(Pages);
+    page->setObjectName(QStringLiteral("HistoryStory"));
+    auto* columns = new QHBoxLayout(page);
+    columns->setContentsMargins(0, 0, 0, 0);
+    BuildFigures(page);
+    BuildCharts(page);
+    Pages->addWidget(page);
+    Pages->addWidget(BuildEmptyState());
+    layout->addWidget(Pages, 1);
+    FileNote = TextLabel(this, "HistoryFile");
+    FileNote->setStyleSheet(QStringLiteral("color: #505050;"));
+    layout->addWidget(FileNote);
+    layout->addLayout(BuildButtons());
+    resize(980, 660);
+}
+
+QLayout* HistoryWindow::BuildButtons() {
+    auto* buttons = new QHBoxLayout;
+    ExportButton = new QPushButton(QStringLiteral("&Export..."), this);
+    ExportButton->setObjectName(QStringLiteral("HistoryExport"));
+    ClearButton = new QPushButton(QStringLiteral("C&lear History"), this);
+    ClearButton->setObjectName(QStringLiteral("HistoryClear"));
+    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("HistoryClose"));
+    close->setDefault(true);
+    close->setFocus(); // Enter or Esc closes; Tab reaches the figures and charts
+    for (QPushButton* b : {ExportButton, ClearButton, close})
+        b->setAccessibleName(b->text().remove(QLatin1Char('&')));
+    buttons->addWidget(ExportButton);
+    buttons->addWidget(ClearButton);
+    buttons->addStretch(1);
+    buttons->addWidget(close);
+    connect(ExportButton, &QPushButton::clicked, this, [this] { AskExport(); });
+    connect(ClearButton, &QPushButton::clicked, this, [this] { AskClear(); });
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    return buttons;
+}
+
+void HistoryWindow::BuildFigures(QWidget* page) {
+    auto* column = new QVBoxLayout;
+    Figures = new QTableWidget(7, 2, page);
+    Figures->setObjectName(QStringLiteral("HistoryFigures"));
+    Figures->setAccessibleName(QStringLiteral("Figures"));
+    Figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Figures->setSelectionMode(QAbstractItemView::SingleSelection);
+    Figures->setVerticalHeaderLabels(
+        {QStringLiteral("Games won"), QStringLiteral("Win rate"), QStringLiteral("Hands won"),
+         QStringLiteral("Average points a hand won"), QStringLiteral("Longest winning streak"),
+         QStringLiteral("Current winning streak"), QStringLiteral("Biggest win")});
+    Figures->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    Figures->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Figures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Figures->setFixedWidth(380);
+    const int rows = Figures->verticalHeader()->defaultSectionSize() * Figures->rowCount();
+    Figures->setFixedHeight(rows + Figures->horizontalHeader()->sizeHint().height() +
+                            2 * Figures->frameWidth());
+    column->addWidget(Figures);
+    // What the charts show, in words, beside them.
+    auto heading = [page](const char* name, const char* text) {
+        QLabel* label = TextLabel(page, name);
+        SetLabel(label, QLatin1String(text));
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+        return label;
+    };
+    MoneySummary = TextLabel(page, "MoneySummary");
+    MarginSummary = TextLabel(page, "MarginSummary");
+    column->addSpacing(12);
+    column->addWidget(heading("MoneyHeading", "Money owed"));
+    column->addWidget(MoneySummary);
+    column->addSpacing(8);
+    column->addWidget(heading("MarginHeading", "Margins"));
+    column->addWidget(MarginSummary);
+    column->addStretch(1);
+    static_cast<QBoxLayout*>(page->layout())->addLayout(column);
+}
+
+void HistoryWindow::BuildCharts(QWidget* page) {
+    auto* charts = new QVBoxLayout;
+    MoneyChart = new QChartView(page);
+    MoneyChart->setObjectName(QStringLiteral("MoneyChart"));
+    MoneyChart->setAccessibleName(QStringLiteral("Chart of the money owed game after game"));
+    MarginChart = new QChartView(page);
+    MarginChart->setObjectName(QStringLiteral("MarginChart"));
+    MarginChart->setAccessibleName(QStringLiteral("Chart of the games' margins"));
+    for (QChartView* view : {MoneyChart, MarginChart}) {
+        view->setRenderHint(QPainter::Antialiasing);
+        view->setMinimumSize(420, 220);
+        view->setFocusPolicy(Qt::TabFocus); // a screen reader reaches its summary
+        charts->addWidget(view, 1);
+    }
+    static_cast<QBoxLayout*>(page->layout())->addLayout(charts, 1);
+}
+
+QWidget* HistoryWindow::BuildEmptyState() {
+    auto* page = new QWidget(Pages);
+    page->setObjectName(QStringLiteral("HistoryEmptyPage"));
+    auto* layout = new QVBoxLayout(page);
+    auto* picture = new QLabel(page);
+    picture->setObjectName(QStringLiteral("HistoryEmptyPicture"));
+    picture->setPixmap(EmptyHistoryPicture(devicePixelRatioF()));
+    picture->setAlignment(Qt::AlignCenter);
+    picture->setAccessibleName(QStringLiteral("Two cards face down"));
+    EmptyText = TextLabel(page, "HistoryEmpty");
+    EmptyText->setAlignment(Qt::AlignCenter);
+    EmptyText->setTextFormat(Qt::RichText);
+    layout->addStretch(1);
+    layout->addWidget(picture);
+    layout->addWidget(EmptyText);
+    layout->addStretch(2);
+    return page;
+}
+
+void HistoryWindow::Refresh() {
+    HistoryFigures figures;
+    const QString file = HistoryFile();
+    HistoryReadResult read =
+        History::Read(file, [&figures](const HandRecord& record) { figures.Add(record); });
+    RecordCount = read.Records;
+    ShowSummary(figures, read.Damaged);
+    const bool story = figures.GamesPlayed() > 0;
+    Pages->setCurrentIndex(story ? 0 : 1);
+    if (story) {
+        ShowFigures(figures);
+        ShowMoneyChart(figures);
+        ShowMarginChart(figures);
+    }
+    SetLabel(FileNote, file.isEmpty() ? QStringLiteral("No folder can be written: hands are not "
+                                                       "recorded.")
+                                      : QStringLiteral("The history is kept in %1").arg(file));
+    ExportButton->setEnabled(RecordCount > 0);
+    ClearButton->setEnabled(RecordCount > 0 || read.Damaged > 0);
+}
+
+void HistoryWindow::ShowSummary(const HistoryFigures& f, qint64 damaged) {
+    SetLabel(Damaged, damaged == 0 ? QString()
+                                   : QStringLiteral("%1 of the history file could not be read "
+                                                    "and %2 skipped.")
+                                         .arg(Plural(damaged, "damaged line", "damaged lines"),
+                                              damaged == 1 ? "was" : "were"));
+    if (f.GamesPlayed() == 0) {
+        SetLabel(Summary, QString());
+        QString text = QStringLiteral("<p style='font-size:large'><b>No games in the history "
+                                      "yet</b></p>");
+        text += f.Hands == 0
+                    ? QStringLiteral("<p>Every hand you play against Dorvil is remembered here.<br>"
+                                     "Once a game is won, this window tells how the rivalry "
+                                     "goes:<br>the money owed game after game, the margins of "
+                                     "the wins,<br>and the winning streaks.</p>")
+                    : QStringLiteral("<p>%1 of your first game %2 recorded.<br>The figures and "
+                                     "charts appear once a game is won.</p>")
+                          .arg(Plural(f.Hands, "hand", "hands"), f.Hands == 1 ? "is" : "are");
+        EmptyText->setText(text);
+        EmptyText->setAccessibleName(QTextDocumentFragment::fromHtml(text).toPlainText());
+        return;
+    }
+    SetLabel(Summary,
+             QStringLiteral("%1 and %2 since %3. %4")
+                 .arg(Plural(f.GamesPlayed(), "game", "games"), Plural(f.Hands, "hand", "hands"),
+                      DayText(f.FirstWhen), OwedSentence(f.NetOwed())));
+}
+
+void HistoryWindow::ShowFigures(const HistoryFigures& f) {
+    const QString name = f.PlayerName.trimmed().isEmpty() ? QStringLiteral("You") : f.PlayerName;
+    Figures->setHorizontalHeaderLabels({name, QStringLiteral("Dorvil")});
+    const QLocale locale;
+    for (int side = 0; side < 2; ++side) {
+        const auto who = static_cast<HistoryFigures::Who>(side);
+        const BiggestWin& best = f.Biggest[side];
+        const QString cells[7] = {
+            locale.toString(f.GamesWon[side]),
+            locale.toString(100.0 * f.WinRate(who), 'f', 1) + QLatin1Char('%'),
+            locale.toString(f.HandsWon[side]),
+            locale.toString(f.AveragePoints(who), 'f', 1),
+            Plural(f.LongestStreak[side], "game", "games"),
+            Plural(f.CurrentStreak[side], "game", "games"),
+            best.Game == 0 ? QStringLiteral("-") : Plural(best.Margin, "point", "points")};
+        for (int row = 0; row < 7; ++row) {
+            auto* item = new QTableWidgetItem(cells[row]);
+            item->setTextAlignment(Qt::AlignCenter);
+            QString said = cells[row];
+            if (row == 6 && best.Game != 0) {
+                const QString when = QStringLiteral("in game %1, on %2")
+                                         .arg(locale.toString(best.Game), DayText(best.When));
+                item->setToolTip(when.at(0).toUpper() + when.mid(1));
+                said += QLatin1Char(' ') + when;
+            }
+            const QString heading = Figures->verticalHeaderItem(row)->text();
+            item->setData(Qt::AccessibleTextRole,
+                          QStringLiteral("%1, %2: %3")
+                              .arg(heading, side == 0 ? name : QStringLiteral("Dorvil"), said));
+            Figures->setItem(row, side, item);
+        }
+    }
+    Figures->setAccessibleDescription(
+        QStringLiteral("Games, hands and wins of %1 and of Dorvil.").arg(name));
+}
+
+void HistoryWindow::ShowMoneyChart(const HistoryFigures& f) {
+    const QString text = MoneyChartSummary(f);
+    ReplaceChart(MoneyChart, MakeMoneyChart(f.Games));
+    MoneyChart->setAccessibleDescription(text);
+    SetLabel(MoneySummary, text);
+}
+
+void HistoryWindow::ShowMarginChart(const HistoryFigures& f) {
+    const QString text = MarginChartSummary(f);
+    ReplaceChart(MarginChart, MakeMarginChart(f.Games, f.PlayerName));
+    MarginChart->setAccessibleDescription(text);
+    SetLabel(MarginSummary, text);
+}
+
+bool HistoryWindow::ExportTo(const QString& target, QString* error) {
+    return History::Export(HistoryFile(), target, error);
+}
+
+void HistoryWindow::AskExport() {
+    QFileDialog dialog(this, QStringLiteral("Export History"),
+                       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                           QStringLiteral("/Meldora history.csv"),
+                       QStringLiteral("CSV files (*.csv);;All files (*)"));
+    dialog.setObjectName(QStringLiteral("HistoryExportDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const QString target = dialog.selectedFiles().constFirst();
+    QString error;
+    if (ExportTo(target, &error))
+        SetLabel(
+            FileNote,
+            QStringLiteral("Exported %1 to %2").arg(Plural(RecordCount, "hand", "hands"), target));
+    else
+        QMessageBox::warning(
+            this, QStringLiteral("Export History"),
+            QStringLiteral("The history could not be saved to %1.\n%2").arg(target, error));
+}
+
+void HistoryWindow::AskClear() {
+    QMessageBox ask(QMessageBox::Warning, QStringLiteral("Clear History"),
+                    QStringLiteral("Clear the whole history of games? It cannot be brought "
+                                   "back.\n\nThe games won and the money owed in the "
+                                   "Statistics frame stay as they are."),
+                    QMessageBox::NoButton, this);
+    ask.setObjectName(QStringLiteral("HistoryClearQuestion"));
+    QPushButton* clear = ask.addButton(QStringLiteral("C&lear History"), QMessageBox::AcceptRole);
+    ask.setDefaultButton(ask.addButton(QMessageBox::Cancel));
+    ask.exec();
+    if (ask.clickedButton() != clear) return;
+    if (!History::Clear(HistoryFile()))
+        QMessageBox::warning(this, QStringLiteral("Clear History"),
+                             QStringLiteral("The history file could not be written."));
+    Refresh();
+}
+
+// The window's open history window. The class has no meta-object of its own,
+// so findChild would take any other dialog of the window (the message box, the
+// about box) for it.
+static HistoryWindow* OpenedOver(QWidget* parent) {
+    for (QObject* child : parent->children())
+        if (auto* window = dynamic_cast<HistoryWindow*>(child)) return window;
+    return nullptr;
+}
+
+void HistoryWindow::Open(QWidget* parent, std::function<QString()> historyFile) {
+    auto* window = OpenedOver(parent);
+    if (!window) window = new HistoryWindow(parent, std::move(historyFile));
+    window->Refresh();
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void HistoryWindow::RefreshOver(QWidget* parent) {
+    if (auto* window = OpenedOver(parent)) window->Refresh();
+}
+
+// The history module: the only part of the game that needs Qt Charts.
+class HistoryPlugin : public QObject, public HistoryModule {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID MELDORA_HISTORY_MODULE)
+    Q_INTERFACES(HistoryModule)
+
+  public:
+    void Open(QWidget* parent, std::function<QString()> historyFile) override {
+        HistoryWindow::Open(parent, std::move(historyFile));
+    }
+    void Refresh(QWidget* parent) override { HistoryWindow::RefreshOver(parent); }
+};
+
+#include "HistoryWindow.moc"

@@ -1,0 +1,85 @@
+// The Classic / Sharp choice of the Options menu and the note under Dorvil's
+// name.
+#include "DorvilOption.h"
+
+#include "UserSettings.h"
+#include "table/TableColours.h"
+#include "table/TableWidgets.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+
+namespace {
+const QString Key = QStringLiteral("Options/DorvilPlays");
+}
+
+DorvilOption::DorvilOption(QMenu* options, TableLayout& layout, QWidget* table) : QObject(options) {
+    auto* group = new QActionGroup(this);
+    group->setExclusive(true);
+    // No separators around the pair: every item of the menus is named for
+    // screen readers, and the radio marks group the two well enough.
+    Classic = options->addAction(QStringLiteral("Dorvil Plays C&lassic"));
+    Classic->setObjectName(QStringLiteral("MnuDorvilClassic"));
+    Sharp = options->addAction(QStringLiteral("Dorvil Plays &Sharp"));
+    Sharp->setObjectName(QStringLiteral("MnuDorvilSharp"));
+    for (QAction* a : {Classic, Sharp}) {
+        a->setCheckable(true);
+        group->addAction(a);
+    }
+    // Under Dorvil's name, beside his hand; shown only while it has news:
+    // the classic table stays as it always was.
+    NoteLabel = MakeLabel(layout, QStringLiteral("LblDorvilPlays"), table,
+                          QRect(2220, 1080, 1080, 900), QString(), {Face::Serif, 9, true, true},
+                          TableColour::LightCyan, Qt::AlignHCenter | Qt::AlignTop, true);
+    NoteLabel->setToolTip(QStringLiteral("Sharp Dorvil remembers every card he has seen and weighs "
+                                         "each discard. Options menu: Dorvil Plays Classic or "
+                                         "Sharp."));
+    NoteLabel->hide();
+    const bool sharp = UserSettings().value(Key).toString() == QLatin1String("Sharp");
+    (sharp ? Sharp : Classic)->setChecked(true);
+    SharpAtTable = sharp;
+    connect(Classic, &QAction::triggered, this, [this] { Choose(false); });
+    connect(Sharp, &QAction::triggered, this, [this] { Choose(true); });
+    Show();
+}
+
+bool DorvilOption::SharpChosen() const {
+    return Sharp->isChecked();
+}
+
+void DorvilOption::Choose(bool sharp) {
+    (sharp ? Sharp : Classic)->setChecked(true);
+    UserSettings().setValue(Key, sharp ? QStringLiteral("Sharp") : QStringLiteral("Classic"));
+    if (!Dealt) SharpAtTable = sharp; // nobody sits at the table before the first deal
+    emit Chosen(sharp);
+    Show();
+}
+
+void DorvilOption::Seated(bool sharp) {
+    Dealt = true;
+    SharpAtTable = sharp;
+    Show();
+}
+
+void DorvilOption::ShowOn(QWidget* statistics) {
+    Statistics = statistics;
+    Show();
+}
+
+void DorvilOption::Show() {
+    const bool chosen = SharpChosen();
+    const QString next = chosen == SharpAtTable ? QString()
+                         : chosen               ? QStringLiteral("Sharp from the next hand")
+                                                : QStringLiteral("Classic from the next hand");
+    const QString now = SharpAtTable ? QStringLiteral("Sharp") : QStringLiteral("Classic");
+    // The classic table keeps its look: the note shows only with news of Sharp.
+    const QString note =
+        SharpAtTable ? (next.isEmpty() ? now : now + QStringLiteral("; ") + next) : next;
+    NoteLabel->setText(note);
+    NoteLabel->setVisible(!note.isEmpty());
+    const QString whole = QStringLiteral("Dorvil plays ") + now +
+                          (next.isEmpty() ? QString() : QStringLiteral("; ") + next);
+    NoteLabel->setAccessibleName(whole);
+    if (Statistics) Statistics->setToolTip(whole);
+}

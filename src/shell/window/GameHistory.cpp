@@ -1,0 +1,27 @@
+// Recording settled hands and opening the Game History window.
+#include "GameHistory.h"
+
+#include "FrmMain.h"
+#include "History.h"
+#include "modules/Modules.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+GameHistory::GameHistory(QWidget* window, const FrmMain& game)
+    : QObject(window), Window(window), Game(game) {}
+
+void GameHistory::TableEventSeen(const TableEvent& event) {
+    if (event.What != TableEvent::HandSettled) return;
+    History::RecordSettledHand(Game, event);
+    if (Module) Module->Refresh(Window);
+}
+
+void GameHistory::Open() {
+    if (!Module) Module = LoadModule<HistoryModule>(QStringLiteral("meldora-history.so"));
+    if (Module)
+        Module->Open(Window, [this] { return Game.HistoryFile(); });
+    else
+        QMessageBox::warning(Window, QStringLiteral("Game History"),
+                             QStringLiteral("The Game History window could not be loaded."));
+}

@@ -1,0 +1,267 @@
+// The table window: made from its parts, wired to the game, and carrying the
+// game's requests onto the screen and the speaker.
+#include "MainWindow.h"
+
+#include "DorvilOption.h"
+#include "FrmMain.h"
+#include "GameHistory.h"
+#include "NestedPause.h"
+#include "TableControls.h"
+#include "TableFit.h"
+#include "TableMenus.h"
+#include "TableSound.h"
+#include "dialogs/MFormDeluxe.h"
+#include "dialogs/TargetFrame.h"
+#include "table/CardPictures.h"
+#include "table/FollowMouse.h"
+#include "table/ImageList.h"
+#include "table/TableArea.h"
+#include "table/TableColours.h"
+#include "table/TableWidgets.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTimer>
+
+MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
+    : Folder(programFolder),
+      Images(std::make_unique<ImageList>(deckPath, qApp->devicePixelRatio())) {
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Meldora "));
+    // Seven sizes of the icon are drawn: after the window has appeared.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(Images->WindowIcon()); });
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, TableColour::Navy);
+    pal.setColor(QPalette::WindowText, TableColour::LightCyan);
+    setPalette(pal);
+    setFont(TableScale().Font({Face::Serif, 11.25, true}));
+    Backdrop = new QWidget(this);
+    Backdrop->setObjectName(QStringLiteral("TableMargins"));
+    Backdrop->setAccessibleName(QStringLiteral("Table margins"));
+    Backdrop->setAutoFillBackground(true);
+    Backdrop->setMinimumSize(TableScale(TableScale::Smallest).TableSize());
+    setCentralWidget(Backdrop);
+    Client = new TableArea(Backdrop);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    Client->setAccessibleName(QStringLiteral("Card table"));
+    Client->setAutoFillBackground(true);
+    Client->resize(Layout.Scale().TableSize());
+    Menus = new TableMenus(*this, Layout, Client, Folder);
+    Parts = std::make_unique<TableControls>(Layout, Client, Backdrop);
+    Cards = new CardPictures(Client, Layout, *Images);
+    Cards->Make(1);
+    Sounds = new TableSound(this, Folder);
+    Wire();
+    resize(Client->width(), Client->height() + menuBar()->sizeHint().height());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    Fit = new TableFit(*this, Backdrop, Client, Layout, Parts->StatusBar1, *Cards);
+}
+
+MainWindow::~MainWindow() = default;
+
+// While a message box or another modal window waits for its answer, the
+// window behind it takes no input; a screen reader can still press its menu
+// entries and buttons, and those must wait too.
+template <class F> void MainWindow::Send(F&& handler) {
+    if (Game && !Quitting && !QApplication::activeModalWidget())
+        Game->Dispatch(std::forward<F>(handler));
+}
+
+void MainWindow::RunHandler(const std::function<void()>& handler) {
+    Send(handler);
+}
+
+// Every control the player uses ends in the handler of the game it names.
+void MainWindow::Wire() {
+    auto handle = [this](auto* sender, auto signal, void (FrmMain::*handler)()) {
+        connect(sender, signal, this,
+                [this, handler] { Send([this, handler] { (Game->*handler)(); }); });
+    };
+    handle(Menus->MnuNew, &QAction::triggered, &FrmMain::MnuNew_Click);
+    handle(Menus->MnuExit, &QAction::triggered, &FrmMain::MnuExit_Click);
+    handle(Menus->MnuCT, &QAction::triggered, &FrmMain::MnuCT);
+    handle(Menus->MnuPname, &QAction::triggered, &FrmMain::MnuPname);
+    handle(Menus->ErasePoints, &QAction::triggered, &FrmMain::ErasePoints);
+    handle(Parts->PicDraw, &PictureButton::Clicked, &FrmMain::LblDraw_Click);
+    handle(Parts->PicSortSame, &PictureButton::Clicked, &FrmMain::LblSortSame_Click);
+    handle(Parts->PicSortSuits, &PictureButton::Clicked, &FrmMain::LblSortSuits_Click);
+    handle(Parts->PicTakeBack, &PictureButton::Clicked, &FrmMain::LblTakeBack_Click);
+    handle(Parts->FramTarget, &TargetFrame::Accepted, &FrmMain::CmdTarget);
+    auto card = [this](auto signal, auto handler) {
+        connect(Cards, signal, this,
+                [this, handler](int n) { Send([=, this] { (Game->*handler)(n); }); });
+    };
+    card(&CardPictures::Pressed, &FrmMain::Cds_MouseDown);
+    card(&CardPictures::MovedOver, &FrmMain::Cds_MouseMove);
+    card(&CardPictures::Released, &FrmMain::Cds_MouseUp);
+    card(&CardPictures::Clicked, &FrmMain::Cds_Click);
+    connect(Menus->Dorvil, &DorvilOption::Chosen, this, [this](bool sharp) {
+        if (Game) Game->SharpChosen = sharp;
+    });
+    Menus->Dorvil->ShowOn(Parts->FramStats);
+}
+
+void MainWindow::Attach(FrmMain* game) {
+    Game = game;
+    Game->SharpChosen = Menus->Dorvil->SharpChosen();
+    History = new GameHistory(this, *game);
+    connect(this, &MainWindow::TableEventSeen, History, &GameHistory::TableEventSeen);
+    connect(Menus->MnuHistory, &QAction::triggered, History, &GameHistory::Open);
+}
+
+void MainWindow::RestoreWindow() {
+    Fit->RestoreWindow();
+}
+
+CardPicture* MainWindow::Card(int n) const {
+    return Cards->Card(n);
+}
+
+void MainWindow::CreateCardPictures() {
+    for (int n = 2; n <= 52; ++n)
+        Cards->Make(n);
+}
+
+void MainWindow::ShowCardImage(int n, int image) {
+    Cards->SetImage(n, image, FrmMain::CardName(image == 53 ? 0 : image));
+}
+
+void MainWindow::MoveCard(int n, int left, int top) {
+    Cards->Move(n, QPoint(left, top));
+}
+
+int MainWindow::CardLeft(int n) const {
+    return Cards->Twips(n).x();
+}
+int MainWindow::CardTop(int n) const {
+    return Cards->Twips(n).y();
+}
+void MainWindow::BringCardToFront(int n) {
+    Card(n)->raise();
+}
+void MainWindow::SetCardVisible(int n, bool visible) {
+    Card(n)->setVisible(visible);
+}
+void MainWindow::SetCardPointer(int n, int image) {
+    Cards->SetPointer(n, image);
+}
+void MainWindow::SetCardToolTip(int n, const QString& tip) {
+    Cards->SetToolTip(n, tip);
+}
+
+void MainWindow::SetText(Ctl control, const QString& text) {
+    Parts->SetText(control, text);
+    emit TextShown(control, text);
+}
+
+void MainWindow::SetVisible(Ctl control, bool visible) {
+    QWidget* widget = Parts->Of(control);
+    widget->setVisible(visible);
+    if (visible && control == Ctl::FramTarget) widget->raise();
+}
+
+void MainWindow::SetPanelText(int panel, const QString& text) {
+    Parts->StatusBar1->SetPanelText(panel, text);
+}
+
+void MainWindow::EnableMenu(Menu menu, bool enabled) {
+    Menus->Enable(menu, enabled);
+}
+
+QString MainWindow::TargetText() const {
+    return Parts->FramTarget->Box()->text();
+}
+void MainWindow::FocusTargetBox() {
+    Parts->FramTarget->Box()->setFocus();
+}
+
+void MainWindow::PlaySound(Sound sound) {
+    if (!Quitting) Sounds->Play(sound);
+}
+
+void MainWindow::Pause(int ms) {
+    NestedPause(ms, Quitting);
+}
+
+int MainWindow::DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
+                          const QString& caption2, int icon, const QString& title) {
+    if (Quitting) return 0;
+    if (!Deluxe) {
+        Deluxe = new MFormDeluxe(this);
+        connect(Deluxe, &MFormDeluxe::Rings, this, [this] { PlaySound(Sound::Ringout); });
+        Layout.Keep(Deluxe, [this](const TableScale& s) { Deluxe->SetScale(s); });
+        emit MessageBoxMade(Deluxe);
+    }
+    return Deluxe->DeluxeMsg(text, caption0, caption1, caption2, icon, title);
+}
+
+QString MainWindow::InputBox(const QString& prompt, const QString& title, const QString& preset) {
+    bool ok = false;
+    QString text = QInputDialog::getText(this, title, prompt, QLineEdit::Normal, preset, &ok);
+    return ok ? text : QString();
+}
+
+void MainWindow::ErrorBox(const QString& text) {
+    QMessageBox::critical(this, QStringLiteral("Meldora"), text);
+}
+
+void MainWindow::CreateFollower() {
+    FollowMouse = std::make_unique<clsObjectFollowMouse>();
+    auto* timer = new QTimer(FollowMouse.get());
+    timer->setObjectName(QStringLiteral("Timer1"));
+    FollowMouse->SetTimer(timer);
+    connect(FollowMouse.get(), &clsObjectFollowMouse::Moved, this, [this](QWidget* moved) {
+        if (auto* card = dynamic_cast<CardPicture*>(moved)) Cards->FollowedPointer(card->Index());
+    });
+    // A card being dragged goes on from its new place under the pointer.
+    Layout.Keep(FollowMouse.get(), [this](const TableScale&) {
+        if (FollowMouse->Enabled()) FollowMouse->SetEnabled(true);
+    });
+}
+
+void MainWindow::SetFollowObject(int n) {
+    if (FollowMouse) FollowMouse->SetObject(Card(n));
+}
+
+void MainWindow::SetFollowEnabled(bool enabled) {
+    if (FollowMouse) FollowMouse->SetEnabled(enabled);
+}
+
+void MainWindow::CloseProgram() {
+    Quitting = true;
+    Sounds->Silence();
+    Fit->SaveWindow();
+    SetFollowEnabled(false);
+    if (Deluxe) Deluxe->hide();
+    Menus->CloseWindows();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::Record(const TableEvent& event) {
+    emit TableEventSeen(event);
+}
+
+void MainWindow::DorvilSeated(bool sharp) {
+    Menus->Dorvil->Seated(sharp);
+}
+
+// From the window's frame the game asks first; a close that the program or
+// the desktop starts goes through the same close-down without a question.
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (Quitting || !Game) {
+        if (!Quitting) Fit->SaveWindow();
+        event->accept();
+        return;
+    }
+    bool cancel = true;
+    Game->Dispatch([&] { cancel = Game->Form_QueryUnload(event->spontaneous() ? 0 : 1); });
+    event->setAccepted(Quitting || !cancel);
+}

@@ -1,0 +1,107 @@
+// The menus and their shortcuts, and the windows they open.
+#include "TableMenus.h"
+
+#include "DorvilOption.h"
+#include "dialogs/HelpAbout.h"
+#include "table/TableScale.h"
+
+#include <QEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+
+TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
+                       const QString& dataFolder)
+    : QObject(&window), Window(window), Layout(layout), DataFolder(dataFolder) {
+    QMenuBar* bar = window.menuBar();
+    bar->setObjectName(QStringLiteral("MenuBar"));
+    bar->setAccessibleName(QStringLiteral("Menu bar"));
+    // The menu bar keeps the desktop's usual look above the navy table.
+    QPalette plain = bar->palette();
+    plain.setColor(QPalette::Window, QColor(240, 240, 240));
+    plain.setColor(QPalette::WindowText, Qt::black);
+    plain.setColor(QPalette::ButtonText, Qt::black);
+    bar->setPalette(plain);
+    bar->setAutoFillBackground(true);
+    bar->setFont(TableScale().Font({Face::Sans, 9})); // the menu bar keeps the desktop's size
+    auto menu = [bar](const char* name, const char* text, const char* spoken) {
+        QMenu* m = bar->addMenu(QLatin1String(text));
+        m->setObjectName(QLatin1String(name));
+        m->setAccessibleName(QLatin1String(spoken));
+        return m;
+    };
+    QMenu* play = menu("MnuPlay", "&Play", "Play");
+    QMenu* help = menu("MnuHelp", "&Help", "Help");
+    QAction* about = bar->addAction(QStringLiteral("&About"));
+    about->setObjectName(QStringLiteral("MnuAbout"));
+    QMenu* options = menu("MnuOptions", "&Options", "Options");
+    auto add = [](QMenu* m, const char* name, const char* text, QKeySequence key) {
+        QAction* action = m->addAction(QLatin1String(text));
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        return action;
+    };
+    MnuNew = add(play, "MnuNew", "&New Game", Qt::Key_F2);
+    MnuExit = add(play, "MnuExit", "E&xit", Qt::CTRL | Qt::Key_X);
+    connect(add(help, "MnuRules", "Rules and Help", Qt::Key_F1), &QAction::triggered, this,
+            &TableMenus::OpenHelp);
+    connect(about, &QAction::triggered, this, &TableMenus::OpenAbout);
+    MnuCT = add(options, "MnuCT", "&Change Target Points", Qt::CTRL | Qt::Key_C);
+    MnuPname = add(options, "MnuPname", "Enter Your Name", Qt::CTRL | Qt::Key_N);
+    ErasePoints = add(options, "ErasePoints", "Erase Statistics", Qt::CTRL | Qt::Key_E);
+    Dorvil = new DorvilOption(options, layout, table);
+    MnuHistory = add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H);
+    MnuFullScreen = add(options, "MnuFullScreen", "&Full Screen", Qt::Key_F11);
+    MnuFullScreen->setCheckable(true);
+    connect(MnuFullScreen, &QAction::triggered, this,
+            [this] { Window.setWindowState(Window.windowState() ^ Qt::WindowFullScreen); });
+    window.installEventFilter(this); // the check mark follows the window's state
+    Menus = {{Menu::MnuPlay, play->menuAction()},
+             {Menu::MnuExit, MnuExit},
+             {Menu::MnuHelp, help->menuAction()},
+             {Menu::MnuAbout, about},
+             {Menu::MnuOptions, options->menuAction()}};
+}
+
+TableMenus::~TableMenus() {
+    if (Help) delete Help.data(); // a window of its own, with no parent to take it
+}
+
+void TableMenus::Enable(Menu menu, bool enabled) {
+    QAction* action = Menus.at(menu);
+    action->setEnabled(enabled);
+    // Full screen is the window's, not the game's: it stays at hand.
+    if (QMenu* sub = action->menu())
+        for (QAction* item : sub->actions())
+            if (item != MnuFullScreen) item->setEnabled(enabled);
+}
+
+void TableMenus::CloseWindows() {
+    if (About) About->close();
+    if (Help) Help->close();
+}
+
+bool TableMenus::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &Window && event->type() == QEvent::WindowStateChange)
+        MnuFullScreen->setChecked(Window.isFullScreen());
+    return false;
+}
+
+void TableMenus::OpenHelp() {
+    if (!Help) {
+        Help = new FrmHelp(Window.windowIcon(), Layout.Scale());
+        Layout.Keep(Help, [this](const TableScale& s) { Help->SetScale(s); });
+    }
+    Help->LoadText(DataFolder);
+    Help->show();
+    Help->raise();
+    Help->activateWindow();
+}
+
+void TableMenus::OpenAbout() {
+    if (!About) {
+        About = new frmAbout(&Window, Window.windowIcon(), Layout.Scale());
+        Layout.Keep(About, [this](const TableScale& s) { About->SetScale(s); });
+    }
+    About->show();
+    About->raise();
+}

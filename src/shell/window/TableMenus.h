@@ -1,0 +1,56 @@
+// The menu bar: Play (New Game, Exit), Help (Rules and Help), About, and
+// Options (target points, name, statistics, which Dorvil plays, Game History,
+// Full Screen). The game's commands are its actions, which the window sends
+// to the game; the menus open the help and about windows themselves, keep
+// them at the table's scale, and toggle full screen.
+#pragma once
+
+#include "TableView.h"
+
+#include <QObject>
+#include <QPointer>
+#include <map>
+
+class DorvilOption;
+class FrmHelp;
+class frmAbout;
+class QAction;
+class QMainWindow;
+class QWidget;
+class TableLayout;
+
+class TableMenus : public QObject {
+    Q_OBJECT
+  public:
+    // `dataFolder` holds the rules text; the Dorvil option's note lies on `table`.
+    TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table, const QString& dataFolder);
+    ~TableMenus() override;
+
+    QAction* MnuNew;
+    QAction* MnuExit;
+    QAction* MnuCT;
+    QAction* MnuPname;
+    QAction* ErasePoints;
+    QAction* MnuHistory;
+    QAction* MnuFullScreen;
+    DorvilOption* Dorvil;
+
+    // A disabled menu keeps its items' shortcuts from firing too.
+    void Enable(Menu menu, bool enabled);
+    // The help and about windows close with the table.
+    void CloseWindows();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void OpenHelp();
+    void OpenAbout();
+
+    QMainWindow& Window;
+    TableLayout& Layout;
+    QString DataFolder;
+    std::map<Menu, QAction*> Menus;
+    QPointer<FrmHelp> Help;
+    QPointer<frmAbout> About;
+};
