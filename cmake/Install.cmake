@@ -17,7 +17,11 @@ install(DIRECTORY data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/meldora)
 
 install(FILES ${MELDORA_DIST}/${MELDORA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${MELDORA_DIST}/${MELDORA_ID}.metainfo.xml
+# The metadata and the manual page carry the version of the project() line.
+configure_file(${MELDORA_DIST}/${MELDORA_ID}.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/dist/${MELDORA_ID}.metainfo.xml @ONLY)
+configure_file(${MELDORA_DIST}/meldora.6.in ${CMAKE_BINARY_DIR}/dist/meldora.6 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/dist/${MELDORA_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${MELDORA_DIST}/${MELDORA_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -42,14 +46,12 @@ endforeach()
 # Manual pages and changelogs are installed compressed, without a time stamp,
 # so that two builds of the same source give the same files.
 set(gzipped)
-foreach(pair "meldora.6|meldora.6.gz" "changelog|changelog.gz")
-    string(REPLACE "|" ";" pair ${pair})
-    list(GET pair 0 source)
-    list(GET pair 1 target)
+foreach(source ${CMAKE_BINARY_DIR}/dist/meldora.6 ${MELDORA_DIST}/changelog)
+    get_filename_component(target ${source} NAME)
+    set(target ${target}.gz)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/${target}
-        COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" gzip ${MELDORA_DIST}/${source}
-                ${CMAKE_BINARY_DIR}/${target}
-        DEPENDS ${MELDORA_DIST}/${source} VERBATIM)
+        COMMAND sh -c "gzip -9nc \"$1\" > \"$2\"" gzip ${source} ${CMAKE_BINARY_DIR}/${target}
+        DEPENDS ${source} VERBATIM)
     list(APPEND gzipped ${CMAKE_BINARY_DIR}/${target})
 endforeach()
 add_custom_target(meldora_install_files ALL DEPENDS ${icon_pngs} ${gzipped})

@@ -58,6 +58,20 @@ modules() {
     rm -rf "$home"
 }
 check "the installed program loads its modules" modules
+# The version is written once, in the project() line of CMakeLists.txt; the
+# program, the metadata, the manual page and the changelog's newest entry agree.
+versions() {
+    local v
+    v=$(sed -n 's/^project(Meldora VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+    [ "$(QT_QPA_PLATFORM=offscreen "$root/bin/meldora" --version 2>/dev/null)" = "Meldora $v" ] ||
+        echo "meldora --version does not say $v"
+    grep -q "<release version=\"$v\"" "$root/share/metainfo/org.meldora.Meldora.metainfo.xml" ||
+        echo "the metadata's release is not $v"
+    zcat "$root/share/man/man6/meldora.6.gz" | grep -q "^\.TH MELDORA 6 .* \"Meldora $v\"" ||
+        echo "the manual page is not of $v"
+    head -1 dist/changelog | grep -q "^meldora ($v) " || echo "the changelog's newest entry is not $v"
+}
+check "one version everywhere" versions
 
 echo "== Debian package"
 deb=$(bash scripts/build-deb.sh 2>/dev/null)

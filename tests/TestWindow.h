@@ -5,6 +5,7 @@
 
 #include "FrmMain.h"
 #include "Random.h"
+#include "access/TableAccessible.h"
 #include "access/TableAids.h"
 #include "window/MainWindow.h"
 

@@ -1,6 +1,7 @@
 // The player's turn: the pointer guards, taking a card, the drop targets, the
 // hover hints, the hand layouts, and a long random play that must never lose
 // or duplicate a card.
+#include "DropAreas.h"
 #include "TestView.h"
 
 #include <QRandomGenerator>
@@ -127,6 +128,14 @@ class TestPlayer : public QObject {
         QTest::newRow("meld area left edge") << 2400 << 3000 << "back";
         QTest::newRow("below the meld area") << 5000 << 6600 << "back";
         QTest::newRow("in the hand row") << 5000 << 7560 << "back";
+        // Where the keys and the self-play's players let a card go.
+        const QPoint pile = DropAreas::DiscardPoint;
+        QTest::newRow("the pile's drop point") << pile.x() << pile.y() << "discard";
+        for (int c = 1; c <= 6; ++c) {
+            const QPoint at = DropAreas::ColumnPoint(c);
+            QTest::addRow("column %d's drop point", c)
+                << at.x() << at.y() << QString("column %1").arg(c);
+        }
     }
     void dropTargets() {
         QFETCH(int, left);

@@ -231,6 +231,30 @@ class TestScaling : public QObject {
         QCOMPARE(FitToScreen(wanted, QRect(0, 0, 1920, 1040), QSize(392, 337)), fitted);
     }
 
+    // A close that the program or the desktop starts (the end of a session)
+    // asks nothing and closes down as Exit does: the deal waiting in a pause
+    // stops, and the window keeps its size. (Before any other test closes the
+    // program: once the application is told to quit, nested loops return at once.)
+    void desktopCloseClosesDown() {
+        UserSettings().clear();
+        Window w;
+        w.View.setGeometry(30, 20, 700, 560);
+        const QSize closed = w.View.size();
+        bool dealt = false;
+        QTimer::singleShot(100, [] { QApplication::closeAllWindows(); });
+        w.Game.Dispatch([&] {
+            w.Game.Cds_Click(1);
+            dealt = true;
+        });
+        QVERIFY(!dealt);
+        QVERIFY(w.Game.Closing);
+        QVERIFY(!w.View.isVisible());
+        QVERIFY(!w.View.MessageBox());
+        UserSettings settings;
+        QCOMPARE(WindowPlacement::Read(settings).Normal.size(), closed);
+        settings.clear();
+    }
+
     void windowRememberedAcrossStarts() {
         UserSettings().clear();
         QRect closed;

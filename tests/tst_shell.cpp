@@ -452,7 +452,8 @@ class TestShell : public QObject {
         QWidget parent;
         auto* about = new frmAbout(&parent, QIcon());
         QCOMPARE(about->windowTitle(), QStringLiteral("About Meldora"));
-        QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(), QStringLiteral("Version 2.0.10"));
+        QCOMPARE(about->findChild<QLabel*>("lblVersion")->text(),
+                 QStringLiteral("Version " MELDORA_VERSION));
         QCOMPARE(about->findChild<QLabel*>("lblDescription")->text(),
                  QStringLiteral("Meldora - an enjoyable and fast  moving game of Rummy"));
         about->show();

@@ -188,12 +188,18 @@ class TestTable_ : public QObject {
         QVERIFY(!t.View.Following);
     }
 
+    // The program or the desktop closing the window asks nothing, and closes
+    // down as Exit does, also in the middle of a game.
     void programClosingAsksNothing() {
         TestTable t;
+        t.Run([&] { t.Frm.Form_Load(); });
+        t.Frm.GameInPlay = true;
         bool cancel = true;
         t.Run([&] { cancel = t.Frm.Form_QueryUnload(1); });
         QVERIFY(!cancel);
         QVERIFY(t.View.Messages.empty());
+        QVERIFY(t.Frm.Closing);
+        QVERIFY(t.View.Closed);
     }
 
     void callDrawStartsANewGameAndSavesNothing() {

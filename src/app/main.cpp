@@ -1,6 +1,7 @@
 // meldora [--seed N]: opens the card table.
 #include "FrmMain.h"
 #include "Random.h"
+#include "access/TableAccessible.h"
 #include "access/TableAids.h"
 #include "window/Locations.h"
 #include "window/MainWindow.h"

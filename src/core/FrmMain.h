@@ -225,7 +225,8 @@ class FrmMain {
     void SharpLay(const Sharp::MeldStep& step);
     bool SharpFits(int c, int n) const;
     void Checkpoint();
-    void CloseDown();
+    void CloseDown(); // ends the program and the sequence that asked for it
+    void EndProgram();
     bool HandChanged(int hand) const { return hand != HandSerial || HandOver || GameOver; }
     void ReportUnexpected(const char* procedure, const std::exception& error);
     void SetStatusTarget();

@@ -35,7 +35,13 @@ void FrmMain::MnuExit_Click() {
 }
 
 bool FrmMain::Form_QueryUnload(int unloadMode) {
-    if (unloadMode != 0) return false;
+    // Closed by the program or the desktop (the end of a session): nothing
+    // is asked, but the program closes down as Exit does, so that every
+    // sequence still waiting stops and the window keeps its state.
+    if (unloadMode != 0) {
+        if (!Closing) EndProgram();
+        return false;
+    }
     DeluxeMsg(PlayerName +
                   QStringLiteral(" you are in the middle of a game or starting one, do you "
                                  "really wish to exit?"),

@@ -46,10 +46,14 @@ void FrmMain::BeginNewHandSerial() {
 }
 
 void FrmMain::CloseDown() {
+    EndProgram();
+    throw SequenceAborted{};
+}
+
+void FrmMain::EndProgram() {
     Closing = true;
     View.SetFollowEnabled(false);
     View.CloseProgram();
-    throw SequenceAborted{};
 }
 
 void FrmMain::MoveToFront(int n, int left, int top) {

@@ -108,7 +108,8 @@ class TableView {
     // main event loop.
     virtual void CloseProgram() = 0;
 
-    // A record of the play, for the scenario runner; the window ignores it.
+    // Every event of the play, in order: the runner prints it, and the window
+    // tells its listeners (the announcements, the keys, the history of games).
     virtual void Record(const TableEvent&) {}
     // Told when a new hand is about to be laid out.
     virtual void NewHandStarting() {}

@@ -6,8 +6,17 @@
 QString SimUsage() {
     return QStringLiteral("usage: meldora-sim [--seed N] FILE   (FILE may be - for stdin)\n"
                           "       meldora-sim --self-play N [--seed S] [--data DIR] "
-                          "[--player %1] [--dorvil classic|sharp]")
+                          "[--player %1] [--dorvil classic|sharp]\n"
+                          "       meldora-sim --help")
         .arg(PolicyNames().join(QLatin1Char('|')));
+}
+
+QString SimHelp() {
+    return SimUsage() +
+           QStringLiteral("\n\nPlays a scenario headless and prints every event, message box and "
+                          "the final table;\nor, with --self-play, plays N hands against itself "
+                          "with the table checked throughout,\nand prints the first fault and a "
+                          "summary.\n");
 }
 
 SimOptions ParseSimOptions(const QStringList& args) {
@@ -19,6 +28,10 @@ SimOptions ParseSimOptions(const QStringList& args) {
     bool selfPlay = false, dorvil = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            o.Help = true;
+            return o;
+        }
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("--seed") || a == QLatin1String("--self-play") ||
             a == QLatin1String("--data") || a == QLatin1String("--player") ||

@@ -16,8 +16,10 @@ struct SimOptions {
     QString DataFolder; // self-play: where Scores.dat and Names2.dat are read and written
     QString Player = QStringLiteral("random");
     bool SharpDorvil = false; // self-play: --dorvil sharp
+    bool Help = false;        // --help: the usage is printed, nothing is played
     QString Error;            // set when the arguments cannot be used
 };
 
 SimOptions ParseSimOptions(const QStringList& args);
 QString SimUsage();
+QString SimHelp(); // the usage and what the runner does

@@ -69,6 +69,10 @@ int PlaySelf(const SimOptions& o) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const SimOptions options = ParseSimOptions(app.arguments().mid(1));
+    if (options.Help) {
+        std::fputs(SimHelp().toUtf8().constData(), stdout);
+        return 0;
+    }
     if (!options.Error.isEmpty())
         return Fail(QStringLiteral("meldora-sim: ") + options.Error + QLatin1Char('\n') +
                     SimUsage());

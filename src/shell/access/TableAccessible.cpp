@@ -3,7 +3,6 @@
 
 #include "Announcer.h"
 #include "FocusFrame.h"
-#include "TableAids.h"
 #include "TableGroups.h"
 #include "TableKeys.h"
 #include "dialogs/FaceButton.h"

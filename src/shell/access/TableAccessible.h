@@ -17,6 +17,11 @@ class QWidget;
 class TableGroups;
 class TableKeys;
 
+// Installs the accessible interfaces of the table. It must run before the
+// window's first widget is made: an interface, once made for a widget, stays
+// for the widget's life.
+void InstallTableAccessibility();
+
 class TableAccessible : public QObject {
   public:
     TableAccessible(TableGroups& groups, TableKeys& keys);

@@ -13,11 +13,6 @@ class TableAccessible;
 class TableGroups;
 class TableKeys;
 
-// Installs the accessible interfaces of the table. It must run before the
-// window's first widget is made: an interface, once made for a widget, stays
-// for the widget's life.
-void InstallTableAccessibility();
-
 struct TableAids {
     TableAids(MainWindow& window, FrmMain& game);
     ~TableAids();
