@@ -4,6 +4,8 @@
 #include "ImageList.h"
 #include "TableWidgets.h"
 
+#include <algorithm>
+
 namespace {
 // Where the pack lies before the first deal, in twips.
 constexpr QPoint PackPlace(600, 5160);
@@ -12,11 +14,15 @@ constexpr QPoint PackPlace(600, 5160);
 CardPictures::CardPictures(QWidget* table, TableLayout& layout, ImageList& images)
     : QObject(table), Table(table), Layout(layout), Images(images) {
     Layout.Keep(this, [this](const TableScale& s) { Rescale(s); });
+    connect(&Images, &ImageList::PicturesArrived, this, [this] {
+        for (CardPicture* card : Cds)
+            if (card) card->update();
+    });
 }
 
 CardPicture* CardPictures::Make(int n) {
     if (Cds[At(n)]) return Cds[At(n)];
-    auto* card = new CardPicture(n, Table, [this](int image) { return Images.Image(image); });
+    auto* card = new CardPicture(n, Table, [this](int image) { return Images.Picture(image); });
     connect(card, &CardPicture::Pressed, this, &CardPictures::Pressed);
     connect(card, &CardPicture::MovedOver, this, &CardPictures::MovedOver);
     connect(card, &CardPicture::Released, this, &CardPictures::Released);
@@ -74,6 +80,15 @@ void CardPictures::Rescale(const TableScale& scale) {
         CursorShown[At(n)] = 0;
         SetPointer(n, 0);
     }
+}
+
+std::vector<int> CardPictures::ImagesShown() const {
+    std::vector<int> shown{53};
+    for (CardPicture* card : Cds)
+        if (card && card->isVisible() && card->ImageShown() >= 1 &&
+            std::find(shown.begin(), shown.end(), card->ImageShown()) == shown.end())
+            shown.push_back(card->ImageShown());
+    return shown;
 }
 
 void CardPictures::Render() {

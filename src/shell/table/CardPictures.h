@@ -1,7 +1,7 @@
 // The 52 card pictures Cds(1..52) of the table, where the game last put each
 // one in twips, and the pointer each shows: they are laid out afresh at
 // every change of the table's scale, and drawn afresh from the deck once a
-// resize has settled.
+// resize has settled or another deck has taken the table.
 #pragma once
 
 #include "TableScale.h"
@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPoint>
 #include <array>
+#include <vector>
 
 class CardPicture;
 class ImageList;
@@ -34,6 +35,8 @@ class CardPictures : public QObject {
     void SetToolTip(int n, const QString& tip);
     // Every picture drawn afresh at the table's scale and the screen's pixel ratio.
     void Render();
+    // The images the pictures on view show, the back first.
+    std::vector<int> ImagesShown() const;
 
   signals:
     // The pointer's events on any card picture.

@@ -7,15 +7,11 @@
 #include <QPainterPath>
 #include <QPixmapCache>
 #include <QSvgRenderer>
-#include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace {
-const char* const RankIds[] = {"1", "2", "3",  "4",    "5",     "6",   "7",
-                               "8", "9", "10", "jack", "queen", "king"};
-const char* const SuitIds[] = {"diamond", "club", "heart", "spade"};
-
 QPixmap Blank(int w, int h, qreal dpr) {
     QPixmap pm(static_cast<int>(std::ceil(w * dpr)), static_cast<int>(std::ceil(h * dpr)));
     pm.setDevicePixelRatio(dpr);
@@ -59,34 +55,68 @@ QPainterPath GrabbingHand() {
 }
 } // namespace
 
-ImageList::ImageList(const QString& deckPath, qreal devicePixelRatio) : Dpr(devicePixelRatio) {
-    if (!QFile::exists(deckPath)) return;
+ImageList::ImageList(const QString& deckPath, qreal devicePixelRatio, const QString& fallbackPath)
+    : Dpr(devicePixelRatio) {
+    if (!QFile::exists(deckPath) && (fallbackPath.isEmpty() || fallbackPath == deckPath)) return;
     // Reading the deck is the longest step of start-up: it overlaps the
-    // building of the window on another core.
-    QThread* owner = QThread::currentThread();
-    PendingDeck = std::async(std::launch::async, [deckPath, owner] {
-        auto renderer = std::make_unique<QSvgRenderer>(deckPath);
-        if (!renderer->isValid() || !renderer->elementExists(QStringLiteral("back")))
-            return decltype(renderer)();
-        renderer->moveToThread(owner);
-        return renderer;
+    // building of the window on another core, and the cards appear when it
+    // is over rather than holding the window's first picture back.
+    Starting = std::async(std::launch::async, [this, deckPath, fallbackPath] {
+        QString path = deckPath;
+        CardDeck::Reading reading = CardDeck::Read(path);
+        if (!reading.Deck && !fallbackPath.isEmpty() && fallbackPath != path) {
+            std::fprintf(stderr,
+                         "meldora: the card deck %s cannot be used: %s; its cards come "
+                         "from %s instead\n",
+                         qPrintable(path), qPrintable(reading.Refusal), qPrintable(fallbackPath));
+            path = fallbackPath;
+            reading = CardDeck::Read(path);
+        }
+        if (!reading.Deck)
+            std::fprintf(stderr,
+                         "meldora: the card deck %s cannot be used: %s; plain card faces "
+                         "stand in\n",
+                         qPrintable(path), qPrintable(reading.Refusal));
+        QMetaObject::invokeMethod(
+            this, [this] { TakeStartingDeck(); }, Qt::QueuedConnection);
+        return reading;
     });
 }
 
-ImageList::~ImageList() = default;
+ImageList::~ImageList() {
+    if (Starting.valid()) Starting.wait();
+}
 
-QSvgRenderer* ImageList::LoadedDeck() {
-    if (PendingDeck.valid()) Deck = PendingDeck.get();
-    return Deck.get();
+void ImageList::TakeStartingDeck() {
+    if (!Starting.valid()) return;
+    std::shared_ptr<const CardDeck> read = Starting.get().Deck;
+    if (Replaced) return;
+    Cards = std::move(read);
+    Sizes.clear();
+    emit DeckChanged();
+    emit PicturesArrived();
+    DrawAhead();
+}
+
+const CardDeck* ImageList::Deck() {
+    if (Starting.valid() && !Replaced) TakeStartingDeck();
+    return Cards.get();
 }
 
 void ImageList::SetCardSize(QSize size, qreal dpr) {
     Size = size;
     Dpr = dpr;
+    Wanted.clear();
+}
+
+ImageList::Images* ImageList::Kept(const Key& key) {
+    auto found = std::find_if(Sizes.begin(), Sizes.end(),
+                              [&](const auto& entry) { return entry.first == key; });
+    return found == Sizes.end() ? nullptr : &found->second;
 }
 
 ImageList::Images& ImageList::Current() {
-    const auto key = std::make_pair(Size, Dpr);
+    const Key key{Size, Dpr};
     auto found = std::find_if(Sizes.begin(), Sizes.end(),
                               [&](const auto& entry) { return entry.first == key; });
     if (found == Sizes.end()) {
@@ -101,21 +131,114 @@ ImageList::Images& ImageList::Current() {
 
 QPixmap ImageList::Image(int index) {
     if (index < 1 || index > 53) index = 53;
+    const CardDeck* deck = Deck();
     QPixmap& pm = Current()[static_cast<size_t>(index)];
-    if (!pm.isNull()) return pm;
-    QSvgRenderer* deck = LoadedDeck();
-    if (!deck) {
-        pm = DrawPlain(index);
-        return pm;
-    }
-    QString id = index == 53 ? QStringLiteral("back")
-                             : QLatin1String(RankIds[(index - 1) % 13]) + QLatin1Char('_') +
-                                   QLatin1String(SuitIds[(index - 1) / 13]);
-    pm = Blank(Size.width(), Size.height(), Dpr);
-    QPainter painter(&pm);
-    painter.setRenderHint(QPainter::Antialiasing);
-    deck->render(&painter, id, QRectF(0, 0, Size.width(), Size.height()));
+    if (pm.isNull())
+        pm = deck ? QPixmap::fromImage(deck->Draw(index, Size, Dpr)) : DrawPlain(index);
     return pm;
+}
+
+QPixmap ImageList::Picture(int index) {
+    if (index < 1 || index > 53) index = 53;
+    if (Starting.valid() && !Replaced) {
+        if (Starting.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return {};
+        TakeStartingDeck();
+    }
+    if (!Cards) return Image(index);
+    const QPixmap& pm = Current()[static_cast<size_t>(index)];
+    if (!pm.isNull()) return pm;
+    Want(index);
+    for (auto kept = Sizes.rbegin(); kept != Sizes.rend(); ++kept)
+        if (!kept->second[static_cast<size_t>(index)].isNull())
+            return kept->second[static_cast<size_t>(index)];
+    return {};
+}
+
+void ImageList::Store(const Key& key, const Drawn& drawn) {
+    Images* images = key == Key{Size, Dpr} ? &Current() : Kept(key);
+    if (!images) return;
+    for (const auto& [index, image] : drawn) {
+        QPixmap& pm = (*images)[static_cast<size_t>(index)];
+        if (pm.isNull()) pm = QPixmap::fromImage(image);
+    }
+}
+
+void ImageList::Want(int index) {
+    if (std::find(Wanted.begin(), Wanted.end(), index) == Wanted.end()) Wanted.push_back(index);
+    if (Drawing && !DrawingAsked) Yield->store(true);
+    DrawAhead();
+}
+
+// A few images at a time, those the cards ask for first, then the rest of
+// the deck at the card size, so that a card turned over later finds its
+// image ready. Drawing ahead gives way between two images to images asked
+// for and to another deck; a heavy deck takes a tenth of a second an image.
+void ImageList::DrawAhead() {
+    constexpr size_t Piece = 8;
+    if (Drawing || !Cards) return;
+    const Images& now = Current();
+    std::vector<int> next;
+    auto take = [&](int index) {
+        if (now[static_cast<size_t>(index)].isNull() && next.size() < Piece &&
+            std::find(next.begin(), next.end(), index) == next.end())
+            next.push_back(index);
+    };
+    while (!Wanted.empty() && next.size() < Piece) {
+        take(Wanted.front());
+        Wanted.erase(Wanted.begin());
+    }
+    const bool asked = !next.empty();
+    for (int index = 53; index >= 1; --index)
+        take(index);
+    if (next.empty()) return;
+    Drawing = true;
+    DrawingAsked = asked;
+    Yield = std::make_shared<std::atomic<bool>>(false);
+    const Key key{Size, Dpr};
+    Worker.Run(
+        [deck = Cards, key, next, yield = Yield](const std::atomic<bool>& stop) {
+            Drawn drawn;
+            for (int index : next)
+                if (!stop && !*yield)
+                    drawn.emplace_back(index, deck->Draw(index, key.Size, key.Dpr));
+            return drawn;
+        },
+        [this, deck = Cards, key](Drawn drawn) {
+            Drawing = false;
+            if (deck == Cards) {
+                Store(key, drawn);
+                emit PicturesArrived();
+            }
+            DrawAhead();
+        },
+        asked ? 1 : 0);
+}
+
+void ImageList::UseDeck(std::shared_ptr<const CardDeck> deck, const std::vector<int>& shown) {
+    const int choice = ++Choices;
+    Yield->store(true); // the old deck's drawing ahead waits
+    const Key key{Size, Dpr};
+    Worker.Run(
+        [deck, key, shown](const std::atomic<bool>& stop) {
+            Drawn drawn;
+            for (int index : shown)
+                if (!stop && index >= 1 && index <= 53)
+                    drawn.emplace_back(index, deck->Draw(index, key.Size, key.Dpr));
+            return drawn;
+        },
+        [this, deck, key, choice](Drawn drawn) {
+            if (choice != Choices) return;
+            Replaced = true;
+            Cards = deck;
+            Sizes.clear();
+            Wanted.clear();
+            Sizes.emplace_back(key, Images{});
+            Store(key, drawn);
+            emit DeckChanged();
+            emit PicturesArrived();
+            DrawAhead();
+        },
+        2);
 }
 
 QPixmap ImageList::DrawPlain(int index) const {

@@ -26,6 +26,7 @@ void CardPicture::SetImage(int image, const QString& accessibleName) {
 void CardPicture::paintEvent(QPaintEvent*) {
     if (Image < 0 || !Source) return;
     const QPixmap picture = Source(Image);
+    if (picture.isNull()) return; // the deck is still being read
     QPainter p(this);
     if (picture.deviceIndependentSize().toSize() == size()) {
         p.drawPixmap(0, 0, picture);

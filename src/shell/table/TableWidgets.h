@@ -23,6 +23,7 @@ class CardPicture : public QWidget {
     // A new drawing of the same image (another size) needs only update().
     void SetImage(int image, const QString& accessibleName);
     int Index() const { return CardIndex; }
+    int ImageShown() const { return Image; } // -1 before the first
 
   signals:
     void Pressed(int n);

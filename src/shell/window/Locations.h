@@ -1,8 +1,12 @@
 // Where the program's files lie, wherever it was put: its data (sounds, the
-// rules text), the card deck, and the first folder for the saved files.
+// rules text), the card decks, and the first folder for the saved files.
 #pragma once
 
+#include "table/CardDeck.h"
+
+#include <QList>
 #include <QString>
+#include <optional>
 
 struct Locations {
     // The sounds and mnuag.txt: beside the program when it runs from where it
@@ -20,5 +24,20 @@ struct Locations {
 
 Locations FindLocations(const QString& programFolder);
 
+// The desktop's language for its menus and names: LC_ALL, LC_MESSAGES or LANG.
+QString DesktopLanguage();
+
 // The one line that tells, on standard error, why plain faces stand in.
 QString MissingDeckLine();
+
+// The card decks of the XDG data folders: each folder carddecks/NAME whose
+// index.desktop names an SVG file that is there, by its name in `language`
+// (as LANG gives it: de_DE.UTF-8, sr@latin) where the index has one, sorted
+// by name. A folder in two data folders counts once, from the first where
+// it is whole.
+QList<DeckEntry> FindDecks(const QString& language = DesktopLanguage());
+// The deck in folder carddecks/`folder`, when it is installed whole as above.
+std::optional<DeckEntry> FindDeck(const QString& folder,
+                                  const QString& language = DesktopLanguage());
+// The deck that the program was made with, and the default.
+inline const QString StandardDeck = QStringLiteral("svg-standard");

@@ -2,6 +2,7 @@
 // game's requests onto the screen and the speaker.
 #include "MainWindow.h"
 
+#include "DeckChoice.h"
 #include "DorvilOption.h"
 #include "FrmMain.h"
 #include "GameHistory.h"
@@ -31,7 +32,8 @@
 
 MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     : Folder(programFolder),
-      Images(std::make_unique<ImageList>(deckPath, qApp->devicePixelRatio())) {
+      Images(std::make_unique<ImageList>(DeckChoice::StartingDeck(deckPath),
+                                         qApp->devicePixelRatio(), deckPath)) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Meldora "));
     // Seven sizes of the icon are drawn: after the window has appeared.
@@ -57,6 +59,7 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     Cards = new CardPictures(Client, Layout, *Images);
     Cards->Make(1);
     Sounds = new TableSound(this, Folder);
+    new DeckChoice(this, Menus->MnuCardDeck, Layout, *Images, *Cards);
     Wire();
     resize(Client->width(), Client->height() + menuBar()->sizeHint().height());
     if (QScreen* screen = QGuiApplication::primaryScreen())

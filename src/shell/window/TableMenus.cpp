@@ -49,6 +49,7 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
     MnuPname = add(options, "MnuPname", "Enter Your Name", Qt::CTRL | Qt::Key_N);
     ErasePoints = add(options, "ErasePoints", "Erase Statistics", Qt::CTRL | Qt::Key_E);
     Dorvil = new DorvilOption(options, layout, table);
+    MnuCardDeck = add(options, "MnuCardDeck", "Card &Deck...", Qt::CTRL | Qt::Key_D);
     MnuHistory = add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H);
     MnuFullScreen = add(options, "MnuFullScreen", "&Full Screen", Qt::Key_F11);
     MnuFullScreen->setCheckable(true);
@@ -69,10 +70,11 @@ TableMenus::~TableMenus() {
 void TableMenus::Enable(Menu menu, bool enabled) {
     QAction* action = Menus.at(menu);
     action->setEnabled(enabled);
-    // Full screen is the window's, not the game's: it stays at hand.
+    // Full screen and the card deck are the window's, not the game's: they
+    // stay at hand (by their keys while the game has the menu closed).
     if (QMenu* sub = action->menu())
         for (QAction* item : sub->actions())
-            if (item != MnuFullScreen) item->setEnabled(enabled);
+            if (item != MnuFullScreen && item != MnuCardDeck) item->setEnabled(enabled);
 }
 
 void TableMenus::CloseWindows() {

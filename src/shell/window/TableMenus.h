@@ -1,6 +1,6 @@
 // The menu bar: Play (New Game, Exit), Help (Rules and Help), About, and
-// Options (target points, name, statistics, which Dorvil plays, Game History,
-// Full Screen). The game's commands are its actions, which the window sends
+// Options (target points, name, statistics, which Dorvil plays, the card
+// deck, Game History, Full Screen). The game's commands are its actions, which the window sends
 // to the game; the menus open the help and about windows themselves, keep
 // them at the table's scale, and toggle full screen.
 #pragma once
@@ -31,6 +31,7 @@ class TableMenus : public QObject {
     QAction* MnuCT;
     QAction* MnuPname;
     QAction* ErasePoints;
+    QAction* MnuCardDeck;
     QAction* MnuHistory;
     QAction* MnuFullScreen;
     DorvilOption* Dorvil;

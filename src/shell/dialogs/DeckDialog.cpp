@@ -1,0 +1,264 @@
+// The list of decks, their previews drawn on a worker thread, and the keys.
+#include "DeckDialog.h"
+
+#include "table/TableColours.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// The Ace of Spades, the Queen of Hearts and the back, fanned a little.
+constexpr int PreviewCards[] = {40, 38, 53};
+constexpr QSize PreviewCard(54, 73);
+constexpr int PreviewStep = 34, Columns = 4, Rows = 4;
+
+struct PreviewDrawing {
+    QImage Picture;
+    QString Refusal;
+};
+
+QImage Blank(QSize size, qreal dpr) {
+    QImage image(static_cast<int>(std::ceil(size.width() * dpr)),
+                 static_cast<int>(std::ceil(size.height() * dpr)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+// Three outlines where the cards will be: grey while the deck is read, red
+// crossed when it cannot be used.
+QPixmap Outlines(QSize card, int step, qreal dpr, bool refused) {
+    QImage image = Blank(QSize(card.width() + 2 * step, card.height()), dpr);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = refused ? QColor(230, 90, 90) : QColor(150, 170, 210);
+    p.setPen(QPen(colour, 1.5, Qt::DashLine));
+    for (int i = 0; i < 3; ++i)
+        p.drawRoundedRect(QRectF(i * step + 1, 1, card.width() - 2, card.height() - 2), 4, 4);
+    if (refused) {
+        p.setPen(QPen(colour, 2.5));
+        p.drawLine(QPointF(step, card.height() * 0.2),
+                   QPointF(card.width() + step, card.height() * 0.8));
+        p.drawLine(QPointF(step, card.height() * 0.8),
+                   QPointF(card.width() + step, card.height() * 0.2));
+    }
+    p.end();
+    return QPixmap::fromImage(image);
+}
+} // namespace
+
+DeckDialog::DeckDialog(QWidget* parent, DeckShelf& shelf) : QDialog(parent), Shelf(shelf) {
+    setObjectName(QStringLiteral("DeckDialog"));
+    setWindowTitle(QStringLiteral("Card Deck"));
+    setWindowModality(Qt::WindowModal);
+    Prompt = new QLabel(QStringLiteral("Choose the cards to play with:"), this);
+    Decks = new QListWidget(this);
+    Decks->setObjectName(QStringLiteral("DeckList"));
+    Decks->setAccessibleName(QStringLiteral("Card decks"));
+    Prompt->setBuddy(Decks);
+    Decks->setViewMode(QListView::IconMode);
+    Decks->setMovement(QListView::Static);
+    Decks->setResizeMode(QListView::Adjust);
+    Decks->setWrapping(true);
+    Decks->setUniformItemSizes(true);
+    Decks->setWordWrap(true);
+    Decks->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The decks lie on the table's own cloth, as they will in play.
+    QPalette cloth = Decks->palette();
+    cloth.setColor(QPalette::Base, TableColour::Navy);
+    cloth.setColor(QPalette::Text, TableColour::LightCyan);
+    cloth.setColor(QPalette::Highlight, QColor(70, 110, 200));
+    cloth.setColor(QPalette::HighlightedText, Qt::white);
+    Decks->setPalette(cloth);
+    Message = new QLabel(this);
+    Message->setObjectName(QStringLiteral("DeckMessage"));
+    Message->setWordWrap(true);
+    Message->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Use This Deck"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Prompt);
+    layout->addWidget(Decks, 1);
+    layout->addWidget(Message);
+    layout->addWidget(Buttons);
+    connect(Buttons, &QDialogButtonBox::accepted, this, &DeckDialog::accept);
+    connect(Buttons, &QDialogButtonBox::rejected, this, &DeckDialog::reject);
+    connect(Decks, &QListWidget::itemDoubleClicked, this, &DeckDialog::accept);
+    connect(Decks, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row < 0 || row >= Offered.size()) return;
+        const QString refusal = Previews.value(PreviewKey(Offered[row])).Refusal;
+        Tell(refusal.isEmpty()
+                 ? QString()
+                 : QStringLiteral("%1 cannot be used: %2.").arg(Offered[row].Name, refusal));
+        DrawNext();
+    });
+    SetScale(TableScale());
+}
+
+QString DeckDialog::PreviewKey(const DeckEntry& deck) const {
+    return QStringLiteral("%1|%2|%3")
+        .arg(deck.SvgPath)
+        .arg(Scale.Factor())
+        .arg(devicePixelRatioF());
+}
+
+void DeckDialog::Offer(const QList<DeckEntry>& decks, const QString& current) {
+    Offered = decks;
+    Decks->clear();
+    Tell(QString());
+    for (int row = 0; row < decks.size(); ++row) {
+        auto* item = new QListWidgetItem(decks[row].Name, Decks);
+        item->setData(Qt::UserRole, row);
+        item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        ShowPreview(item);
+        if (decks[row].Folder == current) Decks->setCurrentItem(item);
+    }
+    if (!Decks->currentItem() && Decks->count() > 0) Decks->setCurrentRow(0);
+    SetScale(Scale);
+    if (Decks->currentItem()) Decks->scrollToItem(Decks->currentItem());
+    Decks->setFocus();
+}
+
+void DeckDialog::SetScale(const TableScale& scale) {
+    const bool changed = !(scale == Scale);
+    const QPoint centre = geometry().center();
+    Scale = scale;
+    setFont(scale.Font({Face::Sans, 9}));
+    const QSize card = scale.Px(PreviewCard * 15),
+                icon(card.width() + 2 * scale.Scaled(PreviewStep), card.height());
+    Decks->setIconSize(icon);
+    // Room below the picture for the longest name, in one or two lines.
+    const int width = icon.width() + scale.Scaled(28);
+    int lines = 1;
+    for (const DeckEntry& deck : Offered)
+        if (fontMetrics().horizontalAdvance(deck.Name) > width - scale.Scaled(12)) lines = 2;
+    const QSize cell(width, icon.height() + lines * fontMetrics().height() + scale.Scaled(16));
+    Decks->setGridSize(cell);
+    Decks->setSpacing(scale.Scaled(4));
+    Decks->setStyleSheet(QStringLiteral("QListView::item { border: %1px solid transparent; "
+                                        "border-radius: %2px; padding: %3px; }"
+                                        "QListView::item:selected { border-color: %4; "
+                                        "background: rgb(40, 70, 170); color: white; }")
+                             .arg(scale.Scaled(2))
+                             .arg(scale.Scaled(6))
+                             .arg(scale.Scaled(2))
+                             .arg(TableColour::LightCyan.name()));
+    const int frame =
+        2 * Decks->frameWidth() + Decks->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    Message->setMinimumHeight(2 * fontMetrics().height());
+    const int margin = scale.Scaled(10), spacing = scale.Scaled(8);
+    layout()->setContentsMargins(margin, margin, margin, margin);
+    layout()->setSpacing(spacing);
+    // As many rows as the screen has room for, beside the title bar and the
+    // dialog's other parts; the list scrolls through the rest.
+    int rows = Rows;
+    if (QScreen* at = screen()) {
+        const int others = Prompt->sizeHint().height() + Message->minimumHeight() +
+                           Buttons->sizeHint().height() + 2 * margin + 3 * spacing +
+                           2 * fontMetrics().height();
+        rows = std::clamp((at->availableGeometry().height() - others) / cell.height(), 1, Rows);
+    }
+    Decks->setMinimumSize(Columns * cell.width() + frame + scale.Scaled(4),
+                          rows * cell.height() + 2 * Decks->frameWidth() + scale.Scaled(4));
+    adjustSize();
+    if (changed && isVisible()) move(centre - rect().center());
+    for (int row = 0; row < Decks->count(); ++row)
+        ShowPreview(Decks->item(row));
+    DrawNext();
+}
+
+void DeckDialog::Tell(const QString& text) {
+    Message->setText(text);
+}
+
+bool DeckDialog::Previewed(const QString& folder) const {
+    for (const DeckEntry& deck : Offered)
+        if (deck.Folder == folder) return Previews.contains(PreviewKey(deck));
+    return false;
+}
+
+void DeckDialog::ShowPreview(QListWidgetItem* item) {
+    const DeckEntry& deck = Offered[item->data(Qt::UserRole).toInt()];
+    const auto found = Previews.constFind(PreviewKey(deck));
+    const QSize card = Scale.Px(PreviewCard * 15);
+    const int step = Scale.Scaled(PreviewStep);
+    if (found == Previews.constEnd()) {
+        item->setIcon(Outlines(card, step, devicePixelRatioF(), false));
+        return;
+    }
+    const bool refused = !found->Refusal.isEmpty();
+    // The same picture selected: the frame round the entry marks it, untinted.
+    QIcon icon;
+    const QPixmap picture =
+        refused ? Outlines(card, step, devicePixelRatioF(), true) : found->Picture;
+    icon.addPixmap(picture, QIcon::Normal);
+    icon.addPixmap(picture, QIcon::Selected);
+    item->setIcon(icon);
+    item->setToolTip(refused ? QStringLiteral("Cannot be used: %1").arg(found->Refusal)
+                             : QString());
+    item->setData(Qt::AccessibleDescriptionRole,
+                  refused ? QStringLiteral("Cannot be used: %1").arg(found->Refusal) : QString());
+}
+
+// One deck at a time: each is read once (through the shelf) and its three
+// cards drawn; the deck selected goes ahead of the others.
+void DeckDialog::DrawNext() {
+    if (Drawing || !isVisible()) return;
+    QList<int> order;
+    if (Decks->currentRow() >= 0) order << Decks->currentRow();
+    for (int row = 0; row < Offered.size(); ++row)
+        order << row;
+    for (int row : order) {
+        if (row >= Offered.size() || Previews.contains(PreviewKey(Offered[row]))) continue;
+        const DeckEntry deck = Offered[row];
+        const QString key = PreviewKey(deck);
+        const QSize card = Scale.Px(PreviewCard * 15);
+        const int step = Scale.Scaled(PreviewStep);
+        const qreal dpr = devicePixelRatioF();
+        Drawing = true;
+        Worker.Run(
+            [&shelf = Shelf, path = deck.SvgPath, card, step, dpr](const std::atomic<bool>& stop) {
+                const CardDeck::Reading reading = shelf.Read(path);
+                if (!reading.Deck) return PreviewDrawing{QImage(), reading.Refusal};
+                QImage picture = Blank(QSize(card.width() + 2 * step, card.height()), dpr);
+                QPainter p(&picture);
+                for (int i = 0; i < 3 && !stop; ++i)
+                    p.drawImage(QPointF(i * step, 0),
+                                reading.Deck->Draw(PreviewCards[i], card, dpr));
+                p.end();
+                return PreviewDrawing{picture, QString()};
+            },
+            [this, key](PreviewDrawing drawn) {
+                Drawing = false;
+                Previews.insert(key, {QPixmap::fromImage(drawn.Picture), drawn.Refusal});
+                for (int row = 0; row < Decks->count(); ++row)
+                    if (PreviewKey(Offered[row]) == key) {
+                        ShowPreview(Decks->item(row));
+                        if (row == Decks->currentRow() && !drawn.Refusal.isEmpty())
+                            Tell(QStringLiteral("%1 cannot be used: %2.")
+                                     .arg(Offered[row].Name, drawn.Refusal));
+                    }
+                DrawNext();
+            });
+        return;
+    }
+}
+
+void DeckDialog::accept() {
+    const int row = Decks->currentRow();
+    if (row < 0 || row >= Offered.size()) return;
+    emit Chosen(Offered[row]);
+}
+
+void DeckDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    DrawNext();
+}

@@ -1,0 +1,110 @@
+// Reading a deck, checking that every card is in it, and drawing its cards.
+#include "CardDeck.h"
+
+#include "FrmMain.h"
+
+#include <QFileInfo>
+#include <QLoggingCategory>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cmath>
+
+namespace {
+const char* const RankIds[] = {"1", "2", "3",  "4",    "5",     "6",   "7",
+                               "8", "9", "10", "jack", "queen", "king"};
+const char* const SuitIds[] = {"diamond", "club", "heart", "spade"};
+
+// A deck whose shape differs from the card's by no more than this is drawn
+// to fill it: the difference does not show, and the edges stay on whole
+// pixels as the table's own deck's always have.
+constexpr double ShapeTolerance = 0.025;
+
+// A damaged deck is told of in one line of the program's own; the SVG
+// reader's complaints about the same file would only repeat it, line by line.
+QLoggingCategory::CategoryFilter EarlierFilter = nullptr;
+void QuietSvgReader(QLoggingCategory* category) {
+    if (EarlierFilter) EarlierFilter(category);
+    if (qstrcmp(category->categoryName(), "qt.svg") == 0) category->setEnabled(QtWarningMsg, false);
+}
+
+QRectF Fitted(const QRectF& bounds, QSizeF size) {
+    const double own = bounds.width() / bounds.height(), card = size.width() / size.height();
+    if (std::abs(own / card - 1.0) <= ShapeTolerance) return QRectF(QPointF(0, 0), size);
+    const QSizeF fit = bounds.size().scaled(size, Qt::KeepAspectRatio);
+    return QRectF(QPointF((size.width() - fit.width()) / 2, (size.height() - fit.height()) / 2),
+                  fit);
+}
+} // namespace
+
+CardDeck::~CardDeck() = default;
+
+QString CardDeck::ElementId(int index) {
+    if (index < 1 || index > 52) return QStringLiteral("back");
+    return QLatin1String(RankIds[(index - 1) % 13]) + QLatin1Char('_') +
+           QLatin1String(SuitIds[(index - 1) / 13]);
+}
+
+CardDeck::Reading CardDeck::Read(const QString& svgPath) {
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { EarlierFilter = QLoggingCategory::installFilter(QuietSvgReader); });
+    const QFileInfo info(svgPath);
+    if (!info.isFile())
+        return {nullptr, QStringLiteral("its file %1 is missing").arg(info.fileName())};
+    if (!info.isReadable())
+        return {nullptr, QStringLiteral("its file %1 cannot be read").arg(info.fileName())};
+    std::shared_ptr<CardDeck> deck(new CardDeck);
+    deck->File = svgPath;
+    deck->Svg = std::make_unique<QSvgRenderer>(svgPath);
+    // The renderer belongs to no thread: whichever holds the lock draws with it.
+    deck->Svg->moveToThread(nullptr);
+    if (!deck->Svg->isValid())
+        return {nullptr, QStringLiteral("its file %1 is not a drawing that can be read (damaged "
+                                        "or cut short)")
+                             .arg(info.fileName())};
+    for (int index = 1; index <= 53; ++index) {
+        const QString id = ElementId(index);
+        const QString card = index == 53 ? QStringLiteral("card back") : FrmMain::CardName(index);
+        if (!deck->Svg->elementExists(id))
+            return {nullptr, QStringLiteral("it has no %1 (element %2)").arg(card, id)};
+        const QRectF bounds = deck->Svg->boundsOnElement(id);
+        if (!(bounds.width() > 0 && bounds.height() > 0))
+            return {nullptr, QStringLiteral("its %1 (element %2) is empty").arg(card, id)};
+        deck->Bounds[static_cast<size_t>(index)] = bounds;
+    }
+    return {std::move(deck), QString()};
+}
+
+QImage CardDeck::Draw(int index, QSize size, qreal dpr) const {
+    if (index < 1 || index > 53) index = 53;
+    QImage image(static_cast<int>(std::ceil(size.width() * dpr)),
+                 static_cast<int>(std::ceil(size.height() * dpr)),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF target = Fitted(Bounds[static_cast<size_t>(index)], size);
+    std::lock_guard lock(Drawing);
+    Svg->render(&painter, ElementId(index), target);
+    return image;
+}
+
+CardDeck::Reading DeckShelf::Read(const QString& svgPath) {
+    std::promise<CardDeck::Reading> mine;
+    std::shared_future<CardDeck::Reading> reading;
+    bool first = false;
+    {
+        std::lock_guard lock(Lock);
+        auto found = Decks.find(svgPath);
+        first = found == Decks.end();
+        reading =
+            first ? Decks.emplace(svgPath, mine.get_future().share()).first->second : found->second;
+    }
+    if (first) mine.set_value(CardDeck::Read(svgPath));
+    return reading.get();
+}
+
+void DeckShelf::Clear() {
+    std::lock_guard lock(Lock);
+    Decks.clear();
+}

@@ -1,0 +1,111 @@
+// Choosing the table's deck: the dialog, the reading, the setting.
+#include "DeckChoice.h"
+
+#include "Locations.h"
+#include "UserSettings.h"
+#include "dialogs/DeckDialog.h"
+#include "table/CardPictures.h"
+#include "table/ImageList.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QStandardPaths>
+#include <cstdio>
+#include <utility>
+
+namespace {
+const QString Key = QStringLiteral("Options/CardDeck");
+}
+
+QString DeckChoice::StartingDeck(const QString& standard) {
+    const QString chosen = UserSettings().value(Key).toString();
+    if (chosen.isEmpty() || chosen == StandardDeck) return standard;
+    if (const auto deck = FindDeck(chosen)) return deck->SvgPath;
+    std::fprintf(stderr,
+                 "meldora: the card deck %s chosen for the table is no longer installed (no "
+                 "carddecks/%s/index.desktop naming its SVG file in %s); the standard deck "
+                 "stands in\n",
+                 qPrintable(chosen), qPrintable(chosen),
+                 qPrintable(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)
+                                .join(QLatin1Char(':'))));
+    return standard;
+}
+
+DeckChoice::DeckChoice(QWidget* window, QAction* entry, TableLayout& layout, ImageList& images,
+                       CardPictures& cards)
+    : QObject(window), Window(window), Layout(layout), Images(images), Cards(cards) {
+    setObjectName(QStringLiteral("DeckChoice"));
+    connect(entry, &QAction::triggered, this, &DeckChoice::Open);
+    // The setting changes once the table shows the deck chosen.
+    connect(&Images, &ImageList::DeckChanged, this, [this] {
+        if (Coming.isEmpty()) return;
+        UserSettings().setValue(Key, Coming);
+        emit Applied(std::exchange(Coming, QString()));
+    });
+}
+
+// The dialog's readings go before the shelf they use.
+DeckChoice::~DeckChoice() {
+    delete Box.data();
+}
+
+DeckDialog* DeckChoice::Dialog() const {
+    return Box.data();
+}
+
+QString DeckChoice::InUse() {
+    const CardDeck* deck = Images.Deck();
+    if (!deck) return {};
+    for (const DeckEntry& entry : FindDecks())
+        if (entry.SvgPath == deck->Path()) return entry.Folder;
+    return {};
+}
+
+void DeckChoice::Open() {
+    // As the game's handlers do, the dialog waits for a message box's answer.
+    if (QApplication::activeModalWidget()) return;
+    if (!Box) {
+        Box = new DeckDialog(Window, Shelf);
+        Layout.Keep(Box, [this](const TableScale& scale) { Box->SetScale(scale); });
+        connect(Box, &DeckDialog::Chosen, this, &DeckChoice::Choose);
+        connect(Box, &QDialog::rejected, this, [this] { ++Asked; });
+        // The decks read for the previews are let go; the table's lives on in the table.
+        connect(Box, &QDialog::finished, this, [this] { Shelf.Clear(); });
+    }
+    Shelf.Clear();
+    Box->Offer(FindDecks(), InUse());
+    Box->open();
+}
+
+void DeckChoice::Choose(const DeckEntry& deck) {
+    const int asked = ++Asked;
+    if (const CardDeck* now = Images.Deck(); now && now->Path() == deck.SvgPath) {
+        if (Box && Box->isVisible()) Box->done(QDialog::Accepted);
+        UserSettings().setValue(Key, deck.Folder);
+        emit Applied(deck.Folder);
+        return;
+    }
+    if (Box && Box->isVisible()) Box->Tell(QStringLiteral("Reading %1...").arg(deck.Name));
+    Reader.Run(
+        [&shelf = Shelf, path = deck.SvgPath](const std::atomic<bool>&) {
+            return shelf.Read(path);
+        },
+        [this, deck, asked](CardDeck::Reading reading) {
+            if (asked != Asked) return; // cancelled, or another deck chosen since
+            if (!reading.Deck) {
+                std::fprintf(stderr,
+                             "meldora: the card deck %s (%s) cannot be used: %s; the "
+                             "table keeps its cards\n",
+                             qPrintable(deck.Folder), qPrintable(deck.SvgPath),
+                             qPrintable(reading.Refusal));
+                if (Box && Box->isVisible())
+                    Box->Tell(
+                        QStringLiteral("%1 cannot be used: %2.").arg(deck.Name, reading.Refusal));
+                emit Refused(deck.Folder, reading.Refusal);
+                return;
+            }
+            if (Box && Box->isVisible()) Box->done(QDialog::Accepted);
+            Coming = deck.Folder;
+            Images.UseDeck(reading.Deck, Cards.ImagesShown());
+        });
+}
