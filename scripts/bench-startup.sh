@@ -3,7 +3,8 @@
 # side with a bare Qt window that shows a menu bar and a status bar: launch
 # to mapped window under Xvfb, the two programs taking turns, median of
 # several runs; then Meldora's resident memory three seconds after start.
-# Run after scripts/setup.sh; prints three lines of figures.
+# DECK=FOLDER (svg-dondorf, the largest installed) starts the game with that
+# card deck chosen. Run after scripts/setup.sh; prints three lines of figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-9}
@@ -12,6 +13,10 @@ Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
 xvfb=$!
 home=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
+if [ -n "${DECK:-}" ]; then
+    mkdir -p "$home/.config/Meldora"
+    printf '[Options]\nCardDeck=%s\n' "$DECK" >"$home/.config/Meldora/Meldora.conf"
+fi
 sleep 1
 export DISPLAY=$display
 # Sets $ms to the milliseconds from launch until the program's window is
@@ -39,5 +44,5 @@ for i in $(seq "$runs"); do
 done
 median() { printf '%s\n' "$@" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 game=$(median "${game_ms[@]}") bare=$(median "${bare_ms[@]}")
-echo "Meldora's window mapped after $game ms, a bare Qt window's after $bare ms: $(awk -v g="$game" -v b="$bare" 'BEGIN {printf "%.2f", g / b}') x (medians of $runs; Meldora: ${game_ms[*]}; bare: ${bare_ms[*]})"
+echo "Meldora's window${DECK:+ (card deck $DECK)} mapped after $game ms, a bare Qt window's after $bare ms: $(awk -v g="$game" -v b="$bare" 'BEGIN {printf "%.2f", g / b}') x (medians of $runs; Meldora: ${game_ms[*]}; bare: ${bare_ms[*]})"
 echo "resident memory $(( $(median "${rss_kib[@]}") / 1024 )) MiB three seconds after start (median; KiB: ${rss_kib[*]})"

@@ -238,11 +238,11 @@ class TestDecks : public QObject {
         QCOMPARE(t.Choice().InUse(), QStringLiteral("svg-red"));
         t.Game.Dispatch([&] { t.Game.MnuNew_Click(); });
         const QStringList table = t.Table();
+        const DeckEntry deck = folders.Entry(folder);
+        if (removed) QVERIFY(QFile::remove(deck.SvgPath));
         t.Choice().Open();
         DeckDialog* box = t.Choice().Dialog();
         QVERIFY(box->isVisible());
-        const DeckEntry deck = folders.Entry(folder);
-        if (removed) QVERIFY(QFile::remove(deck.SvgPath));
         ErrorLines errors;
         QVERIFY(!t.Choose(deck));
         const QStringList lines = errors.Lines().filter(QRegularExpression("^meldora:"));

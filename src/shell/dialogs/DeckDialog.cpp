@@ -19,11 +19,6 @@ constexpr int PreviewCards[] = {40, 38, 53};
 constexpr QSize PreviewCard(54, 73);
 constexpr int PreviewStep = 34, Columns = 4, Rows = 4;
 
-struct PreviewDrawing {
-    QImage Picture;
-    QString Refusal;
-};
-
 QImage Blank(QSize size, qreal dpr) {
     QImage image(static_cast<int>(std::ceil(size.width() * dpr)),
                  static_cast<int>(std::ceil(size.height() * dpr)),
@@ -98,6 +93,7 @@ DeckDialog::DeckDialog(QWidget* parent, DeckShelf& shelf) : QDialog(parent), She
         Tell(refusal.isEmpty()
                  ? QString()
                  : QStringLiteral("%1 cannot be used: %2.").arg(Offered[row].Name, refusal));
+        emit Selected(Offered[row]);
         DrawNext();
     });
     SetScale(TableScale());
@@ -112,6 +108,9 @@ QString DeckDialog::PreviewKey(const DeckEntry& deck) const {
 
 void DeckDialog::Offer(const QList<DeckEntry>& decks, const QString& current) {
     Offered = decks;
+    // Read afresh: a deck may have been mended or damaged since.
+    Shelf.Keep(false);
+    Shelf.Keep(true);
     Decks->clear();
     Tell(QString());
     for (int row = 0; row < decks.size(); ++row) {
@@ -179,12 +178,6 @@ void DeckDialog::Tell(const QString& text) {
     Message->setText(text);
 }
 
-bool DeckDialog::Previewed(const QString& folder) const {
-    for (const DeckEntry& deck : Offered)
-        if (deck.Folder == folder) return Previews.contains(PreviewKey(deck));
-    return false;
-}
-
 void DeckDialog::ShowPreview(QListWidgetItem* item) {
     const DeckEntry& deck = Offered[item->data(Qt::UserRole).toInt()];
     const auto found = Previews.constFind(PreviewKey(deck));
@@ -208,54 +201,63 @@ void DeckDialog::ShowPreview(QListWidgetItem* item) {
                   refused ? QStringLiteral("Cannot be used: %1").arg(found->Refusal) : QString());
 }
 
-// One deck at a time: each is read once (through the shelf) and its three
-// cards drawn; the deck selected goes ahead of the others.
+// One deck at a time, each read once (through the shelf), the deck selected
+// first, then the others in the list's order.
 void DeckDialog::DrawNext() {
     if (Drawing || !isVisible()) return;
-    QList<int> order;
-    if (Decks->currentRow() >= 0) order << Decks->currentRow();
-    for (int row = 0; row < Offered.size(); ++row)
-        order << row;
-    for (int row : order) {
-        if (row >= Offered.size() || Previews.contains(PreviewKey(Offered[row]))) continue;
-        const DeckEntry deck = Offered[row];
-        const QString key = PreviewKey(deck);
-        const QSize card = Scale.Px(PreviewCard * 15);
-        const int step = Scale.Scaled(PreviewStep);
-        const qreal dpr = devicePixelRatioF();
-        Drawing = true;
-        Worker.Run(
-            [&shelf = Shelf, path = deck.SvgPath, card, step, dpr](const std::atomic<bool>& stop) {
-                const CardDeck::Reading reading = shelf.Read(path);
-                if (!reading.Deck) return PreviewDrawing{QImage(), reading.Refusal};
-                QImage picture = Blank(QSize(card.width() + 2 * step, card.height()), dpr);
-                QPainter p(&picture);
-                for (int i = 0; i < 3 && !stop; ++i)
-                    p.drawImage(QPointF(i * step, 0),
-                                reading.Deck->Draw(PreviewCards[i], card, dpr));
-                p.end();
-                return PreviewDrawing{picture, QString()};
-            },
-            [this, key](PreviewDrawing drawn) {
-                Drawing = false;
-                Previews.insert(key, {QPixmap::fromImage(drawn.Picture), drawn.Refusal});
-                for (int row = 0; row < Decks->count(); ++row)
-                    if (PreviewKey(Offered[row]) == key) {
-                        ShowPreview(Decks->item(row));
-                        if (row == Decks->currentRow() && !drawn.Refusal.isEmpty())
-                            Tell(QStringLiteral("%1 cannot be used: %2.")
-                                     .arg(Offered[row].Name, drawn.Refusal));
-                    }
-                DrawNext();
-            });
-        return;
-    }
+    const int selected = Decks->currentRow();
+    int row = selected >= 0 && selected < Offered.size() &&
+                      !Previews.contains(PreviewKey(Offered[selected]))
+                  ? selected
+                  : -1;
+    for (int other = 0; row < 0 && other < Offered.size(); ++other)
+        if (!Previews.contains(PreviewKey(Offered[other]))) row = other;
+    if (row < 0) return;
+    const QString key = PreviewKey(Offered[row]);
+    const QSize card = Scale.Px(PreviewCard * 15);
+    const int step = Scale.Scaled(PreviewStep);
+    const qreal dpr = devicePixelRatioF();
+    Drawing = true;
+    Worker.Run(
+        [&shelf = Shelf, path = Offered[row].SvgPath, card, step,
+         dpr](const std::atomic<bool>& stop) {
+            const CardDeck::Reading reading = shelf.Read(path);
+            if (!reading.Deck) return PreviewDrawing{QImage(), reading.Refusal};
+            QImage picture = Blank(QSize(card.width() + 2 * step, card.height()), dpr);
+            QPainter p(&picture);
+            for (int i = 0; i < 3 && !stop; ++i)
+                p.drawImage(QPointF(i * step, 0), reading.Deck->Draw(PreviewCards[i], card, dpr));
+            p.end();
+            return PreviewDrawing{picture, QString()};
+        },
+        [this, key](const PreviewDrawing& drawn) {
+            Drawing = false;
+            Previewed(key, drawn);
+            DrawNext();
+        });
+}
+
+void DeckDialog::Previewed(const QString& key, const PreviewDrawing& drawn) {
+    Previews.insert(key, {QPixmap::fromImage(drawn.Picture), drawn.Refusal});
+    for (int row = 0; row < Decks->count(); ++row)
+        if (PreviewKey(Offered[row]) == key) {
+            ShowPreview(Decks->item(row));
+            if (row == Decks->currentRow() && !drawn.Refusal.isEmpty())
+                Tell(
+                    QStringLiteral("%1 cannot be used: %2.").arg(Offered[row].Name, drawn.Refusal));
+        }
 }
 
 void DeckDialog::accept() {
     const int row = Decks->currentRow();
     if (row < 0 || row >= Offered.size()) return;
     emit Chosen(Offered[row]);
+}
+
+void DeckDialog::done(int result) {
+    QDialog::done(result);
+    // The decks read for the previews go; the table's lives on at the table.
+    Shelf.Keep(false);
 }
 
 void DeckDialog::showEvent(QShowEvent* event) {

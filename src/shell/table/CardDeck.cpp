@@ -95,6 +95,7 @@ CardDeck::Reading DeckShelf::Read(const QString& svgPath) {
     bool first = false;
     {
         std::lock_guard lock(Lock);
+        if (!Keeping) return CardDeck::Read(svgPath);
         auto found = Decks.find(svgPath);
         first = found == Decks.end();
         reading =
@@ -104,7 +105,8 @@ CardDeck::Reading DeckShelf::Read(const QString& svgPath) {
     return reading.get();
 }
 
-void DeckShelf::Clear() {
+void DeckShelf::Keep(bool keep) {
     std::lock_guard lock(Lock);
-    Decks.clear();
+    Keeping = keep;
+    if (!keep) Decks.clear();
 }

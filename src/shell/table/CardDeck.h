@@ -20,6 +20,7 @@ struct DeckEntry {
     QString Folder;  // the deck's folder under carddecks, its name in the settings
     QString Name;    // in the desktop's language where the index has it
     QString SvgPath; // the SVG (or SVGZ) file the index names
+    bool operator==(const DeckEntry&) const = default;
 };
 
 class CardDeck {
@@ -49,15 +50,17 @@ class CardDeck {
     mutable std::mutex Drawing;    // one drawing at a time from the renderer
 };
 
-// The decks read for whoever asks, each read once while it stays on the
-// shelf; a reading under way is waited for rather than started again.
+// The decks read for whoever asks: while the shelf keeps them, each is read
+// once, and a reading under way is waited for rather than started again.
 class DeckShelf {
   public:
     CardDeck::Reading Read(const QString& svgPath); // any thread
-    // Lets go of every deck read (those in use elsewhere live on there).
-    void Clear();
+    // From now on the decks read are kept, or (false) every deck is let go
+    // and read afresh for each who asks; those in use elsewhere live on there.
+    void Keep(bool keep);
 
   private:
     std::mutex Lock;
+    bool Keeping = false;
     std::map<QString, std::shared_future<CardDeck::Reading>> Decks;
 };

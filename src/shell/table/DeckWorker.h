@@ -11,6 +11,10 @@
 #include <memory>
 #include <utility>
 
+// Lowers the calling thread's priority below the window's: the work goes on
+// at full speed on a core to spare, and gives way to the window on a busy one.
+void BehindTheWindow();
+
 class DeckWorker : public QObject {
   public:
     explicit DeckWorker(QObject* parent = nullptr) : QObject(parent) { Pool.setMaxThreadCount(1); }
@@ -28,6 +32,7 @@ class DeckWorker : public QObject {
         Pool.start(
             [this, stop, work = std::move(work), done = std::move(done)]() mutable {
                 if (stop->load()) return;
+                BehindTheWindow();
                 auto result = work(*stop);
                 if (stop->load()) return;
                 QMetaObject::invokeMethod(

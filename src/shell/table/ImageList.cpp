@@ -3,6 +3,7 @@
 #include "ImageList.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -10,6 +11,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#endif
 
 namespace {
 QPixmap Blank(int w, int h, qreal dpr) {
@@ -55,13 +59,29 @@ QPainterPath GrabbingHand() {
 }
 } // namespace
 
+void BehindTheWindow() {
+#ifdef Q_OS_LINUX
+    setpriority(PRIO_PROCESS, 0, 10); // on Linux, the calling thread's
+#endif
+}
+
 ImageList::ImageList(const QString& deckPath, qreal devicePixelRatio, const QString& fallbackPath)
-    : Dpr(devicePixelRatio) {
+    : Dpr(devicePixelRatio), Fallback(fallbackPath) {
     if (!QFile::exists(deckPath) && (fallbackPath.isEmpty() || fallbackPath == deckPath)) return;
-    // Reading the deck is the longest step of start-up: it overlaps the
-    // building of the window on another core, and the cards appear when it
-    // is over rather than holding the window's first picture back.
-    Starting = std::async(std::launch::async, [this, deckPath, fallbackPath] {
+    // A small deck (the standard one is 19 KiB) is read while the window is
+    // built, on another core, so that the first picture of the table shows
+    // the cards. A larger one takes up to a second of a core, and slows the
+    // building of the window even from another: it is read once the window
+    // asks for its first card.
+    Unread = deckPath;
+    if (QFileInfo(deckPath).size() <= SmallDeck) StartReading();
+}
+
+void ImageList::StartReading() {
+    if (Unread.isEmpty()) return;
+    Starting = std::async(std::launch::async, [this, deckPath = std::exchange(Unread, QString()),
+                                               fallbackPath = Fallback] {
+        BehindTheWindow();
         QString path = deckPath;
         CardDeck::Reading reading = CardDeck::Read(path);
         if (!reading.Deck && !fallbackPath.isEmpty() && fallbackPath != path) {
@@ -99,6 +119,7 @@ void ImageList::TakeStartingDeck() {
 }
 
 const CardDeck* ImageList::Deck() {
+    StartReading();
     if (Starting.valid() && !Replaced) TakeStartingDeck();
     return Cards.get();
 }
@@ -107,6 +128,12 @@ void ImageList::SetCardSize(QSize size, qreal dpr) {
     Size = size;
     Dpr = dpr;
     Wanted.clear();
+    // A deck on its way is drawn again at the new size.
+    if (Next && !(Next->At == Key{size, dpr})) {
+        Next->At = Key{size, dpr};
+        Next->Drawn = {};
+        DrawAhead();
+    }
 }
 
 ImageList::Images* ImageList::Kept(const Key& key) {
@@ -140,6 +167,7 @@ QPixmap ImageList::Image(int index) {
 
 QPixmap ImageList::Picture(int index) {
     if (index < 1 || index > 53) index = 53;
+    StartReading();
     if (Starting.valid() && !Replaced) {
         if (Starting.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return {};
         TakeStartingDeck();
@@ -165,80 +193,109 @@ void ImageList::Store(const Key& key, const Drawn& drawn) {
 
 void ImageList::Want(int index) {
     if (std::find(Wanted.begin(), Wanted.end(), index) == Wanted.end()) Wanted.push_back(index);
-    if (Drawing && !DrawingAsked) Yield->store(true);
+    if (Drawing && DrawingAhead) Yield->store(true);
     DrawAhead();
 }
 
-// A few images at a time, those the cards ask for first, then the rest of
-// the deck at the card size, so that a card turned over later finds its
-// image ready. Drawing ahead gives way between two images to images asked
-// for and to another deck; a heavy deck takes a tenth of a second an image.
+// A few images at a time: first those the cards ask for, then those of a
+// deck on its way to the table, then the rest of the table's deck at the
+// card size, so that a card turned over later finds its image ready. That
+// last gives way between two images to the others: a heavy deck takes a
+// tenth of a second an image.
 void ImageList::DrawAhead() {
-    constexpr size_t Piece = 8;
-    if (Drawing || !Cards) return;
-    const Images& now = Current();
+    if (Drawing) return;
+    std::shared_ptr<const CardDeck> deck;
+    Key at{Size, Dpr};
     std::vector<int> next;
-    auto take = [&](int index) {
-        if (now[static_cast<size_t>(index)].isNull() && next.size() < Piece &&
-            std::find(next.begin(), next.end(), index) == next.end())
+    auto take = [&](const Images& have, int index, size_t piece) {
+        if (index >= 1 && index <= 53 && have[static_cast<size_t>(index)].isNull() &&
+            next.size() < piece && std::find(next.begin(), next.end(), index) == next.end())
             next.push_back(index);
     };
-    while (!Wanted.empty() && next.size() < Piece) {
-        take(Wanted.front());
-        Wanted.erase(Wanted.begin());
+    if (Cards) {
+        while (!Wanted.empty() && next.size() < 8) {
+            take(Current(), Wanted.front(), 8);
+            Wanted.erase(Wanted.begin());
+        }
+        deck = Cards;
     }
-    const bool asked = !next.empty();
-    for (int index = 53; index >= 1; --index)
-        take(index);
+    if (next.empty() && Next) {
+        for (int index : Next->Shown)
+            take(Next->Drawn, index, 2);
+        deck = Next->Deck;
+        at = Next->At;
+    }
+    const bool ahead = next.empty() && Cards;
+    if (ahead) {
+        for (int index = 53; index >= 1; --index)
+            take(Current(), index, 8);
+        deck = Cards;
+        at = Key{Size, Dpr};
+    }
     if (next.empty()) return;
     Drawing = true;
-    DrawingAsked = asked;
+    DrawingAhead = ahead;
     Yield = std::make_shared<std::atomic<bool>>(false);
-    const Key key{Size, Dpr};
     Worker.Run(
-        [deck = Cards, key, next, yield = Yield](const std::atomic<bool>& stop) {
+        [deck, at, next, yield = Yield](const std::atomic<bool>& stop) {
             Drawn drawn;
             for (int index : next)
-                if (!stop && !*yield)
-                    drawn.emplace_back(index, deck->Draw(index, key.Size, key.Dpr));
+                if (!stop && !*yield) drawn.emplace_back(index, deck->Draw(index, at.Size, at.Dpr));
             return drawn;
         },
-        [this, deck = Cards, key](Drawn drawn) {
+        [this, deck, at](const Drawn& drawn) {
             Drawing = false;
-            if (deck == Cards) {
-                Store(key, drawn);
+            if (Next && deck == Next->Deck && at == Next->At) {
+                for (const auto& [index, image] : drawn)
+                    Next->Drawn[static_cast<size_t>(index)] = QPixmap::fromImage(image);
+                TakeComingDeck();
+            } else if (deck == Cards) {
+                Store(at, drawn);
                 emit PicturesArrived();
             }
             DrawAhead();
-        },
-        asked ? 1 : 0);
+        });
+}
+
+void ImageList::Prepare(std::shared_ptr<const CardDeck> deck, const std::vector<int>& shown) {
+    const Key key{Size, Dpr};
+    if (!deck) {
+        Next.reset();
+        return;
+    }
+    if (!Next || Next->Deck != deck || !(Next->At == key)) Next = Coming{deck, key, {}, {}, false};
+    Next->Shown = shown;
+    if (Drawing && DrawingAhead) Yield->store(true);
+    DrawAhead();
+}
+
+bool ImageList::Ready() const {
+    return Next && std::all_of(Next->Shown.begin(), Next->Shown.end(), [this](int index) {
+               return index < 1 || index > 53 || !Next->Drawn[static_cast<size_t>(index)].isNull();
+           });
+}
+
+bool ImageList::Prepared(const QString& svgPath) const {
+    return Ready() && Next->Deck->Path() == svgPath;
 }
 
 void ImageList::UseDeck(std::shared_ptr<const CardDeck> deck, const std::vector<int>& shown) {
-    const int choice = ++Choices;
-    Yield->store(true); // the old deck's drawing ahead waits
-    const Key key{Size, Dpr};
-    Worker.Run(
-        [deck, key, shown](const std::atomic<bool>& stop) {
-            Drawn drawn;
-            for (int index : shown)
-                if (!stop && index >= 1 && index <= 53)
-                    drawn.emplace_back(index, deck->Draw(index, key.Size, key.Dpr));
-            return drawn;
-        },
-        [this, deck, key, choice](Drawn drawn) {
-            if (choice != Choices) return;
-            Replaced = true;
-            Cards = deck;
-            Sizes.clear();
-            Wanted.clear();
-            Sizes.emplace_back(key, Images{});
-            Store(key, drawn);
-            emit DeckChanged();
-            emit PicturesArrived();
-            DrawAhead();
-        },
-        2);
+    Prepare(std::move(deck), shown);
+    Next->Use = true;
+    TakeComingDeck();
+}
+
+void ImageList::TakeComingDeck() {
+    if (!Next || !Next->Use || !Ready()) return;
+    Replaced = true;
+    Cards = Next->Deck;
+    Sizes.clear();
+    Sizes.emplace_back(Next->At, Next->Drawn);
+    Next.reset();
+    Wanted.clear();
+    emit DeckChanged();
+    emit PicturesArrived();
+    DrawAhead();
 }
 
 QPixmap ImageList::DrawPlain(int index) const {

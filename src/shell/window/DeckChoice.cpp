@@ -68,13 +68,34 @@ void DeckChoice::Open() {
         Box = new DeckDialog(Window, Shelf);
         Layout.Keep(Box, [this](const TableScale& scale) { Box->SetScale(scale); });
         connect(Box, &DeckDialog::Chosen, this, &DeckChoice::Choose);
-        connect(Box, &QDialog::rejected, this, [this] { ++Asked; });
-        // The decks read for the previews are let go; the table's lives on in the table.
-        connect(Box, &QDialog::finished, this, [this] { Shelf.Clear(); });
+        connect(Box, &DeckDialog::Selected, this, &DeckChoice::Prepare);
+        connect(Box, &QDialog::rejected, this, [this] {
+            ++Asked;
+            ++*Looked;
+            Images.Prepare(nullptr, {});
+        });
     }
-    Shelf.Clear();
     Box->Offer(FindDecks(), InUse());
     Box->open();
+}
+
+void DeckChoice::Prepare(const DeckEntry& deck) {
+    const int looked = ++*Looked;
+    if (const CardDeck* now = Images.Deck(); now && now->Path() == deck.SvgPath) return;
+    // Decks passed over on the way to this one are not read.
+    Reader.Run(
+        [&shelf = Shelf, path = deck.SvgPath, looked, latest = Looked](const std::atomic<bool>&) {
+            return looked == *latest ? shelf.Read(path) : CardDeck::Reading{};
+        },
+        [this, looked](const CardDeck::Reading& reading) {
+            if (looked == *Looked && reading.Deck && Box && Box->isVisible())
+                Images.Prepare(reading.Deck, Cards.ImagesShown());
+        });
+}
+
+bool DeckChoice::Prepared(const QString& folder) const {
+    const auto deck = FindDeck(folder);
+    return deck && Images.Prepared(deck->SvgPath);
 }
 
 void DeckChoice::Choose(const DeckEntry& deck) {

@@ -10,6 +10,8 @@
 
 #include <QObject>
 #include <QPointer>
+#include <atomic>
+#include <memory>
 
 class CardPictures;
 class DeckDialog;
@@ -34,6 +36,12 @@ class DeckChoice : public QObject {
     // the table (Applied) and remembers it; otherwise the table keeps its
     // deck and the dialog, if open, says why (Refused).
     void Choose(const DeckEntry& deck);
+    // While the dialog is open: the deck selected is read and the images on
+    // view drawn from it, off the window's thread, so that Enter changes the
+    // table at once.
+    void Prepare(const DeckEntry& deck);
+    // The deck in `folder` is ready: choosing it changes the table at once.
+    bool Prepared(const QString& folder) const;
     DeckDialog* Dialog() const; // null until first opened
     // The folder of the deck on the table; empty for plain faces.
     QString InUse();
@@ -49,7 +57,9 @@ class DeckChoice : public QObject {
     CardPictures& Cards;
     DeckShelf Shelf;
     QPointer<DeckDialog> Box;
-    int Asked = 0;     // choices made: only the last one's reading counts
+    int Asked = 0; // choices made: only the last one's reading counts
+    // Decks selected in the dialog: only the last one is made ready.
+    std::shared_ptr<std::atomic<int>> Looked = std::make_shared<std::atomic<int>>(0);
     QString Coming;    // the folder of the deck being drawn for the table
     DeckWorker Reader; // last: it stops before the parts its work reaches go
 };
