@@ -56,6 +56,10 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
     connect(MnuFullScreen, &QAction::triggered, this,
             [this] { Window.setWindowState(Window.windowState() ^ Qt::WindowFullScreen); });
     window.installEventFilter(this); // the check mark follows the window's state
+    // Their keys work while the game keeps the Options menu closed (a
+    // disabled menu silences the keys of the items in it).
+    window.addAction(MnuFullScreen);
+    window.addAction(MnuCardDeck);
     Menus = {{Menu::MnuPlay, play->menuAction()},
              {Menu::MnuExit, MnuExit},
              {Menu::MnuHelp, help->menuAction()},
