@@ -4,8 +4,10 @@
 #include "FrmMain.h"
 #include "ViewMemory.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cstdio>
 
@@ -31,6 +33,16 @@ void SetAside(const QString& path, const QString& why) {
                                "aside; the next game will replace it")
                     .arg(path, why);
     std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
+}
+
+// A write cut short by a crash leaves its file aside ("Recovery.dat.a1B2c3");
+// it was never the recovery file, and nothing else would remove it.
+void RemoveUnfinishedWrites(const QString& folder) {
+    static const QRegularExpression unfinished(
+        QStringLiteral("\\ARecovery\\.dat\\.[A-Za-z0-9]{6}\\z"));
+    QDir dir(folder);
+    for (const QString& name : dir.entryList({FileName + QStringLiteral(".*")}, QDir::Files))
+        if (unfinished.match(name).hasMatch()) dir.remove(name);
 }
 
 } // namespace
@@ -72,6 +84,7 @@ bool RemoveRecovery(const QString& folder) {
 
 std::optional<SavedGame> ReadRecovery(const QString& folder) {
     if (folder.isEmpty()) return std::nullopt;
+    RemoveUnfinishedWrites(folder);
     const QString path = FilePath(folder);
     const QFileInfo info(path);
     if (!info.exists()) return std::nullopt;

@@ -42,7 +42,8 @@ bool RemoveRecovery(const QString& folder);
 // At start-up: the game the file in `folder` holds, checked whole; nothing
 // when there is no file. A file that cannot be taken back is set aside
 // (renamed to Recovery.dat.damaged, or .damaged.2 and on, never over an
-// older one) with one line on standard error.
+// older one) with one line on standard error. A write a crash cut short
+// left beside it is removed.
 std::optional<SavedGame> ReadRecovery(const QString& folder);
 
 } // namespace Recovery

@@ -286,6 +286,7 @@ Lines SplitFile(const QByteArray& bytes) {
     if (!ok || version < 1) return fail(QStringLiteral("it is not a recovery file"));
     if (version > FormatVersion)
         return fail(QStringLiteral("it was written by a newer Meldora (format %1)").arg(version));
+    if (header + '\n' != Header()) return fail(QStringLiteral("it is not a recovery file"));
     const qsizetype sumAt = bytes.lastIndexOf("\nsha256 ");
     if (!bytes.endsWith('\n') || sumAt < headerEnd || bytes.size() - sumAt != 73)
         return fail(QStringLiteral("it is cut short"));
