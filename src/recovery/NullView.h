@@ -1,10 +1,11 @@
 // A table view that shows nothing: the scratch table a recovery file is read
-// into, to be checked whole before the real table is touched.
+// into, to be checked whole before the real table is touched, and the base
+// of the runner's headless tables.
 #pragma once
 
 #include "TableView.h"
 
-class NullView final : public TableView {
+class NullView : public TableView {
   public:
     void CreateCardPictures() override {}
     void ShowCardImage(int, int) override {}
