@@ -126,7 +126,7 @@ QString CheckNumbers(const FrmMain& f) {
     const int far = 1 << 24; // twips; a card dropped off the window is still well inside
     if (!In(f.DragLeft, -far, far) || !In(f.DragTop, -far, far))
         return Problem("a drag began at %d, %d", f.DragLeft, f.DragTop);
-    if (f.PlayerName.size() > 20000) return QStringLiteral("the name is too long");
+    if (f.PlayerName.size() > 65536) return QStringLiteral("the name is too long");
     for (const TableEvent& e : f.HandLog)
         if (!In(e.What, TableEvent::Takes, TableEvent::HandSettled) || !In(e.Card, 0, 52) ||
             !In(e.Column, 0, 6) || !In(e.Count, 0, 32767))

@@ -20,7 +20,7 @@ namespace Recovery {
 namespace {
 
 constexpr int MaxEvents = 200000; // what one hand records, many times over
-constexpr int MaxText = 20000;    // characters of a name or a text shown
+constexpr int MaxText = 1 << 17;  // characters of a text shown: a name (at most 64 Ki) and more
 
 // Every part of the table, in the file's order.
 template <class Table, class V> void VisitTable(Table& f, V& v) {

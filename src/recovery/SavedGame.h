@@ -18,7 +18,7 @@ namespace Recovery {
 inline const QByteArray FormatName = QByteArrayLiteral("Meldora-Recovery");
 constexpr int FormatVersion = 1;
 // A longer file is never one of ours: it is refused before it is read.
-constexpr qint64 MaxFileSize = 4 << 20;
+constexpr qint64 MaxFileSize = 16 << 20;
 
 class SavedGame {
   public:
