@@ -2,6 +2,7 @@
 // and goes on as it would have; a file that cannot be taken back is set aside
 // with one line, never half read; the other saved files are never touched.
 #include "Recovery.h"
+#include "RecoveryKeeper.h"
 #include "SelfPlay.h"
 #include "TestView.h"
 #include "ViewMemory.h"
@@ -290,6 +291,28 @@ class TestRecovery : public QObject {
         QCOMPARE(Recovery::KeepRecovery(dir.path(), b.Frm, b.Shown), Recovery::Kept::Removed);
         for (const QString& name : others)
             QCOMPARE(ReadFile(dir.path() + '/' + name), name.toUtf8());
+    }
+
+    // Kept from its own thread, the file ends as the newest table asked for,
+    // and a removal asked after a write is never overtaken by it.
+    void keeperWritesTheNewest() {
+        QTemporaryDir dir;
+        Table a(dir.path(), 8);
+        a.Run([&] { a.Frm.Form_Load(); });
+        a.Run([&] { a.Frm.Cds_Click(1); });
+        RecoveryKeeper keeper(dir.path());
+        for (int turn = 0; turn < 5; ++turn) {
+            a.PlayTurn();
+            QCOMPARE(keeper.Keep(a.Frm, a.Shown), Recovery::Kept::Written);
+        }
+        QCOMPARE(keeper.Keep(a.Frm, a.Shown), Recovery::Kept::Unchanged);
+        QVERIFY(keeper.Finish());
+        QCOMPARE(ReadFile(Recovery::FilePath(dir.path())), a.Saved());
+        a.PlayTurn();
+        QCOMPARE(keeper.Keep(a.Frm, a.Shown), Recovery::Kept::Written);
+        keeper.Remove();
+        QVERIFY(keeper.Finish());
+        QVERIFY(!QFileInfo::exists(Recovery::FilePath(dir.path())));
     }
 
     // A table whose draws are scripted has no state to save or take up.

@@ -65,15 +65,18 @@ Kept KeepRecovery(const QString& folder, FrmMain& table, const ViewMemory& memor
     if (!WorthKeeping(table)) return RemoveRecovery(folder) ? Kept::Removed : Kept::Failed;
     const std::optional<SavedGame> game = SavedGame::Capture(table, memory);
     if (!game) return Kept::Failed;
-    const QString path = FilePath(folder);
-    if (SameAsFile(path, game->Bytes())) return Kept::Unchanged;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return Kept::Failed;
-    if (file.write(game->Bytes()) != game->Bytes().size()) {
+    if (SameAsFile(FilePath(folder), game->Bytes())) return Kept::Unchanged;
+    return WriteRecovery(folder, game->Bytes()) ? Kept::Written : Kept::Failed;
+}
+
+bool WriteRecovery(const QString& folder, const QByteArray& bytes) {
+    QSaveFile file(FilePath(folder));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
-        return Kept::Failed;
+        return false;
     }
-    return file.commit() ? Kept::Written : Kept::Failed;
+    return file.commit();
 }
 
 bool RemoveRecovery(const QString& folder) {

@@ -1,7 +1,7 @@
 // The recovery file: the game in progress written beside Scores.dat at every
 // point of rest, so that a crash, a kill or a power cut loses nothing, and
 // read back at the next start. The window and the self-play call the same
-// functions here.
+// functions here, and keep the file through a RecoveryKeeper.
 #pragma once
 
 #include "SavedGame.h"
@@ -38,6 +38,8 @@ Kept KeepRecovery(const QString& folder, FrmMain& table, const ViewMemory& memor
 // Leaving on purpose (Exit, "Bye for Now") or declining to continue: the
 // game is not to come back.
 bool RemoveRecovery(const QString& folder);
+// The file's bytes written aside, synced and renamed into place.
+bool WriteRecovery(const QString& folder, const QByteArray& bytes);
 
 // At start-up: the game the file in `folder` holds, checked whole; nothing
 // when there is no file. A file that cannot be taken back is set aside

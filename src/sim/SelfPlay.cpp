@@ -72,7 +72,7 @@ void SelfPlay::Runner::RunSession() {
         if (Config.Restore) MaybeRestore();
     }
     // Left on purpose: the game is not to come back.
-    if (Config.KeepGame) Recovery::RemoveRecovery(data);
+    LeaveGame();
 }
 
 void SelfPlay::Runner::Perform(const PlayerMove& m) {
@@ -290,6 +290,10 @@ SelfPlayResult SelfPlay::Run() {
         } catch (const RunFinished&) {
         } catch (const FaultFound&) {
         }
+    }
+    if (d->Keeper && !d->Keeper->Finish() && d->Result.Faults == 0) {
+        d->Result.Faults = 1;
+        d->Result.FaultReport = QStringLiteral("fault: a write of the recovery file failed\n");
     }
     d->Result.LongestHand = std::max(d->Result.LongestHand, d->HandTurns);
     d->Result.Seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;

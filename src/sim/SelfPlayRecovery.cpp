@@ -28,12 +28,20 @@ void SelfPlay::Runner::NewTable(const RandomSource& generator) {
 }
 
 void SelfPlay::Runner::KeepGame() {
-    if (Recovery::KeepRecovery(Config.DataFolder, *Frm, *Shown) == Recovery::Kept::Failed)
-        Fault(QStringLiteral("the recovery file could not be written"));
+    if (!Keeper) Keeper = std::make_unique<RecoveryKeeper>(Config.DataFolder);
+    if (Keeper->Keep(*Frm, *Shown) == Recovery::Kept::Failed)
+        Fault(QStringLiteral("the game could not be put into its recovery file"));
+}
+
+void SelfPlay::Runner::LeaveGame() {
+    if (!Keeper) return;
+    Keeper->Remove();
+    if (!Keeper->Finish()) Fault(QStringLiteral("a write of the recovery file failed"));
 }
 
 bool SelfPlay::Runner::StartFromSaved() {
     if (!Config.KeepGame) return false;
+    if (Keeper && !Keeper->Finish()) Fault(QStringLiteral("a write of the recovery file failed"));
     const std::optional<Recovery::SavedGame> game = Recovery::ReadRecovery(Config.DataFolder);
     if (!game) return false;
     if (!game->RestoreInto(*Frm, *Shown))
@@ -54,11 +62,12 @@ void SelfPlay::Runner::MaybeRestore() {
     if (static_cast<double>(z >> 11) * 0x1.0p-53 >= RestoreChance) return;
     if (View->Closed || !Recovery::AtPointOfRest(*Frm, *Shown) || !Recovery::WorthKeeping(*Frm))
         return;
-    if (Config.DataFolder.isEmpty() && !RestoreFolder) {
+    // A folder of its own: the data folder's file is the keeper's.
+    if (!RestoreFolder) {
         RestoreFolder = std::make_unique<QTemporaryDir>();
         if (!RestoreFolder->isValid()) Fault(QStringLiteral("no folder for the recovery file"));
     }
-    const QString folder = Config.DataFolder.isEmpty() ? RestoreFolder->path() : Config.DataFolder;
+    const QString folder = RestoreFolder->path();
     const Recovery::Kept kept = Recovery::KeepRecovery(folder, *Frm, *Shown);
     if (kept != Recovery::Kept::Written && kept != Recovery::Kept::Unchanged)
         Fault(QStringLiteral("the game at a point of rest was not written to its file"));

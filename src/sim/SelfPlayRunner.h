@@ -11,6 +11,7 @@
 #include "PlayerPolicy.h"
 #include "Random.h"
 #include "Recovery.h"
+#include "RecoveryKeeper.h"
 #include "ViewMemory.h"
 
 #include <QTemporaryDir>
@@ -57,6 +58,7 @@ struct SelfPlay::Runner {
     std::unique_ptr<FrmMain> Frm;
     uint64_t RestoreDraws = 0; // --restore's own generator, apart from the game's
     std::unique_ptr<QTemporaryDir> RestoreFolder;
+    std::unique_ptr<RecoveryKeeper> Keeper; // --recovery
     SelfPlayResult Result;
     int Depth = 0;
     int64_t HandTurns = 0, HandMoves = 0, HandDraws = 0;
@@ -80,6 +82,7 @@ struct SelfPlay::Runner {
     // kept at each point of rest, a game saved and taken back.
     void NewTable(const RandomSource& generator);
     void KeepGame();
+    void LeaveGame();
     bool StartFromSaved();
     void MaybeRestore();
     void Restore(const QString& folder);
