@@ -204,6 +204,8 @@ class TestRecovery : public QObject {
                                               << "random generator";
         QTest::newRow("no game in progress") << "over"
                                              << "no game in progress";
+        QTest::newRow("an event of no kind") << "event"
+                                             << "event of kind";
     }
     // Refused with one line on standard error, the file set aside under a new
     // name beside any set aside before, and nothing taken up.
@@ -242,6 +244,10 @@ class TestRecovery : public QObject {
             body.replace(at, end - at, zeros + "312");
         }
         if (damage == "over") replace("\ngame 1 0", "\ngame 0 0");
+        if (damage == "event") {
+            const qsizetype at = body.indexOf("\nhand-log ") + 1;
+            body.replace(at, body.indexOf('\n', at) - at, "hand-log 1 -1 0 0 0 0");
+        }
         if (bad.isEmpty() && damage != "empty") bad = Sealed(body);
         const QString path = Recovery::FilePath(dir.path());
         WriteFile(path + ".damaged", "an older one");

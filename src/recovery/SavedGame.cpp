@@ -200,6 +200,10 @@ class Reader {
             int what = 0;
             const qsizetype at = 1 + 5 * qsizetype(i);
             Assign(key, tokens[at], what);
+            // Only a kind the game records may become one: any other value
+            // is no TableEvent::Kind at all.
+            if (what < TableEvent::Takes || what > TableEvent::HandSettled)
+                return Fail(key, QStringLiteral("holds an event of kind %1").arg(what));
             log[i].What = static_cast<TableEvent::Kind>(what);
             Assign(key, tokens[at + 1], log[i].ByDorvil);
             Assign(key, tokens[at + 2], log[i].Card);
