@@ -10,7 +10,7 @@ namespace Sharp {
 
 namespace {
 
-constexpr double TakeMargin = 1.0; // taking the face card shows the player what he collects
+constexpr double TakeMargin = 1.0; // taking the face card shows the rival what he collects
 constexpr size_t LookAhead = 3;    // discards weighed against every card he may draw next
 constexpr long Budget = 16000;     // cards of the hands weighed for one choice, at the most
 
@@ -73,7 +73,7 @@ Mask LookAheadDiscard(const Outlook& o, Mask keep, Mask first) {
 
 } // namespace
 
-bool TakesFaceCard(const DorvilSees& sees) {
+bool TakesFaceCard(const SideSees& sees) {
     const int face = sees.FaceCard();
     if (face == 0) return false;
     const Outlook o = Look(sees);
@@ -86,7 +86,7 @@ bool TakesFaceCard(const DorvilSees& sees) {
     return !o.Live || take + TakeMargin < stock;
 }
 
-std::optional<MeldStep> NextMeldStep(const DorvilSees& sees) {
+std::optional<MeldStep> NextMeldStep(const SideSees& sees) {
     const Outlook o = Look(sees);
     const Mask keep = sees.TookFace ? Bit(sees.TookFace) : 0;
     const Play best = BestTurn(o.Mine, o, keep).Best;
@@ -108,7 +108,7 @@ std::optional<MeldStep> NextMeldStep(const DorvilSees& sees) {
     return std::nullopt;
 }
 
-int ChooseDiscard(const DorvilSees& sees) {
+int ChooseDiscard(const SideSees& sees) {
     const Outlook o = Look(sees);
     if (!o.Mine) return 0;
     const Mask keep = sees.TookFace ? Bit(sees.TookFace) : 0;

@@ -58,22 +58,22 @@ struct Anchor {
 // how soon the hand may end.
 struct Outlook {
     Mask Mine = 0, Table = 0, Pile = 0;
-    Mask PlayerHolds = 0;         // surely in the player's hand
-    Mask Live = 0;                // in the stock or the player's hand, he cannot tell which
+    Mask RivalHolds = 0;          // surely in his rival's hand
+    Mask Live = 0;                // in the stock or the rival's hand, he cannot tell which
     Mask TableRuns = 0;           // cards of complete runs on the table
     Mask SetRanks = 0;            // every card of a rank laid as a complete set
     Mask FitNow = 0, FitNext = 0; // cards the table takes now, and after one more
     std::vector<Anchor> Anchors;
     int FreeColumns = 0;
     bool MayLayOff = false;
-    bool PlayerMayLayOff = false;
-    double Hold[64] = {};     // chance that the player holds the card of that bit
-    double Use[64] = {};      // chance that the player can use the card at once
+    bool RivalMayLayOff = false;
+    double Hold[64] = {};     // chance that the rival holds the card of that bit
+    double Use[64] = {};      // chance that the rival can use the card at once
     double Miss[64] = {};     // chance that it does not come to him before the hand ends
     double Risk = 1;          // weight of a point kept in his hand
     double MissPair[40] = {}; // chance that none of n pairs of live cards comes to him
 };
-Outlook Look(const DorvilSees& sees);
+Outlook Look(const SideSees& sees);
 
 // A way of laying part of a hand: new melds and lay-offs, and what is left.
 struct Play {
@@ -99,7 +99,7 @@ TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep, long* budget = nullpt
 
 // What the cards left in his hand are expected to cost him.
 double Leftover(Mask left, const Play& play, const Outlook& o);
-// What the card he discards is worth to the player.
+// What the card he discards is worth to his rival.
 double Danger(Mask card, const Outlook& o);
 
 } // namespace Sharp
