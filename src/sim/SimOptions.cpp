@@ -16,7 +16,9 @@ QString SimHelp() {
            QStringLiteral("\n\nPlays a scenario headless and prints every event, message box and "
                           "the final table;\nor, with --self-play, plays N hands against itself "
                           "with the table checked throughout,\nand prints the first fault and a "
-                          "summary.\n");
+                          "summary.\n\nA scenario's actions: take face|stock|back, drop CARD "
+                          "column C|discard|hand,\nanswer TEXT, sort suits|same, and hint, which "
+                          "prints the hint's advice as\n\"hint: MOVE: SENTENCE\".\n");
 }
 
 SimOptions ParseSimOptions(const QStringList& args) {
