@@ -25,16 +25,6 @@ bool IsSet(Mask meld) {
            Sharp::Count(meld);
 }
 
-Mask Keep(const Sharp::SideSees& s) {
-    return s.TookFace ? Sharp::Bit(s.TookFace) : 0;
-}
-
-int FreeColumn(const Sharp::SideSees& s) {
-    for (int c = 1; c <= 6; ++c)
-        if (s.Columns[static_cast<size_t>(c - 1)].Cards.empty()) return c;
-    return 0;
-}
-
 // The order in which the player lays a meld: the cards already in the column
 // first; a set in any order; a run grows by one card at either end, so it
 // goes up from its top and then down from its bottom.
@@ -89,14 +79,13 @@ Advice Of(Advice::Kind kind, Advice::Reason why = Advice::Plain, int card = 0, i
 }
 
 // Why the face card is worth taking: what the best turn with it makes of it.
-Advice TakeFace(const PlayerSees& s, const Sharp::Outlook& o, int face) {
+Advice TakeFace(const PlayerSees& s, int face, const Sharp::Play& with) {
     const Mask f = Sharp::Bit(face);
-    const Sharp::Play best = Sharp::BestTurn(o.Mine | f, o, f).Best;
-    for (Mask meld : best.NewMelds)
+    for (Mask meld : with.NewMelds)
         if (meld & f)
             return Of(Advice::TakeFace, IsSet(meld) ? Advice::CompletesSet : Advice::CompletesRun,
                       face);
-    for (const auto& [column, chain] : best.LayOffs)
+    for (const auto& [column, chain] : with.LayOffs)
         if (chain & f) return Of(Advice::TakeFace, Advice::FitsTable, face, column);
     return Of(Advice::TakeFace, s.StockCount == 0 ? Advice::StockEmpty : Advice::NearMeld, face);
 }
@@ -106,7 +95,10 @@ Advice Take(const PlayerSees& s) {
     if (s.CallDrawOpen && Locked(o, s)) return Of(Advice::CallDraw);
     if (s.CallDrawOpen && s.StockRebuilds >= LongHand) return Of(Advice::CallDraw, Advice::TooLong);
     const int face = s.FaceCard();
-    if (face && (s.StockCount == 0 || Sharp::TakesFaceCard(s))) return TakeFace(s, o, face);
+    if (face) {
+        const Sharp::FaceWeighed weighed = Sharp::WeighFaceCard(s, o);
+        if (weighed.Take || s.StockCount == 0) return TakeFace(s, face, weighed.With);
+    }
     if (s.StockCount > 0) return Of(Advice::TakeStock);
     return s.CallDrawOpen ? Of(Advice::CallDraw) : Advice{};
 }
@@ -122,7 +114,7 @@ Advice GoOn(const PlayerSees& s) {
     std::sort(v.Hand.begin(), v.Hand.end());
     open = Sharp::ColumnSeen{};
     const Sharp::Outlook o = Sharp::Look(v);
-    const Sharp::Play best = Sharp::BestTurn(o.Mine, o, Keep(v)).Best;
+    const Sharp::Play best = Sharp::BestTurn(o.Mine, o, Sharp::KeptCard(v)).Best;
     for (Mask meld : best.NewMelds) {
         if ((meld & laid) != laid) continue;
         const std::vector<int> order = LayingOrder(meld, laid);
@@ -136,22 +128,20 @@ Advice GoOn(const PlayerSees& s) {
 
 Advice LayOrDiscard(const PlayerSees& s) {
     const Sharp::Outlook o = Sharp::Look(s);
-    const Sharp::Play best = Sharp::BestTurn(o.Mine, o, Keep(s)).Best;
-    if (!best.NewMelds.empty()) {
-        const int c = FreeColumn(s);
-        const std::vector<int> order = LayingOrder(best.NewMelds.front(), 0);
-        if (c && Accepts(s, order.front(), c))
-            return Of(Advice::Meld, Advice::StartsMeld, order.front(), c, order);
-    } else if (!best.LayOffs.empty()) {
-        const auto& [c, chain] = best.LayOffs.front();
-        const Mask onTable = Sharp::MaskOf(s.Columns[static_cast<size_t>(c - 1)].Cards);
-        // A chain below a run goes on from its top, one above from its bottom.
-        const std::vector<int> cards = CardsOf(chain);
-        const int n = chain < onTable ? cards.back() : cards.front();
-        if (Accepts(s, n, c)) return Of(Advice::LayOff, Advice::Plain, n, c);
+    const Mask keep = Sharp::KeptCard(s);
+    const Sharp::TurnValue turn = Sharp::BestTurn(o.Mine, o, keep);
+    if (const std::optional<Sharp::MeldStep> step = Sharp::FirstStep(s, turn.Best)) {
+        const int c = step->Column;
+        // The whole meld, where Dorvil would lay its first three cards at once.
+        const std::vector<int> order =
+            turn.Best.NewMelds.empty() ? step->Cards : LayingOrder(turn.Best.NewMelds.front(), 0);
+        if (Accepts(s, order.front(), c))
+            return turn.Best.NewMelds.empty()
+                       ? Of(Advice::LayOff, Advice::Plain, order.front(), c)
+                       : Of(Advice::Meld, Advice::StartsMeld, order.front(), c, order);
     }
     if (s.Hand.empty()) return {};
-    const int d = Sharp::ChooseDiscard(s);
+    const int d = Sharp::ChooseDiscard(o, keep, turn.Discard);
     return Of(Advice::Discard, s.Hand.size() == 1 ? Advice::GoesOut : Advice::Plain, d);
 }
 

@@ -97,6 +97,20 @@ struct TurnValue {
 };
 TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep, long* budget = nullptr);
 
+// His three choices (Sharp.h) from an outlook already made, so that a caller
+// that weighs more than one of them looks at the table once.
+struct FaceWeighed {
+    bool Take = false; // the face card rather than a stock card
+    Play With;         // the best way of laying the hand with it
+};
+FaceWeighed WeighFaceCard(const SideSees& sees, const Outlook& o);
+// The step that begins `best`, his best way of laying the hand.
+std::optional<MeldStep> FirstStep(const SideSees& sees, const Play& best);
+// The card to discard when `best` (the best turn's discard) is his first thought.
+int ChooseDiscard(const Outlook& o, Mask keep, Mask best);
+// The card he took from the pile this turn, which he keeps unless it is his last.
+Mask KeptCard(const SideSees& sees);
+
 // What the cards left in his hand are expected to cost him.
 double Leftover(Mask left, const Play& play, const Outlook& o);
 // What the card he discards is worth to his rival.
