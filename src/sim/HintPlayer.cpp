@@ -97,8 +97,9 @@ class HintPlayer : public PlayerPolicy {
     QString Problem;
 
     [[noreturn]] void Fail(const QString& what) {
+        const std::string text = what.toStdString();
         Problem.clear();
-        throw std::logic_error(what.toStdString());
+        throw std::logic_error(text);
     }
 
     // The move made last must show in the record of the hand, unless the hand
