@@ -46,4 +46,4 @@ echo "Sharp Dorvil's decisions, processor time, against the greedy player:"
 nice -n 10 ./build/meldora-bench-sharp "$(( hands < 20000 ? hands : 20000 ))" "$seed" | tail -3
 echo
 echo "The hint's advice, processor time, playing the player's side against Sharp Dorvil:"
-nice -n 10 ./build/meldora-bench-hint "$(( hands < 20000 ? hands : 20000 ))" "$seed" sharp | tail -4
+nice -n 10 ./build/meldora-bench-hint "$(( hands < 20000 ? hands : 20000 ))" "$seed" sharp | tail -5
