@@ -20,7 +20,8 @@
 namespace History {
 
 namespace {
-constexpr int FieldCount = 14;
+// Lines written before hints were counted end at the name.
+constexpr int FieldCount = 15, OlderFieldCount = 14;
 enum Field {
     DateField,
     TargetField,
@@ -35,7 +36,8 @@ enum Field {
     WonDorvilField,
     OwedPlayerField,
     OwedDorvilField,
-    NameField
+    NameField,
+    HintsField
 };
 // Names are kept short enough that every line stays far below the cap.
 constexpr qsizetype MaxName = 200;
@@ -126,9 +128,14 @@ constexpr int Most16 = std::numeric_limits<int16_t>::max();
 constexpr int Least16 = std::numeric_limits<int16_t>::min();
 
 bool ParseFields(const Fields& f, HandRecord& r) {
-    if (f.Count != FieldCount || !IsDateTime(f.Text[DateField])) return false;
+    if ((f.Count != FieldCount && f.Count != OlderFieldCount) || !IsDateTime(f.Text[DateField]))
+        return false;
     // An unquoted empty name is where a line cut short ends: ours are quoted.
     if (f.Text[NameField].empty() && !f.Quoted[NameField]) return false;
+    r.Hints = 0;
+    if (f.Count == FieldCount &&
+        (!f.Quoted[HintsField] || !ToInt(f.Text[HintsField], 0, Most16, r.Hints)))
+        return false;
     if (!ToInt(f.Text[TargetField], 0, Most16, r.Target) ||
         !ToSide(f.Text[WentOutField], r.WentOut) ||
         !ToInt(f.Text[PointsField], 0, Most16, r.Points) ||
@@ -191,13 +198,15 @@ bool IsBlank(QByteArrayView line) {
 QByteArray Header() {
     return QByteArrayLiteral("Date,Target,Went Out,Points,Player Score,Dorvil Score,Game Won By,"
                              "Margin,Money (cents),Games Won Player,Games Won Dorvil,"
-                             "Owed Player (cents),Owed Dorvil (cents),Player Name\r\n");
+                             "Owed Player (cents),Owed Dorvil (cents),Player Name,Hints\r\n");
 }
 
 QByteArray FormatRecord(const HandRecord& r) {
     // The game's own rule for names in its files: a double quote becomes an
     // apostrophe, so no name ever holds the quote that ends it.
     QString name = SavedRecord::Quote(r.PlayerName.left(MaxName));
+    // The count of hints follows the name, quoted like it, so that a line
+    // cut short inside it still fails to read.
     QByteArray line = r.When.toLatin1();
     auto add = [&line](const QByteArray& field) { line += ',' + field; };
     add(QByteArray::number(r.Target));
@@ -209,6 +218,7 @@ QByteArray FormatRecord(const HandRecord& r) {
     for (int value : {r.Margin, r.Money, r.WonPlayer, r.WonDorvil, r.OwedPlayer, r.OwedDorvil})
         add(r.EndsGame() ? QByteArray::number(value) : QByteArray());
     add(name.toUtf8());
+    add('"' + QByteArray::number(r.Hints) + '"');
     return line + "\r\n";
 }
 
@@ -307,7 +317,7 @@ bool Clear(const QString& path) {
 }
 
 std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& event,
-                                      const QDateTime& now) {
+                                      const QDateTime& now, int hints) {
     if (event.What != TableEvent::HandSettled) return std::nullopt;
     HandRecord r;
     r.When = now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -327,11 +337,12 @@ std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& ev
         r.OwedDorvil = table.OppMoney;
     }
     r.PlayerName = table.PlayerName;
+    r.Hints = SavedRecord::Saturate16(std::max(0, hints));
     return r;
 }
 
-bool RecordSettledHand(const FrmMain& table, const TableEvent& event) {
-    auto record = SettledHand(table, event, QDateTime::currentDateTime());
+bool RecordSettledHand(const FrmMain& table, const TableEvent& event, int hints) {
+    auto record = SettledHand(table, event, QDateTime::currentDateTime(), hints);
     return record && Append(table.HistoryFile(), *record);
 }
 

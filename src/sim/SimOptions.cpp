@@ -19,7 +19,9 @@ QString SimHelp() {
                           "summary. --restore saves the game at random points of rest,\nthrows "
                           "the table away and takes the game up from its recovery file; "
                           "--recovery keeps\nthe game in the --data folder and continues it at "
-                          "the next start.\n");
+                          "the next start.\n\nA scenario's actions: take face|stock|back, drop CARD "
+                          "column C|discard|hand,\nanswer TEXT, sort suits|same, and hint, which "
+                          "prints the hint's advice as\n\"hint: MOVE: SENTENCE\".\n");
 }
 
 SimOptions ParseSimOptions(const QStringList& args) {

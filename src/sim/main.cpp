@@ -1,5 +1,5 @@
 // meldora-sim [--seed N] FILE: plays one scenario headless.
-// meldora-sim --self-play N [--seed S] [--data DIR] [--player random|greedy]
+// meldora-sim --self-play N [--seed S] [--data DIR] [--player random|greedy|hint]
 // [--dorvil classic|sharp] [--restore] [--recovery]: plays N hands against
 // itself and checks the table throughout.
 #include "History.h"
