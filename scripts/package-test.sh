@@ -13,14 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "package-test.sh makes a chroot: run it as root"; exit 1; }
-bash scripts/setup.sh >/dev/null
-# Its own tools, beyond what every build needs.
-missing=()
-for p in mmdebstrap strace; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} = 0 ] ||
-    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
+bash scripts/install-packages.sh play test
 deb=$(bash scripts/build-deb.sh 2>/dev/null)
 work=$(mktemp -d /tmp/meldora-package-test.XXXXXX)
 root=$work/root
