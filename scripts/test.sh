@@ -11,6 +11,7 @@ cd "$(dirname "$0")/.."
 bash scripts/install-packages.sh play test
 bash scripts/setup.sh
 if [ "${1:-}" != "--sanitize" ]; then
+    bash scripts/check-packages.sh
     bash scripts/check-install.sh
     ctest --test-dir build --output-on-failure
     exit
