@@ -2,7 +2,8 @@
 # Holds the two package lists (scripts/packages) to what the build in
 # BUILD (default build/) and the game really use. A line of play.txt must be
 # one of: the package that gives a find_package module of the build (the one
-# owning its CMake config file), a package owning a library that the game or
+# owning its CMake config file) or a CMake package that such a module loads
+# in turn (as the build's cache records), a package owning a library that the game or
 # its modules load (ldd), what the game's Debian package declares it needs at
 # run time (Depends and Recommends in cmake/Package.cmake), or a build tool
 # (the package of the compiler, make or cmake the build runs, or one that
@@ -32,6 +33,12 @@ owner() { # FILE: its package, or nothing
     owners "$1" | awk 'NR == 1 { print $2 }'
 }
 
+config_owner() { # NAME DIR: the package owning NAME's config file in DIR
+    local config
+    config=$(ls "$2/${1}Config.cmake" "$2/$(echo "$1" | tr A-Z a-z)-config.cmake" 2>/dev/null | head -1 || true)
+    [ -z "$config" ] || owner "$config"
+}
+
 # find_package calls of the build (not the fuzz targets' own project).
 calls=$(cat CMakeLists.txt cmake/*.cmake tests/CMakeLists.txt | tr '\n' ' ' | grep -o 'find_package([^)]*)' || true)
 while read -r call; do
@@ -49,12 +56,17 @@ while read -r call; do
     [ ${#modules[@]} -gt 0 ] || modules=("$name")
     for m in "${modules[@]}"; do
         dir=$(sed -n "s/^${m}_DIR:PATH=//p" "$cache")
-        config=$(ls "$dir/${m}Config.cmake" "$dir/$(echo "$m" | tr A-Z a-z)-config.cmake" 2>/dev/null | head -1 || true)
-        package=$([ -z "$config" ] || owner "$config")
+        package=$(config_owner "$m" "$dir")
         [ -n "$package" ] || { fail "find_package $name: no Debian package gives $m (${dir:-not found})"; continue; }
         need "$package" "find_package $name ${m#"$name"}"
     done
 done <<<"$calls"
+# The CMake packages those modules load in turn, as the cache records them.
+while IFS='=' read -r var dir; do
+    m=${var%_DIR:PATH}
+    package=$(config_owner "$m" "$dir")
+    [ -z "$package" ] || [ -n "${why[$package]:-}" ] || need "$package" "CMake package $m, which find_package loads"
+done < <(grep -E '^[A-Za-z0-9_]+_DIR:PATH=/' "$cache")
 
 # The libraries the game and its modules load.
 libraries=$(ldd "$build/meldora" "$build/meldora-sound.so" "$build/meldora-history.so" |
