@@ -5,10 +5,11 @@
 # itself counts them for a simulated install of the lists as
 # scripts/install-packages.sh installs them (no recommendations).
 # --play: then, in a fresh bare root, runs the player's command from a fresh
-#   clone of this repository's last commit as a new player would (as root, no
-#   sudo), with the game on this machine's Xvfb; prints the time to the table
-#   window on the first run and on the second, beside the game started
-#   directly, and checks that the first sound reaches a PulseAudio server.
+#   clone of this repository (its commit REV, default HEAD) as a new player
+#   would (as root, no sudo), with the game on this machine's Xvfb; prints
+#   the time to the table window on the first run and on later ones, beside
+#   the game started directly, and checks that the game's sounds reach a
+#   PulseAudio server.
 # --test: then, in a fresh bare root, runs the test command from a fresh
 #   clone and prints its time and its last lines.
 # Needs root; the runs take long (under nice). KEEP=1 keeps the work folder.
@@ -56,8 +57,9 @@ echo "test.txt adds: $((all_n - play_n)) packages, $((all_d - play_d)) MB to dow
 umount "$root/proc"
 rm -rf "$root"
 
-clone() { # a fresh clone of the last commit in $root/root/meldora
+clone() { # a fresh clone of commit REV in $root/root/meldora
     git clone -q "$PWD" "$root/root/meldora"
+    git -C "$root/root/meldora" checkout -q "${REV:-HEAD}"
     echo "clone of $(git -C "$root/root/meldora" log -1 --format='%h %s')"
 }
 seconds() { awk -v a="$1" -v b="$(date +%s.%N)" 'BEGIN { printf "%.2f", b - a }'; }
@@ -68,13 +70,13 @@ if [ "${1:-}" = --play ]; then
     Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
     xvfb=$!
     for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-    display=:$(cat "$work/display")
+    export DISPLAY=:$(cat "$work/display")
     # The player's run: COMMAND in the clone; the seconds to the table
     # window in $elapsed, the game left running (its window in $window).
     run() {
         local start log=$work/run-$2.log
         start=$(date +%s.%N)
-        chroot "$root" env DISPLAY="$display" HOME=/root XDG_RUNTIME_DIR=/run/user/0 \
+        chroot "$root" env DISPLAY="$DISPLAY" HOME=/root XDG_RUNTIME_DIR=/run/user/0 \
             bash -c "cd /root/meldora && exec nice -n 10 $1" >"$log" 2>&1 &
         game=$!
         window=
@@ -91,8 +93,12 @@ if [ "${1:-}" = --play ]; then
     echo "== bash scripts/play.sh, first run (installs, builds, opens the table)"
     mkdir -p "$root/run/user/0"
     run "bash scripts/play.sh" first
-    echo "to the table window: $elapsed s"
-    grep -m1 '^Installing ' "$work/run-first.log"
+    echo "to the table window: $elapsed s (load average then: $(cut -d' ' -f1-3 /proc/loadavg))"
+    grep -m1 '^Installing ' "$work/run-first.log" || true
+    sed -n 's/^\(Start\|End\)-Date: *//p' "$root/var/log/apt/history.log" | sed -n '1p;$p' | paste -sd' ' |
+        while read -r d1 t1 d2 t2; do
+            echo "of which apt-get: $(($(date -d "$d2 $t2" +%s) - $(date -d "$d1 $t1" +%s))) s"
+        done
     close
     # The sound: a PulseAudio server with no sound card plays into its null
     # sink, whose monitor is recorded while the game starts (the shuffle).
