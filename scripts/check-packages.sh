@@ -3,13 +3,14 @@
 # BUILD (default build/) and the game really use. A line of play.txt must be
 # one of: the package that gives a find_package module of the build (the one
 # owning its CMake config file) or a CMake package that such a module loads
-# in turn (as the build's cache records), a package owning a library that the game or
-# its modules load (ldd), what the game's Debian package declares it needs at
-# run time (Depends and Recommends in cmake/Package.cmake), or a build tool
-# (the package of the compiler, make or cmake the build runs, or one that
-# depends on it directly). Each of those, in turn, must be in play.txt. No
-# package of test.txt may be any of them, nor in play.txt. Prints why each
-# line of play.txt is there; exits 1 on any fault.
+# in turn (as the build's cache records); a package owning a library that
+# the game or its modules load (ldd); what the game's Debian package
+# declares it needs at run time (Depends and Recommends in
+# cmake/Package.cmake); or a build tool (the package of the compiler, make
+# or cmake the build runs, or one that depends on it directly). The
+# find_package modules, the declared needs and the build tools must all be
+# in play.txt. No package of test.txt may be any of these, nor in play.txt.
+# Prints why each line of play.txt is there; exits 1 on any fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
