@@ -3,7 +3,7 @@
 # side with a bare Qt window that shows a menu bar and a status bar: launch
 # to mapped window under Xvfb, the two programs taking turns, median of
 # several runs; then Meldora's resident memory three seconds after start.
-# Run after scripts/setup.sh; prints three lines of figures.
+# Run after scripts/test.sh; prints three lines of figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-9}

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-bash scripts/setup.sh --packages-only
+bash scripts/install-packages.sh play test
 cmake -S tests/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build build-fuzz -j2 >/dev/null
 mkdir -p build-fuzz/artifacts
