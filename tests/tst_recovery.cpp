@@ -1,6 +1,7 @@
 // The recovery file: a table taken up from it is the table that was saved,
 // and goes on as it would have; a file that cannot be taken back is set aside
 // with one line, never half read; the other saved files are never touched.
+#include "History.h"
 #include "Recovery.h"
 #include "RecoveryKeeper.h"
 #include "SelfPlay.h"
@@ -297,6 +298,30 @@ class TestRecovery : public QObject {
         QCOMPARE(Recovery::KeepRecovery(dir.path(), b.Frm, b.Shown), Recovery::Kept::Removed);
         for (const QString& name : others)
             QCOMPARE(ReadFile(dir.path() + '/' + name), name.toUtf8());
+    }
+
+    // Stopped before the point of rest after the move that ended a hand, the
+    // program has recorded the hand; the recovered game plays that move again,
+    // and the history holds the hand once.
+    void aReplayedHandIsRecordedOnce() {
+        QTemporaryDir dir;
+        Table a(dir.path(), 5);
+        LayHand(a.Frm, a.View, {4}, {2, 15}, 30);
+        a.Frm.PlayerHasDrawn = true;
+        QCOMPARE(Recovery::KeepRecovery(dir.path(), a.Frm, a.Shown), Recovery::Kept::Written);
+        const std::optional<Recovery::SavedGame> game = Recovery::ReadRecovery(dir.path());
+        QVERIFY(game);
+        Table b(dir.path(), 6);
+        QVERIFY(game->RestoreInto(b.Frm, b.Shown));
+        int hands = 0;
+        for (Table* t : {&a, &b}) {
+            t->View.OnRecord = [t](const TableEvent& e) { History::RecordSettledHand(t->Frm, e); };
+            t->View.Answers = {0};
+            t->Drop(4, 1000, 5500);
+            hands = 0;
+            History::Read(t->Frm.HistoryFile(), [&](const HandRecord&) { ++hands; });
+            QCOMPARE(hands, 1);
+        }
     }
 
     // Kept from its own thread, the file ends as the newest table asked for,

@@ -239,6 +239,25 @@ bool EndsInsideALine(const QString& path, qint64 size) {
     if (size > 0 && peek.open(QIODevice::ReadOnly) && peek.seek(size - 1)) peek.getChar(&last);
     return last != '\n';
 }
+// The last whole record of the file, read from its tail alone.
+std::optional<HandRecord> LastRecord(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const qint64 tail = std::min(file.size(), qint64(MaxLine) + 2);
+    if (!file.seek(file.size() - tail)) return std::nullopt;
+    const QByteArray bytes = file.read(tail);
+    QByteArrayView rest = Trimmed(QByteArrayView(bytes));
+    const qsizetype start = rest.lastIndexOf('\n');
+    return ParseRecord(Trimmed(start < 0 ? rest : rest.sliced(start + 1)));
+}
+
+// The same hand but for when it was played and the hints asked.
+bool SameHand(const std::optional<HandRecord>& last, HandRecord record) {
+    if (!last) return false;
+    record.When = last->When;
+    record.Hints = last->Hints;
+    return record == *last;
+}
 } // namespace
 
 bool Append(const QString& path, const HandRecord& record) {
@@ -343,7 +362,13 @@ std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& ev
 
 bool RecordSettledHand(const FrmMain& table, const TableEvent& event, int hints) {
     auto record = SettledHand(table, event, QDateTime::currentDateTime(), hints);
-    return record && Append(table.HistoryFile(), *record);
+    if (!record) return false;
+    // A game taken up from its recovery file goes on from the point of rest
+    // before the move that ended its last hand: stopped before the next one,
+    // the program had already recorded that hand, and the same move plays it
+    // again. Two hands in a row never end on the same scores otherwise.
+    const QString path = table.HistoryFile();
+    return SameHand(LastRecord(path), *record) || Append(path, *record);
 }
 
 } // namespace History
