@@ -2,7 +2,8 @@
 # Installs what building and testing need when it is missing (the lists
 # play.txt and test.txt in scripts/packages), builds everything if needed,
 # checks the package lists against the build, checks what an install lays
-# out and the Debian package, then runs every test.
+# out and the Debian package, then runs every test, and the recovery of a
+# killed game in the real window.
 # --sanitize: builds everything again in build-asan with AddressSanitizer and
 # UndefinedBehaviorSanitizer (any finding stops the program) and runs every
 # test there, then 20 000 hands of self-play.
@@ -14,6 +15,7 @@ if [ "${1:-}" != "--sanitize" ]; then
     bash scripts/check-packages.sh
     bash scripts/check-install.sh
     ctest --test-dir build --output-on-failure
+    bash scripts/recovery-window-test.sh
     exit
 fi
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

@@ -2,7 +2,9 @@
 #include "FrmMain.h"
 #include "Random.h"
 #include "access/TableAccessible.h"
+#include "ViewMemory.h"
 #include "access/TableAids.h"
+#include "window/GameRecovery.h"
 #include "window/Locations.h"
 #include "window/MainWindow.h"
 
@@ -52,13 +54,18 @@ int main(int argc, char** argv) {
     InstallTableAccessibility();
     MainWindow window(where.DataFolder, where.DeckPath);
     window.RestoreWindow();
-    FrmMain game(window,
+    // What the game shows is remembered on its way to the window, for the
+    // recovery file.
+    ViewMemory shown(window);
+    FrmMain game(shown,
                  TableSettings{where.SaveFolder,
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                                MakeRandomSource(seed)});
+    GameRecovery recovery(window, game, shown);
+    const bool continued = recovery.OfferInterruptedGame();
     window.Attach(&game);
     TableAids aids(window, game);
-    game.Dispatch([&] { game.Form_Load(); });
+    if (!continued) game.Dispatch([&] { game.Form_Load(); });
     window.show();
     return app.exec();
 }
