@@ -12,7 +12,7 @@
 TableAids::TableAids(MainWindow& window, FrmMain& game)
     : Groups(std::make_unique<TableGroups>(window, game)),
       Keys(std::make_unique<TableKeys>(window, game, *Groups)),
-      Voice(std::make_unique<Announcer>(window)),
+      Voice(std::make_unique<Announcer>(window, game)),
       Access(std::make_unique<TableAccessible>(*Groups, *Keys)) {
     QObject::connect(Keys.get(), &TableKeys::Notice, Voice.get(), &Announcer::Say);
     QObject::connect(&window, &MainWindow::TableEventSeen, Keys.get(), &TableKeys::TableEventSeen);
