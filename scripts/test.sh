@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up and builds Meldora if needed, checks what an install lays out and
-# the Debian package, then runs every test.
+# the Debian package, then runs every test, the last one a hand played under
+# the Orca screen reader (scripts/orca-test.sh).
 # --sanitize: builds everything again in build-asan with AddressSanitizer and
 # UndefinedBehaviorSanitizer (any finding stops the program) and runs every
 # test there, then 20 000 hands of self-play.
@@ -10,6 +11,7 @@ bash scripts/setup.sh
 if [ "${1:-}" != "--sanitize" ]; then
     bash scripts/check-install.sh
     ctest --test-dir build --output-on-failure
+    bash scripts/orca-test.sh # a hand played with keys, as the Orca screen reader speaks it
     exit
 fi
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
