@@ -52,12 +52,14 @@ struct DorvilSees;
 struct MeldStep;
 } // namespace Sharp
 
+class RandomSource;
+
 struct TableSettings {
     // Where the saved files go first: the program's folder when it runs from
     // where it was built, empty for an installed program.
     QString SaveFolder;
     QString UserDataFolder;         // where the saved files go when the first cannot be written
-    std::function<double()> Random; // uniform in [0, 1)
+    std::function<double()> Random; // uniform in [0, 1); MakeRandomSource's can be saved
 };
 
 class FrmMain {
@@ -202,7 +204,8 @@ class FrmMain {
     void ShowStatistics();
     void ErasePoints();
     void SaveStatistics();
-    QString HistoryFile() const; // beside the statistics; empty when no folder can be written
+    QString HistoryFile() const;      // beside the statistics; empty when no folder can be written
+    QString SavedFilesFolder() const; // where Scores.dat is written; empty when none can be
     void MnuCT();
     void CmdTarget();
     void MnuPname();
@@ -211,6 +214,10 @@ class FrmMain {
     int HandSerial = 0; // changes whenever a new hand is laid out
     bool Closing = false;
     bool TakingCard = false; // a card taken by the player is on its way into the hand
+    bool SequenceRunning() const { return !Sequences.empty(); } // a handler has not ended
+    // The generator behind TableSettings::Random when it is a RandomSource
+    // (its state can be saved and restored); null for scripted draws.
+    RandomSource* RandomGenerator();
 
     static QString CardName(int n); // "Seven of Hearts"
 

@@ -2,9 +2,14 @@
 // texts, and the pack gathered face down in the middle of the table.
 #include "FrmMain.h"
 #include "Pauses.h"
+#include "Random.h"
 
 FrmMain::FrmMain(TableView& view, TableSettings settings)
     : View(view), Settings(std::move(settings)) {}
+
+RandomSource* FrmMain::RandomGenerator() {
+    return Settings.Random.target<RandomSource>();
+}
 
 void FrmMain::Form_Load() {
     ReadSavedFiles(); // statistics, then the name file, with ShowStatistics between

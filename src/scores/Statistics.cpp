@@ -58,8 +58,12 @@ void FrmMain::SaveStatistics() {
                             SavedRecord::FormatLine(fields));
 }
 
+QString FrmMain::SavedFilesFolder() const {
+    return SavedRecord::WritableFolder(Settings.SaveFolder, Settings.UserDataFolder);
+}
+
 QString FrmMain::HistoryFile() const {
-    QString folder = SavedRecord::WritableFolder(Settings.SaveFolder, Settings.UserDataFolder);
+    QString folder = SavedFilesFolder();
     return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + History::FileName;
 }
 
