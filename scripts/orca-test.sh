@@ -23,7 +23,8 @@
 #   -s, --steps FILE     steps to play ("-" for standard input; default:
 #                        tests/orca/hand-seed-1711.steps)
 #   -k, --keys FILE      the lines Orca must say, in order ("none": no check;
-#                        default: tests/orca/hand-seed-1711.keys)
+#                        default: tests/orca/hand-seed-1711.keys); they must
+#                        be lines of the reviewed transcript FILE.txt if any
 #   -o, --out FILE       write the utterances to FILE (default: none)
 #   -l, --logs DIR       keep Orca's debug log, its speech log and the
 #                        program's output in DIR (default: a temporary folder,
@@ -129,6 +130,12 @@ if [[ "${1:-}" != "--inner" ]]; then
     done
     [[ -x /usr/libexec/at-spi-bus-launcher ]] || { echo "orca-test: at-spi2-core is missing" >&2; exit 2; }
     [[ "$KEYS" == none || -r "$KEYS" ]] || { echo "orca-test: no key lines in $KEYS" >&2; exit 2; }
+    # The key lines are lines of the reviewed transcript beside them.
+    if [[ "$KEYS" != none && -r "${KEYS%.keys}.txt" ]] &&
+        ! check_keys "$KEYS" <(grep -v '^#' "${KEYS%.keys}.txt") >/dev/null; then
+        echo "orca-test: $KEYS: a line not in the transcript ${KEYS%.keys}.txt, in order" >&2
+        exit 2
+    fi
 
     WORK=$(mktemp -d /tmp/orca-test.XXXXXX)
     if ((!$#)); then
@@ -140,7 +147,7 @@ if [[ "${1:-}" != "--inner" ]]; then
     [[ -n "$LOGS" ]] || LOGS=$WORK/logs
     mkdir -p "$LOGS"
     LOGS=$(cd "$LOGS" && pwd)
-    rm -f "$LOGS"/{orca-debug.log,speech.log,orca.out,program.out,xvfb.log,dbus.log,at-spi.log,harness.log,wm.log,voice.log,voice.log.until,speech-dispatcher.log}
+    rm -f "$LOGS"/{orca-debug.log,speech.log,orca.out,program.out,xvfb.log,dbus.log,at-spi.log,harness.log,wm.log,voice.log,voice.log.until,voice.log.until.new,speech-dispatcher.log}
     if [[ "$STEPS" == "-" ]]; then cat >"$WORK/steps"; elif [[ -n "$STEPS" ]]; then cp "$STEPS" "$WORK/steps"; else : >"$WORK/steps"; fi
     export H_WORK=$WORK H_LOGS=$LOGS H_QUIET=$QUIET H_KEY_ECHO=$KEY_ECHO H_READY=$READY H_VOICE=$VOICE H_WM=$WM H_BRAILLE=$BRAILLE H_PATIENT=$PATIENT
     printf '%s\n' "${APP_ENV[@]}" >"$WORK/env"
@@ -295,7 +302,8 @@ else
     secs=$(echo "scale=3; ${#text} / 14" | bc)
 fi
 # Until when the voice is busy: the harness waits for it before ending.
-echo "$(date +%s.%N) + $secs" | bc >"$H_VOICE_LOG.until"
+echo "$(date +%s.%N) + $secs" | bc >"$H_VOICE_LOG.until.new"
+mv -f "$H_VOICE_LOG.until.new" "$H_VOICE_LOG.until"
 sleep "$secs"
 echo "$(date +%H:%M:%S.%3N) END $id" >>"$H_VOICE_LOG"
 SH
@@ -344,7 +352,9 @@ wait_said() { # REGEX SECONDS [FROM-LINE]: until a line said after FROM-LINE mat
 }
 voice_busy() { # with --voice: is the clock voice still speaking?
     [[ "${H_VOICE:-0}" == 1 && -s "${H_VOICE_LOG}.until" ]] || return 1
-    [[ $(echo "$(date +%s.%N) < $(cat "${H_VOICE_LOG}.until")" | bc) == 1 ]]
+    local busy_until
+    busy_until=$(cat "${H_VOICE_LOG}.until")
+    [[ -n "$busy_until" && $(echo "$(date +%s.%N) < $busy_until" | bc) == 1 ]]
 }
 wait_quiet() { # SECONDS: until the speech log has not grown for SECONDS
     local last size still=0 step=0.1 need
