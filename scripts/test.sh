@@ -2,8 +2,9 @@
 # Installs what building and testing need when it is missing (the lists
 # play.txt and test.txt in scripts/packages), builds everything if needed,
 # checks the package lists against the build, checks what an install lays
-# out and the Debian package, then runs every test, and the recovery of a
-# killed game in the real window.
+# out and the Debian package, then runs every test, the recovery of a killed
+# game in the real window, and a hand played under the Orca screen reader
+# (scripts/orca-test.sh).
 # --sanitize: builds everything again in build-asan with AddressSanitizer and
 # UndefinedBehaviorSanitizer (any finding stops the program) and runs every
 # test there, then 20 000 hands of self-play.
@@ -16,6 +17,7 @@ if [ "${1:-}" != "--sanitize" ]; then
     bash scripts/check-install.sh
     ctest --test-dir build --output-on-failure
     bash scripts/recovery-window-test.sh
+    bash scripts/orca-test.sh # a hand played with keys, as the Orca screen reader speaks it
     exit
 fi
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"

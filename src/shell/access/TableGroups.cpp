@@ -132,7 +132,8 @@ QString TableGroups::Name(Group g) const {
     case Group::Dorvil:
         return QStringLiteral("Dorvil's hand, ") + Plural(Count(g), "card");
     case Group::Hand:
-        return QStringLiteral("Your hand, ") + Plural(Count(g), "card");
+        // (a screen reader tells the number of its cards, the list's items)
+        return QStringLiteral("Your hand");
     default:
         break;
     }
