@@ -8,6 +8,7 @@ packages=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 
           dpkg-dev file desktop-file-utils appstream lintian man-db
           python3-pyatspi at-spi2-core dbus-x11)
 packages+=(clang-14 libclang-rt-14-dev) # the fuzz targets
+packages+=(qt6-tools-dev qt6-l10n-tools qt6-translations-l10n) # translations: lupdate, lrelease, Qt's own
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,6 +3,7 @@
 
 #include "ImageList.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -214,7 +215,8 @@ bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
 
 StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
-    setAccessibleName(QStringLiteral("Status bar"));
+    //: The status bar's name, for screen readers.
+    setAccessibleName(QCoreApplication::translate("StatusPanels", "Status bar"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
@@ -224,15 +226,20 @@ StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(paren
         int width;
         const char* text;
         const char* tip;
-    } design[4] = {{2000, "Target", "Target Points for this game"},
-                   {3300, "Players Current Points", "Your current penalty points"},
-                   {3300, "Dorvil's Penalty Points", "Dorvil's current penalty points"},
-                   {3000, "Points your hand", "Number of points you currently have in your hand"}};
+    } design[4] = {
+        {2000, QT_TRANSLATE_NOOP("StatusPanels", "Target"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Target Points for this game")},
+        {3300, QT_TRANSLATE_NOOP("StatusPanels", "Players Current Points"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Your current penalty points")},
+        {3300, QT_TRANSLATE_NOOP("StatusPanels", "Dorvil's Penalty Points"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Dorvil's current penalty points")},
+        {3000, QT_TRANSLATE_NOOP("StatusPanels", "Points your hand"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Number of points you currently have in your hand")}};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(QLatin1String(design[i].text), this);
+        auto* panel = new QLabel(QCoreApplication::translate("StatusPanels", design[i].text), this);
         panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
         panel->setAccessibleName(panel->text());
-        panel->setToolTip(QLatin1String(design[i].tip));
+        panel->setToolTip(QCoreApplication::translate("StatusPanels", design[i].tip));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Panels[i] = panel;
     }
