@@ -106,6 +106,7 @@ class TestLanguage : public QObject {
              {"Takes effect at the next start", "Gilt ab dem nächsten Start",
               "Prend effet au prochain démarrage"}},
             // Each language is named in itself, in any language.
+            {"MnuLanguage_en", {"English", "English", "English"}},
             {"MnuLanguage_de", {"Deutsch", "Deutsch", "Deutsch"}},
             {"MnuLanguage_fr", {"Français", "Français", "Français"}}};
         for (const auto& row : rows)

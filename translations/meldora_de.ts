@@ -830,7 +830,7 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     <message>
         <source> Owed Dorvil</source>
         <extracomment>The statistics frame: heading over the money the player owes Dorvil.</extracomment>
-        <translation> Guthaben Dorvil</translation>
+        <translation> Konto Dorvil</translation>
     </message>
     <message>
         <source> Target points are set to %1 for this game only. You must change before starting a session as you may sometimes want a quick game and somtimes a long one.</source>
@@ -864,7 +864,7 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     <message>
         <source>Owed %1</source>
         <extracomment>The statistics frame: heading over the money Dorvil owes the player, once the player has given a name; %1 is the name.</extracomment>
-        <translation>Guthaben %1</translation>
+        <translation>Konto %1</translation>
     </message>
 </context>
 <context>
@@ -1043,7 +1043,7 @@ Fehler Nr. %2: %3</translation>
     <message>
         <source> Owed %1</source>
         <extracomment>The statistics frame: heading over the money Dorvil owes the player; %1 is the player&apos;s name.</extracomment>
-        <translation> Guthaben %1</translation>
+        <translation> Konto %1</translation>
     </message>
     <message>
         <source>In Stock:- %1</source>
@@ -1061,7 +1061,7 @@ Fehler Nr. %2: %3</translation>
     <message>
         <source>Push card on or click take</source>
         <extracomment>The caption of the discard pile&apos;s frame: drop a card on the pile, or click it to take it.</extracomment>
-        <translation>Abwerfen oder Karte nehmen</translation>
+        <translation>Abwerfen oder nehmen</translation>
     </message>
     <message>
         <source>Statistics</source>
@@ -1081,12 +1081,12 @@ Fehler Nr. %2: %3</translation>
     <message>
         <source>Owed You</source>
         <extracomment>The statistics frame: heading over the money Dorvil owes the player (until the name shows).</extracomment>
-        <translation>Dein Guthaben</translation>
+        <translation>Dein Konto</translation>
     </message>
     <message>
         <source>Owed Dorvil</source>
         <extracomment>The statistics frame: heading over the money the player owes Dorvil.</extracomment>
-        <translation>Guthaben Dorvil</translation>
+        <translation>Konto Dorvil</translation>
     </message>
     <message>
         <source>Call Draw</source>

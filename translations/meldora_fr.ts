@@ -332,15 +332,15 @@
         <source>After %Ln game: %1</source>
         <extracomment>What the money chart shows; %1 is who owes whom now (&quot;Dorvil owes you $0.39.&quot;).</extracomment>
         <translation>
-            <numerusform>Après %Ln partie&#xa0;: %1</numerusform>
-            <numerusform>Après %Ln parties&#xa0;: %1</numerusform>
+            <numerusform>Bilan après %Ln partie. %1</numerusform>
+            <numerusform>Bilan après %Ln parties. %1</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>After %Ln games: %1</source>
         <translation>
-            <numerusform>Après %Ln partie&#xa0;: %1</numerusform>
-            <numerusform>Après %Ln parties&#xa0;: %1</numerusform>
+            <numerusform>Bilan après %Ln partie. %1</numerusform>
+            <numerusform>Bilan après %Ln parties. %1</numerusform>
         </translation>
     </message>
     <message>
@@ -1038,7 +1038,7 @@ Erreur n° %2&#xa0;: %3</translation>
     <message>
         <source>Won %1</source>
         <extracomment>The statistics frame: heading over the games the player has won; %1 is the player&apos;s name.</extracomment>
-        <translation>Victoires %1</translation>
+        <translation>Gagnées %1</translation>
     </message>
     <message>
         <source> Owed %1</source>
@@ -1071,12 +1071,12 @@ Erreur n° %2&#xa0;: %3</translation>
     <message>
         <source> Won Player</source>
         <extracomment>The statistics frame: heading over the games the player has won (until the name shows).</extracomment>
-        <translation> Victoires Joueur</translation>
+        <translation> Gagnées Joueur</translation>
     </message>
     <message>
         <source> Won Dorvil</source>
         <extracomment>The statistics frame: heading over the games Dorvil has won.</extracomment>
-        <translation> Victoires Dorvil</translation>
+        <translation> Gagnées Dorvil</translation>
     </message>
     <message>
         <source>Owed You</source>

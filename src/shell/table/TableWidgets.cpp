@@ -193,6 +193,15 @@ PictureButton::PictureButton(TableLayout& layout, const QString& name, QWidget* 
     });
     CaptionLabel = MakeLabel(layout, labelName, this, labelDesign, caption,
                              {Face::Sans, 9.75, true, true}, QColor(255, 255, 0), Qt::AlignCenter);
+    // A caption longer than its face (a translation's) is set a little
+    // smaller rather than cut off.
+    layout.Keep(CaptionLabel, [label = CaptionLabel](const TableScale& s) {
+        QFont font = label->font();
+        while (font.pixelSize() > s.Scaled(10) &&
+               QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+            font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    });
     CaptionLabel->setToolTip(tip);
     CaptionLabel->setCursor(Qt::PointingHandCursor);
     CaptionLabel->installEventFilter(this);

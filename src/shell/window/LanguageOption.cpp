@@ -12,7 +12,9 @@
 
 namespace {
 // A language's name in itself, as a menu item begins: "Deutsch", "Français".
+// English is named without a country (Qt would say "American English").
 QString OwnName(const QString& code) {
+    if (code == QLatin1String("en")) return QStringLiteral("English");
     const QString name = QLocale(code).nativeLanguageName();
     return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
 }

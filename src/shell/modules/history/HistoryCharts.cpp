@@ -33,7 +33,16 @@ QChart* PlainChart(const QString& title) {
     QFont font = chart->titleFont();
     font.setBold(true);
     chart->setTitleFont(font);
+    // The axes write numbers in the language's way; English keeps its own.
+    const QLocale::Language language = QLocale().language();
+    chart->setLocalizeNumbers(language != QLocale::English && language != QLocale::C);
     return chart;
+}
+
+// The label format of an axis of whole numbers; the localised labels take
+// only floating-point formats.
+QString WholeNumbers(const QChart* chart) {
+    return chart->localizeNumbers() ? QStringLiteral("%.0f") : QStringLiteral("%d");
 }
 
 // Dollars and cents in full: the words beside a chart read as money does.
@@ -111,7 +120,7 @@ QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
     auto* x = new QValueAxis;
     //: The money chart's horizontal axis: the games by number.
     x->setTitleText(QCoreApplication::translate("HistoryCharts", "Game"));
-    x->setLabelFormat(QStringLiteral("%d"));
+    x->setLabelFormat(WholeNumbers(chart));
     x->setRange(1, std::max(last, 2.0));
     // Game numbers at round steps: 200, 400, ... rather than thirds of the range.
     x->setTickType(QValueAxis::TicksDynamic);
@@ -181,7 +190,7 @@ QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& pl
     y->setTitleText(QCoreApplication::translate("HistoryCharts", "Games"));
     y->setRange(0, most);
     y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%d"));
+    y->setLabelFormat(WholeNumbers(chart));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(x);
