@@ -1229,7 +1229,7 @@ Erreur n° %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
+        <translation>À p&amp;ropos</translation>
     </message>
     <message>
         <source>&amp;Options</source>
