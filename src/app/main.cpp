@@ -7,6 +7,7 @@
 #include "window/GameRecovery.h"
 #include "window/Locations.h"
 #include "window/MainWindow.h"
+#include "window/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -33,13 +34,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(MELDORA_VERSION));
     // Ties the window to the menu entry, so the taskbar shows the game's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.meldora.Meldora"));
+    // Every text, the command line's help too, in the language chosen here.
+    const Locations where = FindLocations(QApplication::applicationDirPath());
+    Translations::Install(where.DataFolder);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Meldora - Rummy against Dorvil"));
+    //: The first line of meldora --help.
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Meldora - Rummy against Dorvil"));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption seedOption(QStringLiteral("seed"),
-                                  QStringLiteral("Makes every shuffle reproducible."),
-                                  QStringLiteral("N"));
+    QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        //: meldora --help: the option --seed N.
+        QApplication::translate("main", "Makes every shuffle reproducible."), QStringLiteral("N"));
     parser.addOption(seedOption);
     parser.process(app);
     std::optional<uint64_t> seed;
@@ -49,7 +56,6 @@ int main(int argc, char** argv) {
         if (!ok) parser.showHelp(2);
     }
 
-    const Locations where = FindLocations(QApplication::applicationDirPath());
     if (where.DeckPath.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(MissingDeckLine()));
     InstallTableAccessibility();
     MainWindow window(where.DataFolder, where.DeckPath);

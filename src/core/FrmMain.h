@@ -6,6 +6,7 @@
 #include "Arr1.h"
 #include "TableView.h"
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <exception>
@@ -108,6 +109,9 @@ class FrmMain {
     int16_t TargetPoints = 0;
     int DeluxeChoice = 0;
     int AnimationPause = 0;
+    // The language the table speaks, set by the window: the statistics write
+    // money its way (the C locale keeps the table's own English way).
+    QLocale Language = QLocale::c();
 
     // ----- start-up (core) -----
     void Form_Load();
@@ -219,7 +223,10 @@ class FrmMain {
     // (its state can be saved and restored); null for scripted draws.
     RandomSource* RandomGenerator();
 
-    static QString CardName(int n); // "Seven of Hearts"
+    static QString CardName(int n);   // "Seven of Hearts", in the language in use
+    static QString RankName(int n);   // "Seven"
+    static QString RankPlural(int n); // "Sevens"
+    static QString SuitName(int n);   // "Hearts"
 
   private:
     TableView& View;
@@ -237,7 +244,16 @@ class FrmMain {
     bool HandChanged(int hand) const { return hand != HandSerial || HandOver || GameOver; }
     void ReportUnexpected(const char* procedure, const std::exception& error);
     void SetStatusTarget();
-    void SetStatusPlayer(const QString& between);
+    // The score panels from a sentence with the name (%1) and the score (%2),
+    // or Dorvil's score (%1).
+    void SetStatusPlayer(const QString& format);
+    void SetStatusDorvil(const QString& format);
+    QString PlayerPointsText() const;
+    QString DorvilPointsText() const;
+    QString WonHeading() const;
+    QString OwedHeading() const;
+    void ShowStockCount();
+    QString MeldOrDiscardText() const;
     bool IsInDorvilsHand(int n) const;
     void Record(TableEvent::Kind what, bool byDorvil, int card = 0, int column = 0, int count = 0);
 };

@@ -4,29 +4,12 @@
 
 #include "FrmMain.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace Hint {
 
 namespace {
-
-QString RankName(int n) {
-    static const char* const names[] = {"Ace",   "Two",  "Three", "Four", "Five",  "Six", "Seven",
-                                        "Eight", "Nine", "Ten",   "Jack", "Queen", "King"};
-    return QLatin1String(names[(n - 1) % 13]);
-}
-
-QString RankPlural(int n) {
-    static const char* const names[] = {"Aces",  "Twos",   "Threes", "Fours", "Fives",
-                                        "Sixes", "Sevens", "Eights", "Nines", "Tens",
-                                        "Jacks", "Queens", "Kings"};
-    return QLatin1String(names[(n - 1) % 13]);
-}
-
-QString SuitName(int n) {
-    static const char* const names[] = {"Diamonds", "Clubs", "Hearts", "Spades"};
-    return QLatin1String(names[(n - 1) / 13]);
-}
 
 QString NewMeld(const Advice& a) {
     std::vector<int> m = a.Planned;
@@ -34,20 +17,31 @@ QString NewMeld(const Advice& a) {
     const QString column = QString::number(a.Column);
     const bool set = (m.front() - 1) % 13 == (m.back() - 1) % 13;
     if (set && m.size() == 3)
-        return QStringLiteral("Lay the %1 of %2, %3 and %4 as a meld in column %5.")
-            .arg(RankPlural(m[0]), SuitName(m[0]), SuitName(m[1]), SuitName(m[2]), column);
+        //: A set of three: %1 the rank in the plural (Fours), %2-%4 the suits, %5 the column.
+        return QCoreApplication::translate("Hint",
+                                           "Lay the %1 of %2, %3 and %4 as a meld in column %5.")
+            .arg(FrmMain::RankPlural(m[0]), FrmMain::SuitName(m[0]), FrmMain::SuitName(m[1]),
+                 FrmMain::SuitName(m[2]), column);
     if (set)
-        return QStringLiteral("Lay the four %1 as a meld in column %2.")
-            .arg(RankPlural(m[0]), column);
+        //: A set of four: %1 the rank in the plural (Fours), %2 the column.
+        return QCoreApplication::translate("Hint", "Lay the four %1 as a meld in column %2.")
+            .arg(FrmMain::RankPlural(m[0]), column);
     if (m.size() == 3)
-        return QStringLiteral("Lay the %1, %2 and %3 of %4 as a meld in column %5.")
-            .arg(RankName(m[0]), RankName(m[1]), RankName(m[2]), SuitName(m[0]), column);
-    return QStringLiteral("Lay the %1 to the %2 of %3 as a meld in column %4.")
-        .arg(RankName(m.front()), RankName(m.back()), SuitName(m[0]), column);
+        //: A run of three: %1-%3 the ranks, %4 the suit, %5 the column.
+        return QCoreApplication::translate("Hint",
+                                           "Lay the %1, %2 and %3 of %4 as a meld in column %5.")
+            .arg(FrmMain::RankName(m[0]), FrmMain::RankName(m[1]), FrmMain::RankName(m[2]),
+                 FrmMain::SuitName(m[0]), column);
+    //: A run of four or more: %1 its lowest rank, %2 its highest, %3 the suit, %4 the column.
+    return QCoreApplication::translate("Hint", "Lay the %1 to the %2 of %3 as a meld in column %4.")
+        .arg(FrmMain::RankName(m.front()), FrmMain::RankName(m.back()), FrmMain::SuitName(m[0]),
+             column);
 }
 
 } // namespace
 
+// %1 is always a card's name ("Seven of Hearts"), or the column's number
+// where there is no card.
 QString Sentence(const Advice& a) {
     const QString card = FrmMain::CardName(a.Card);
     const QString column = QString::number(a.Column);
@@ -57,47 +51,61 @@ QString Sentence(const Advice& a) {
     case Advice::TakeFace:
         switch (a.Why) {
         case Advice::CompletesRun:
-            return QStringLiteral("Take the %1 from the discard pile: it completes your run of %2.")
-                .arg(card, SuitName(a.Card));
+            //: %2 the run's suit (Hearts).
+            return QCoreApplication::translate(
+                       "Hint", "Take the %1 from the discard pile: it completes your run of %2.")
+                .arg(card, FrmMain::SuitName(a.Card));
         case Advice::CompletesSet:
-            return QStringLiteral("Take the %1 from the discard pile: it completes your set of %2.")
-                .arg(card, RankPlural(a.Card));
+            //: %2 the set's rank in the plural (Fours).
+            return QCoreApplication::translate(
+                       "Hint", "Take the %1 from the discard pile: it completes your set of %2.")
+                .arg(card, FrmMain::RankPlural(a.Card));
         case Advice::FitsTable:
-            return QStringLiteral("Take the %1 from the discard pile: it can be laid off on "
-                                  "column %2.")
+            return QCoreApplication::translate(
+                       "Hint",
+                       "Take the %1 from the discard pile: it can be laid off on column %2.")
                 .arg(card, column);
         case Advice::StockEmpty:
-            return QStringLiteral("Take the %1 from the discard pile: the stock is empty.")
+            return QCoreApplication::translate(
+                       "Hint", "Take the %1 from the discard pile: the stock is empty.")
                 .arg(card);
         default:
-            return QStringLiteral("Take the %1 from the discard pile: it brings your hand closer "
-                                  "to a meld.")
+            return QCoreApplication::translate(
+                       "Hint",
+                       "Take the %1 from the discard pile: it brings your hand closer to a meld.")
                 .arg(card);
         }
     case Advice::TakeStock:
-        return QStringLiteral("Take a card from the stock.");
+        return QCoreApplication::translate("Hint", "Take a card from the stock.");
     case Advice::Meld:
         if (a.Why == Advice::Completes)
-            return QStringLiteral("Lay the %1 in column %2 to complete your meld.")
+            return QCoreApplication::translate("Hint",
+                                               "Lay the %1 in column %2 to complete your meld.")
                 .arg(card, column);
         if (a.Why == Advice::GoesOn)
-            return QStringLiteral("Lay the %1 in column %2 to go on with your meld.")
+            return QCoreApplication::translate("Hint",
+                                               "Lay the %1 in column %2 to go on with your meld.")
                 .arg(card, column);
         return NewMeld(a);
     case Advice::LayOff:
-        return QStringLiteral("Lay the %1 off on column %2.").arg(card, column);
+        return QCoreApplication::translate("Hint", "Lay the %1 off on column %2.")
+            .arg(card, column);
     case Advice::TakeBack:
-        return QStringLiteral("Take back the open meld in column %1: your hand cannot complete it.")
+        return QCoreApplication::translate(
+                   "Hint", "Take back the open meld in column %1: your hand cannot complete it.")
             .arg(column);
     case Advice::Discard:
-        if (a.Why == Advice::GoesOut) return QStringLiteral("Discard the %1 and go out.").arg(card);
-        return QStringLiteral("Discard the %1.").arg(card);
+        if (a.Why == Advice::GoesOut)
+            return QCoreApplication::translate("Hint", "Discard the %1 and go out.").arg(card);
+        return QCoreApplication::translate("Hint", "Discard the %1.").arg(card);
     case Advice::CallDraw:
         if (a.Why == Advice::TooLong)
-            return QStringLiteral("Call a draw: the stock has been drawn through again and again, "
-                                  "and this hand may never end.");
-        return QStringLiteral("Call a draw: no more cards can be laid on the table, so this hand "
-                              "cannot end.");
+            return QCoreApplication::translate("Hint",
+                                               "Call a draw: the stock has been drawn through "
+                                               "again and again, and this hand may never end.");
+        return QCoreApplication::translate("Hint",
+                                           "Call a draw: no more cards can be laid on the table, "
+                                           "so this hand cannot end.");
     }
     return {};
 }

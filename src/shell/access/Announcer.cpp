@@ -12,31 +12,25 @@
 namespace {
 constexpr qsizetype Kept = 50;
 
+// A sentence ends with its stop; the stop is the English one, which German
+// and French share.
 QString Sentence(const QString& text) {
     const QString t = text.simplified();
     return t.isEmpty() || t.endsWith('.') || t.endsWith('?') || t.endsWith('!') ? t : t + '.';
 }
 
-QString RankOf(int card) {
-    return FrmMain::CardName(card).section(QStringLiteral(" of "), 0, 0);
+int Rank(int card) {
+    return (card - 1) % 13;
 }
-QString SuitOf(int card) {
-    return FrmMain::CardName(card).section(QStringLiteral(" of "), 1);
-}
-QString Ranks(const QString& rank) {
-    return rank == QLatin1String("Six") ? QStringLiteral("Sixes") : rank + 's';
-}
-
-// "A", "A and B", "A, B and C".
-QString Listed(const QStringList& parts) {
-    if (parts.size() < 2) return parts.value(0);
-    return QStringLiteral("%1 and %2").arg(parts.mid(0, parts.size() - 1).join(", "), parts.last());
+int Suit(int card) {
+    return (card - 1) / 13;
 }
 } // namespace
 
 AnnouncementLine::AnnouncementLine(QWidget* table) : QWidget(table) {
     setObjectName(QStringLiteral("Announcements"));
-    setAccessibleName(QStringLiteral("Announcements"));
+    //: For screen readers: the status element through which the table's news is told.
+    setAccessibleName(Announcer::tr("Announcements"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
 }
@@ -142,79 +136,87 @@ void Announcer::MessageBoxMade(MFormDeluxe* box) {
 QString Announcer::EventText(const TableEvent& e) {
     const QString card = FrmMain::CardName(e.Card);
     const bool dorvil = e.ByDorvil;
+    // %1 is always a card's name ("Seven of Hearts"), %2 a meld column's number.
     switch (e.What) {
     case TableEvent::Takes:
-        return (dorvil ? QStringLiteral("Dorvil takes the %1 from the discard pile.")
-                       : QStringLiteral("You take the %1 from the discard pile."))
+        return (dorvil ? tr("Dorvil takes the %1 from the discard pile.")
+                       : tr("You take the %1 from the discard pile."))
             .arg(card);
     case TableEvent::Draws:
-        return dorvil ? QStringLiteral("Dorvil takes a card from the stock.")
-                      : QStringLiteral("You take the %1 from the stock.").arg(card);
+        return dorvil ? tr("Dorvil takes a card from the stock.")
+                      : tr("You take the %1 from the stock.").arg(card);
     case TableEvent::Melds:
-        return (dorvil ? QStringLiteral("Dorvil melds the %1 in Meld %2.")
-                       : QStringLiteral("You meld the %1 in Meld %2."))
+        return (dorvil ? tr("Dorvil melds the %1 in Meld %2.") : tr("You meld the %1 in Meld %2."))
             .arg(card)
             .arg(e.Column);
     case TableEvent::LaysOff:
-        return (dorvil ? QStringLiteral("Dorvil lays off the %1 on Meld %2.")
-                       : QStringLiteral("You lay off the %1 on Meld %2."))
+        return (dorvil ? tr("Dorvil lays off the %1 on Meld %2.")
+                       : tr("You lay off the %1 on Meld %2."))
             .arg(card)
             .arg(e.Column);
     case TableEvent::TakesBack:
-        return QStringLiteral("You take back the %1 from Meld %2.").arg(card).arg(e.Column);
+        return tr("You take back the %1 from Meld %2.").arg(card).arg(e.Column);
     case TableEvent::Returns:
-        return QStringLiteral("The %1 goes back to your hand.").arg(card);
+        return tr("The %1 goes back to your hand.").arg(card);
     case TableEvent::Discards:
-        return (dorvil ? QStringLiteral("Dorvil discards the %1.")
-                       : QStringLiteral("You discard the %1."))
-            .arg(card);
+        return (dorvil ? tr("Dorvil discards the %1.") : tr("You discard the %1.")).arg(card);
     case TableEvent::StockReplaced:
-        return QStringLiteral("The stock now holds %1 cards from the discard pile.").arg(e.Count);
+        return e.Count == 1
+                   ? tr("The stock now holds %n card from the discard pile.", nullptr, 1)
+                   : tr("The stock now holds %n cards from the discard pile.", nullptr, e.Count);
     case TableEvent::HandWon:
         if (dorvil)
-            return (e.Count == 1 ? QStringLiteral("Dorvil wins the hand and scores %1 point.")
-                                 : QStringLiteral("Dorvil wins the hand and scores %1 points."))
-                .arg(e.Count);
-        return (e.Count == 1 ? QStringLiteral("You win the hand and score %1 point.")
-                             : QStringLiteral("You win the hand and score %1 points."))
-            .arg(e.Count);
+            return e.Count == 1
+                       ? tr("Dorvil wins the hand and scores %n point.", nullptr, 1)
+                       : tr("Dorvil wins the hand and scores %n points.", nullptr, e.Count);
+        return e.Count == 1 ? tr("You win the hand and score %n point.", nullptr, 1)
+                            : tr("You win the hand and score %n points.", nullptr, e.Count);
     case TableEvent::GameWon:
-        return dorvil ? QStringLiteral("Dorvil wins the game.")
-                      : QStringLiteral("You win the game.");
+        return dorvil ? tr("Dorvil wins the game.") : tr("You win the game.");
     case TableEvent::HandSettled: // the win and the message box have told it
         break;
     }
     return {};
 }
 
+// "A", "A and B", "A, B and C".
+QString Announcer::Listed(const QStringList& parts) {
+    if (parts.size() < 2) return parts.value(0);
+    //: The last two of a list of cards, ranks or suits ("Clubs and Hearts").
+    return tr("%1 and %2").arg(parts.mid(0, parts.size() - 1).join(tr(", ")), parts.last());
+}
+
 // A set reads as its rank and suits, a run as its ranks and suit.
 QString Announcer::MeldText(const QList<int>& cards, int column) {
     if (cards.size() == 1) return EventText(TableEvent{TableEvent::Melds, true, cards[0], column});
     QList<int> laid = cards;
-    const auto sameRank = [&](int n) { return RankOf(n) == RankOf(laid[0]); };
-    const auto sameSuit = [&](int n) { return SuitOf(n) == SuitOf(laid[0]); };
+    const auto sameRank = [&](int n) { return Rank(n) == Rank(laid[0]); };
+    const auto sameSuit = [&](int n) { return Suit(n) == Suit(laid[0]); };
     QStringList parts;
     QString what;
     if (std::all_of(laid.begin(), laid.end(), sameRank)) {
         for (int n : laid)
-            parts << SuitOf(n);
-        what = QStringLiteral("%1 of %2").arg(Ranks(RankOf(laid[0])), Listed(parts));
+            parts << FrmMain::SuitName(n);
+        //: A set: %1 its rank in the plural ("Fours"), %2 its suits ("Diamonds, Clubs and Hearts").
+        what = tr("%1 of %2", "set").arg(FrmMain::RankPlural(laid[0]), Listed(parts));
     } else if (std::all_of(laid.begin(), laid.end(), sameSuit)) {
         std::sort(laid.begin(), laid.end());
         for (int n : laid)
-            parts << RankOf(n);
-        what = QStringLiteral("%1 of %2").arg(Listed(parts), SuitOf(laid[0]));
+            parts << FrmMain::RankName(n);
+        //: A run: %1 its ranks ("Three, Four and Five"), %2 its suit ("Spades").
+        what = tr("%1 of %2", "run").arg(Listed(parts), FrmMain::SuitName(laid[0]));
     } else {
         for (int n : laid)
             parts << FrmMain::CardName(n);
         what = Listed(parts);
     }
-    return QStringLiteral("Dorvil melds the %1 in Meld %2.").arg(what).arg(column);
+    //: Dorvil's new meld, told when whole: %1 its cards ("Fours of Diamonds, Clubs and
+    //: Hearts"), %2 its column's number.
+    return tr("Dorvil melds the %1 in Meld %2.", "whole").arg(what).arg(column);
 }
 
 QString Announcer::DealtText(int faceCard) {
-    return QStringLiteral("The cards are dealt. The face card is the %1.")
-        .arg(FrmMain::CardName(faceCard));
+    return tr("The cards are dealt. The face card is the %1.").arg(FrmMain::CardName(faceCard));
 }
 
 QString Announcer::BoxDescription(const QString& text, const QStringList& captions) {
@@ -224,11 +226,15 @@ QString Announcer::BoxDescription(const QString& text, const QStringList& captio
     QString message = text;
     message.replace(QLatin1Char('\r'), QLatin1Char(' '));
     // (a caption may end a sentence itself: "O.K.", "Carry On!")
+    //: For screen readers, after a message box's text: %1 the text, %2 its one button.
+    const QString one = tr("%1 Button: %2");
+    //: %1 the text, %2 its buttons.
+    const QString more = tr("%1 Buttons: %2");
     return Sentence(
-        (buttons.size() == 1 ? QStringLiteral("%1 Button: %2") : QStringLiteral("%1 Buttons: %2"))
-            .arg(Sentence(message), buttons.join(QStringLiteral(", "))));
+        (buttons.size() == 1 ? one : more).arg(Sentence(message), buttons.join(tr(", "))));
 }
 
 QString Announcer::PositionText(int at, int count) {
-    return QStringLiteral("%1 of %2").arg(at).arg(count);
+    //: Where a card lies in the hand, for screen readers: the 2nd of 11 cards.
+    return tr("%1 of %2", "position").arg(at).arg(count);
 }

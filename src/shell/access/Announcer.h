@@ -56,6 +56,7 @@ class Announcer : public QObject {
     static QString DealtText(int faceCard);
     static QString BoxDescription(const QString& text, const QStringList& captions);
     static QString PositionText(int at, int count);
+    static QString Listed(const QStringList& parts); // "a, b and c"
 
     QWidget* Line() const { return Status; }
     const QStringList& Recent() const { return Said; } // the last announcements, oldest first

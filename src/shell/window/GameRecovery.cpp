@@ -29,11 +29,10 @@ bool GameRecovery::OfferInterruptedGame() {
         Recovery::ReadRecovery(Game.SavedFilesFolder());
     if (!saved) return false;
     Window.show();
-    const int choice = Window.DeluxeMsg(
-        QStringLiteral("Your last game against Dorvil was interrupted before it was finished. "
-                       "Would you like to carry on from where you left off?"),
-        QStringLiteral("Carry On"), QStringLiteral("Start Afresh"), QString(), 1,
-        QStringLiteral("Game Interrupted"));
+    const int choice =
+        Window.DeluxeMsg(tr("Your last game against Dorvil was interrupted before it was finished. "
+                            "Would you like to carry on from where you left off?"),
+                         tr("Carry On"), tr("Start Afresh"), QString(), 1, tr("Game Interrupted"));
     if (choice == 0 && saved->RestoreInto(Game, Shown)) return true;
     if (choice == 0)
         std::fprintf(stderr, "meldora: the interrupted game could not be taken up; a new one "

@@ -13,6 +13,7 @@ class RecoveryKeeper;
 class ViewMemory;
 
 class GameRecovery : public QObject {
+    Q_OBJECT
   public:
     // `shown` stands between the game and the window and remembers the table.
     GameRecovery(MainWindow& window, FrmMain& game, ViewMemory& shown);

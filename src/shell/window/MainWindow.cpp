@@ -11,6 +11,7 @@
 #include "TableMenus.h"
 #include "TableNews.h"
 #include "TableSound.h"
+#include "Translations.h"
 #include "dialogs/MFormDeluxe.h"
 #include "dialogs/TargetFrame.h"
 #include "table/CardPictures.h"
@@ -44,13 +45,15 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     setFont(TableScale().Font({Face::Serif, 11.25, true}));
     Backdrop = new QWidget(this);
     Backdrop->setObjectName(QStringLiteral("TableMargins"));
-    Backdrop->setAccessibleName(QStringLiteral("Table margins"));
+    //: For screen readers: the margins round the table when the window is larger than it.
+    Backdrop->setAccessibleName(tr("Table margins"));
     Backdrop->setAutoFillBackground(true);
     Backdrop->setMinimumSize(TableScale(TableScale::Smallest).TableSize());
     setCentralWidget(Backdrop);
     Client = new TableArea(Backdrop);
     Client->setObjectName(QStringLiteral("ClientArea"));
-    Client->setAccessibleName(QStringLiteral("Card table"));
+    //: For screen readers: the table itself.
+    Client->setAccessibleName(tr("Card table"));
     Client->setAutoFillBackground(true);
     Client->resize(Layout.Scale().TableSize());
     Menus = new TableMenus(*this, Layout, Client, Folder);
@@ -115,6 +118,7 @@ void MainWindow::Wire() {
 void MainWindow::Attach(FrmMain* game) {
     Game = game;
     Game->SharpChosen = Menus->Dorvil->SharpChosen();
+    if (Translations::InUse() != QLatin1String("en")) Game->Language = QLocale();
     History = new GameHistory(this, *game);
     connect(Told, &TableNews::TableEventSeen, History, &GameHistory::TableEventSeen);
     connect(Menus->MnuHistory, &QAction::triggered, History, &GameHistory::Open);

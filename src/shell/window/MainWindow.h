@@ -26,6 +26,7 @@ class clsObjectFollowMouse;
 struct TableControls;
 
 class MainWindow : public QMainWindow, public TableView {
+    Q_OBJECT
   public:
     MainWindow(const QString& programFolder, const QString& deckPath);
     ~MainWindow() override;
