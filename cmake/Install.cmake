@@ -14,6 +14,7 @@ install(TARGETS meldora_sound meldora_history LIBRARY DESTINATION ${CMAKE_INSTAL
 # Everything the game reads beside itself in a build folder, it reads from
 # share/meldora once installed.
 install(DIRECTORY data/ DESTINATION ${CMAKE_INSTALL_DATADIR}/meldora)
+install(FILES ${meldora_qm_files} DESTINATION ${CMAKE_INSTALL_DATADIR}/meldora/translations)
 
 install(FILES ${MELDORA_DIST}/${MELDORA_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -26,8 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # the card deck and the table's fonts. The sound goes through PulseAudio's
 # client library (a dependency of libqt6multimedia6; Qt 6.4 loads no
 # multimedia plugin for it) to whichever sound server speaks its protocol;
-# without one the game is silent, hence only a recommendation.
+# without one the game is silent, hence only a recommendation. Qt's own
+# translations make its dialogs speak the game's language; without them they
+# speak English.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "kdegames-card-data-kf5, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n")
 include(CPack)

@@ -55,6 +55,14 @@ def listen(stop_file):
             if app is None or not app.name.lower().startswith("meldora"):
                 return
             source = event.source
+            if event.type.startswith("object:state-changed:showing"):
+                # An announcement: a notification appearing, its sentence inside.
+                if event.detail1 and source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                    said = " ".join(source.getChildAtIndex(i).name
+                                    for i in range(source.childCount))
+                    print(f"+{time.monotonic() - start:7.2f}s {'announcement':42s} {said!r}",
+                          flush=True)
+                return
             detail = ""
             if event.type.startswith("object:text-changed"):
                 detail = f" text={event.any_data!r}"
@@ -66,7 +74,8 @@ def listen(stop_file):
             print(f"# {event.type}: {error}", flush=True)
 
     kinds = ["object:property-change:accessible-name", "object:text-changed",
-             "object:state-changed:focused", "focus:", "window:activate"]
+             "object:state-changed:focused", "object:state-changed:showing", "focus:",
+             "window:activate"]
     pyatspi.Registry.registerEventListener(on_event, *kinds)
 
     def check_stop():
@@ -83,10 +92,10 @@ def listen(stop_file):
 def excerpt(log):
     with open(log, encoding="utf-8") as f:
         lines = f.read().splitlines()
-    said = [i for i, line in enumerate(lines) if "text-changed:insert" in line]
+    said = [i for i, line in enumerate(lines) if " announcement " in line]
     turns = []
     for n, i in enumerate(said):
-        if "text='Dorvil is now playing his hand.'" not in lines[i]:
+        if "'Dorvil is now playing his hand.'" not in lines[i]:
             continue
         end = next((j for j in said[n + 1:] if "please take either" in lines[j]
                     or "Dorvil is now playing" in lines[j]), len(lines) - 1)
@@ -94,7 +103,8 @@ def excerpt(log):
     chosen = next((t for t in turns if any("Dorvil melds" in line for line in t)),
                   turns[0] if turns else [])
     print("# One of Dorvil's turns as an AT-SPI listener heard it. The announcements are")
-    print("# the text inserted into the status bar 'Announcements' (object:text-changed:insert);")
+    print("# notifications appearing under the status bar 'Announcements'")
+    print("# (object:state-changed:showing), each with its sentence in a text inside;")
     print("# a source's name is read when the event is printed, so it may already be newer.")
     print("\n".join(chosen))
 

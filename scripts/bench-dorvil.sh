@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
 # Measures the two Dorvils: HANDS (default 100 000) hands of self-play for
-# each Dorvil against each player, as a table of games won, hands won and the
-# average margin of a game won; then the time Sharp Dorvil takes over each
-# decision. SEED (default 1) makes the runs repeatable.
+# each Dorvil against each player (greedy, random, and the hint's advice), as
+# a table of games won, hands won and the average margin of a game won; then
+# the time Sharp Dorvil takes over each decision, and the time the hint takes
+# over each piece of advice. SEED (default 1) makes the runs repeatable.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 hands=${HANDS:-100000}
 seed=${SEED:-1}
 [ -x build/meldora-sim ] || bash scripts/setup.sh >/dev/null
-cmake --build build --target meldora-sim meldora-bench-sharp >/dev/null
+cmake --build build --target meldora-sim meldora-bench-sharp meldora-bench-hint >/dev/null
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 
 printf '%-8s %-7s %7s %7s %7s %8s %9s %9s %8s %8s %7s\n' Dorvil player games \
     "Dorvil" player "Dorvil%" "hands D" "hands P" "margin D" "margin P" "hands/s"
 for dorvil in classic sharp; do
-    for player in greedy random; do
+    for player in greedy random hint; do
         nice -n 10 ./build/meldora-sim --self-play "$hands" --seed "$seed" \
             --dorvil "$dorvil" --player "$player" >"$out"
         summary=$(tail -1 "$out")
@@ -43,3 +44,6 @@ echo " hands D, hands P: hands each won; margin: average points by which a game 
 echo
 echo "Sharp Dorvil's decisions, processor time, against the greedy player:"
 nice -n 10 ./build/meldora-bench-sharp "$(( hands < 20000 ? hands : 20000 ))" "$seed" | tail -3
+echo
+echo "The hint's advice, processor time, playing the player's side against Sharp Dorvil:"
+nice -n 10 ./build/meldora-bench-hint "$(( hands < 20000 ? hands : 20000 ))" "$seed" sharp | tail -5

@@ -2,7 +2,7 @@
 # Measures what carrying a card costs: the window at 1920 x 1080 under Xvfb,
 # a hand card held and carried around the meld area by the mouse, moving at
 # about 100 Hz for ten seconds. Prints the game's processor time (and the X
-# server's) as a share of one core. Run after scripts/setup.sh.
+# server's) as a share of one core. Run after scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/table-geometry.sh

@@ -3,7 +3,7 @@
 # window from being asked for to being painted with 10 000 games (medians of
 # several runs, under Xvfb). Then damaged files: a cut line with garbage, 100 MB
 # of noise, one line of 100 MB, and 100 MB of records, each read and shown
-# with its bad lines counted. Run after scripts/setup.sh.
+# with its bad lines counted. Run after scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-5}

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures how fast the table follows the window to 1920 x 1080 and back under
 # Xvfb: layout and a full repaint, then the card pictures drawn afresh once
-# the resize has settled. Run after scripts/setup.sh; prints two lines.
+# the resize has settled. Run after scripts/test.sh; prints two lines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 display=${BENCH_DISPLAY:-:80}

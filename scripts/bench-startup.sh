@@ -4,7 +4,7 @@
 # to mapped window under Xvfb, the two programs taking turns, median of
 # several runs; then Meldora's resident memory three seconds after start.
 # DECK=FOLDER (svg-dondorf, the largest installed) starts the game with that
-# card deck chosen. Run after scripts/setup.sh; prints three lines of figures.
+# card deck chosen. Run after scripts/test.sh; prints three lines of figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-9}

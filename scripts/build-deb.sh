@@ -2,8 +2,10 @@
 # Builds the Debian package meldora_<version>_<arch>.deb in build-deb/: prefix
 # /usr with the program in /usr/games as Debian's policy for games asks,
 # Debian's hardening flags, no test programs. Prints the package's path.
+# The packaging tools (dpkg-dev, file) come with the test list.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/install-packages.sh play test >&2
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"

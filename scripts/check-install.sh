@@ -58,6 +58,21 @@ modules() {
     rm -rf "$home"
 }
 check "the installed program loads its modules" modules
+# The translations and the rules in each language lie in share/meldora, and
+# the installed program finds them: with a German desktop even its --help
+# speaks German.
+translations() {
+    local home file
+    for file in translations/meldora_de.qm translations/meldora_fr.qm mnuag.de.txt mnuag.fr.txt; do
+        [ -s "$root/share/meldora/$file" ] || echo "share/meldora/$file is missing"
+    done
+    home=$(mktemp -d)
+    HOME=$home XDG_RUNTIME_DIR=$home LANGUAGE=de QT_QPA_PLATFORM=offscreen \
+        "$root/bin/meldora" --help 2>/dev/null | grep -q 'Rommé gegen Dorvil' ||
+        echo "meldora --help does not speak German with LANGUAGE=de"
+    rm -rf "$home"
+}
+check "the translations are installed and found" translations
 # The version is written once, in the project() line of CMakeLists.txt; the
 # program, the metadata, the manual page and the changelog's newest entry agree.
 versions() {

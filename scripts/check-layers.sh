@@ -14,6 +14,7 @@ src=${1:-src}
 # each other.
 floors=(
     "core player opponent scores"
+    "recovery hint"
     "sim shell/table"
     "shell/dialogs"
     "shell/modules"

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-30}
-bash scripts/setup.sh --packages-only
+bash scripts/install-packages.sh play test
 cmake -S tests/fuzz -B build-fuzz -DCMAKE_CXX_COMPILER=clang++-14 >/dev/null
 cmake --build build-fuzz -j2 >/dev/null
 mkdir -p build-fuzz/artifacts
@@ -38,4 +38,5 @@ run fuzz_scenario scenario tests/scenarios -dict=tests/fuzz/scenario.dict -max_l
 run fuzz_target_points target_points -max_len=64
 run fuzz_name name -max_len=512
 run fuzz_history history -max_len=8192
+run fuzz_recovery recovery -max_len=65536
 exit $failed

@@ -13,14 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ "$(id -u)" -eq 0 ] || { echo "package-test.sh makes a chroot: run it as root"; exit 1; }
-bash scripts/setup.sh >/dev/null
-# Its own tools, beyond what every build needs.
-missing=()
-for p in mmdebstrap strace; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-[ ${#missing[@]} = 0 ] ||
-    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
+bash scripts/install-packages.sh play test
 deb=$(bash scripts/build-deb.sh 2>/dev/null)
 work=$(mktemp -d /tmp/meldora-package-test.XXXXXX)
 root=$work/root
@@ -45,17 +38,8 @@ in_root() { chroot "$root" "$@"; }
 as_player() { chroot "$root" su - "$1" -c "$2"; }
 
 echo "== bare Debian 12 root ($root)"
-sources=()
-for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
-    [ -s "$f" ] && sources+=("$f")
-done
-# The machine's apt may reach a fixed snapshot of the archive, whose Release
-# files have expired: the root must accept them as the machine does.
-mmdebstrap --variant=minbase --aptopt='Acquire::Check-Valid-Until "false"' \
-    bookworm "$root" "${sources[@]}" >"$work/mmdebstrap.log" 2>&1
-echo "$(tail -1 "$work/mmdebstrap.log"); $(in_root dpkg-query -W | wc -l) packages"
-cp /etc/resolv.conf "$root/etc/resolv.conf"
-mount -t proc proc "$root/proc"
+source scripts/bare-root.sh
+bare_root "$root" "$work/mmdebstrap.log"
 cp "$deb" "$root/tmp/"
 
 echo "== apt-get install $(basename "$deb")"

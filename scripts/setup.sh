@@ -1,24 +1,33 @@
 #!/usr/bin/env bash
-# Installs what Meldora needs on Debian 12 when it is missing, and builds it
-# (not with --packages-only).
+# Installs what building and playing Meldora need on Debian 12 when it is
+# missing (scripts/packages/play.txt) and builds it in build/: everything
+# (the game, its install files, the test and benchmark programs), or with
+# --game only the game and its modules; --packages-only installs and stops.
+# The build folder is configured once; after that the build itself notices a
+# changed CMakeLists.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-packages=(g++ cmake make qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6 qt6-charts-dev
-          kdegames-card-data-kf5 fonts-liberation xvfb xdotool imagemagick openbox
-          dpkg-dev file desktop-file-utils appstream lintian man-db
-          python3-pyatspi at-spi2-core dbus-x11)
-packages+=(clang-14 libclang-rt-14-dev) # the fuzz targets
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "Installing: ${missing[*]}"
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${missing[@]}" >/dev/null
-fi
+bash scripts/install-packages.sh play
 [ "${1:-}" = "--packages-only" ] && exit 0
-cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build -j"$(nproc)"
+if [ ! -f build/CMakeCache.txt ] || { [ ! -f build/Makefile ] && [ ! -f build/build.ninja ]; }; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+# Even with nothing to do, a make pass over the game's targets takes a second
+# or two (some forty runs of cmake for Qt's code generators), which a player
+# starting the game would wait for. So a build that succeeded stamps the
+# time it began, and the game's build is skipped while the game and its
+# modules are there and nothing in the clone (but the build folders) nor the
+# build's configuration is newer than that stamp.
+stamp=build/.game-built
+if [ "${1:-}" = "--game" ] && [ -f "$stamp" ] && [ -x build/meldora ] && [ -f build/meldora-sound.so ] &&
+    [ -f build/meldora-history.so ] && [ ! build/CMakeCache.txt -nt "$stamp" ] &&
+    [ -z "$(find . -mindepth 1 \( -path './build*' -o -path ./.git \) -prune -o -newer "$stamp" -print -quit)" ]; then
+    exit 0
+fi
+touch build/.build-began
+if [ "${1:-}" = "--game" ]; then
+    cmake --build build -j"$(nproc)" --target meldora
+else
+    cmake --build build -j"$(nproc)"
+fi
+mv build/.build-began "$stamp"

@@ -12,6 +12,7 @@
 #include "window/DeckChoice.h"
 #include "window/Locations.h"
 #include "window/MainWindow.h"
+#include "window/TableNews.h"
 #include "window/UserSettings.h"
 
 #include <QAccessible>
@@ -348,7 +349,7 @@ class TestDecks : public QObject {
         // Shortly after Dorvil's turn begins.
         auto inDorvilsTurn = [&](std::function<void()> act) {
             auto* once = new QObject(this);
-            connect(&t.View, &MainWindow::TextShown, once,
+            connect(&t.View.News(), &TableNews::TextShown, once,
                     [this, once, act](Ctl, const QString& text) {
                         if (!text.startsWith("Dorvil is now playing")) return;
                         QTimer::singleShot(50, this, act);

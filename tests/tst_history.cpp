@@ -39,6 +39,11 @@ HandRecord Hand(HistorySide out, int points, int player, int dorvil, HistorySide
     return r;
 }
 
+HandRecord Hinted(HandRecord r, int hints) {
+    r.Hints = hints;
+    return r;
+}
+
 HandRecord Won(HandRecord r, int player, int dorvil) {
     r.WonPlayer = player;
     r.WonDorvil = dorvil;
@@ -49,8 +54,10 @@ HandRecord Won(HandRecord r, int player, int dorvil) {
 Q_DECLARE_METATYPE(HandRecord)
 
 namespace {
+// A line as written before hints were counted, and one of today.
 const QByteArray GameLine =
     "2024-05-01 20:15:03,100,Dorvil,23,80,112,Dorvil,32,32,3,5,0,45,\"Ann\"";
+const QByteArray HintedLine = GameLine + ",\"12\"";
 
 QByteArray ReadAll(const QString& path) {
     QFile file(path);
@@ -88,20 +95,22 @@ class TestHistory : public QObject {
         QTest::addColumn<QString>("nameRead");
         QTest::newRow("hand of a game going on")
             << Hand(P, 17, 17, 0)
-            << QByteArray("2024-05-01 20:15:03,100,Player,17,17,0,,,,,,,,\"Ann\"") << "Ann";
-        QTest::newRow("game won by Dorvil")
-            << Won(Hand(D, 23, 80, 112, D, 0, 45), 3, 5) << GameLine << "Ann";
+            << QByteArray("2024-05-01 20:15:03,100,Player,17,17,0,,,,,,,,\"Ann\",\"0\"") << "Ann";
+        QTest::newRow("game won by Dorvil, hints asked")
+            << Hinted(Won(Hand(D, 23, 80, 112, D, 0, 45), 3, 5), 12) << HintedLine << "Ann";
         QTest::newRow("name with a comma and accents")
             << Hand(P, 5, 105, 40, P, 65, 0, QString::fromUtf8("Zoë, Jr"))
-            << QByteArray("2024-05-01 "
-                          "20:15:03,100,Player,5,105,40,Player,65,65,0,0,65,0,\"Zo\xc3\xab, Jr\"")
+            << QByteArray(
+                   "2024-05-01 "
+                   "20:15:03,100,Player,5,105,40,Player,65,65,0,0,65,0,\"Zo\xc3\xab, Jr\",\"0\"")
             << QString::fromUtf8("Zoë, Jr");
         QTest::newRow("a quote in the name becomes an apostrophe")
             << Hand(P, 5, 5, 0, None, 0, 0, "Al \"Ace\"")
-            << QByteArray("2024-05-01 20:15:03,100,Player,5,5,0,,,,,,,,\"Al 'Ace'\"") << "Al 'Ace'";
+            << QByteArray("2024-05-01 20:15:03,100,Player,5,5,0,,,,,,,,\"Al 'Ace'\",\"0\"")
+            << "Al 'Ace'";
         QTest::newRow("empty name")
             << Hand(D, 9, 0, 9, None, 0, 0, "")
-            << QByteArray("2024-05-01 20:15:03,100,Dorvil,9,0,9,,,,,,,,\"\"") << "";
+            << QByteArray("2024-05-01 20:15:03,100,Dorvil,9,0,9,,,,,,,,\"\",\"0\"") << "";
     }
     void recordLineReadsBack() {
         QFETCH(HandRecord, record);
@@ -112,6 +121,16 @@ class TestHistory : public QObject {
         QVERIFY(back);
         record.PlayerName = nameRead;
         QVERIFY(*back == record);
+    }
+
+    // A line written before hints were counted reads as a hand without a
+    // hint, and is written back with the count that it now has.
+    void olderLineReadsWithoutHints() {
+        auto back = History::ParseRecord(GameLine);
+        QVERIFY(back);
+        QCOMPARE(back->Hints, 0);
+        QVERIFY(*back == Won(Hand(D, 23, 80, 112, D, 0, 45), 3, 5));
+        QCOMPARE(History::FormatRecord(*back), GameLine + ",\"0\"\r\n");
     }
 
     void damagedLinesAreNotRecords_data() {
@@ -128,7 +147,11 @@ class TestHistory : public QObject {
         QTest::newRow("winner without a margin")
             << QByteArray(GameLine).replace(",32,32,", ",,32,");
         QTest::newRow("a field missing") << QByteArray(GameLine).replace(",100,", ",");
-        QTest::newRow("a field too many") << GameLine + ",7";
+        QTest::newRow("a field too many") << HintedLine + ",7";
+        QTest::newRow("hints not quoted") << GameLine + ",7";
+        QTest::newRow("hints not a number") << GameLine + ",\"x\"";
+        QTest::newRow("hints below zero") << GameLine + ",\"-1\"";
+        QTest::newRow("hints left empty") << GameLine + ",";
         QTest::newRow("text after the closing quote") << GameLine + "x";
         QTest::newRow("name without its closing quote") << GameLine.chopped(1);
     }
@@ -137,10 +160,14 @@ class TestHistory : public QObject {
         QVERIFY(!History::ParseRecord(line));
     }
 
-    // A crash in the middle of a write leaves the start of a line: none reads.
+    // A crash in the middle of a write leaves the start of a line: none reads,
+    // but for the cut at the end of the name, which reads as the whole hand
+    // written before hints were counted.
     void everyCutOfALineFailsToRead() {
-        for (qsizetype n = 0; n < GameLine.size(); ++n)
-            QVERIFY2(!History::ParseRecord(GameLine.left(n)), GameLine.left(n).constData());
+        for (qsizetype n = 0; n < HintedLine.size(); ++n) {
+            const auto cut = History::ParseRecord(HintedLine.left(n));
+            QVERIFY2(!cut || n == GameLine.size(), HintedLine.left(n).constData());
+        }
     }
 
     void readingSkipsAndCountsDamage() {
@@ -229,12 +256,14 @@ class TestHistory : public QObject {
     void figuresOfASmallHistory() {
         HistoryFigures f;
         f.Add(Hand(D, 30, 0, 30));
-        f.Add(Hand(P, 110, 110, 30, P, 80, 0));   // wins by 80
-        f.Add(Hand(P, 120, 120, 100, P, 100, 0)); // by 20
-        f.Add(Hand(D, 20, 0, 20));                // a game abandoned
-        f.Add(Hand(D, 101, 40, 101, D, 39, 0));   // Dorvil by 61
-        f.Add(Hand(P, 9, 9, 0));                  // a game going on
+        f.Add(Hinted(Hand(P, 110, 110, 30, P, 80, 0), 4)); // wins by 80, with 4 hints
+        f.Add(Hand(P, 120, 120, 100, P, 100, 0));          // by 20
+        f.Add(Hand(D, 20, 0, 20));                         // a game abandoned
+        f.Add(Hand(D, 101, 40, 101, D, 39, 0));            // Dorvil by 61
+        f.Add(Hinted(Hand(P, 9, 9, 0), 1));                // a game going on
         QCOMPARE(f.GamesPlayed(), 3);
+        QCOMPARE(f.HintsAsked, 5);
+        QCOMPARE(f.HandsWithHints, 2);
         QCOMPARE(f.GamesWon[HistoryFigures::You], 2);
         QCOMPARE(f.WinRate(HistoryFigures::You), 2.0 / 3.0);
         QCOMPARE(f.AveragePoints(HistoryFigures::You), (110 + 120 + 9) / 3.0);
@@ -313,7 +342,8 @@ class TestHistory : public QObject {
         t.Frm.OppMoney = 20;
         QByteArray scoresWhenRecorded;
         t.View.OnRecord = [&](const TableEvent& e) {
-            if (History::RecordSettledHand(t.Frm, e)) scoresWhenRecorded = t.ReadFile("Scores.dat");
+            if (History::RecordSettledHand(t.Frm, e, 2))
+                scoresWhenRecorded = t.ReadFile("Scores.dat");
         };
         t.View.Answers = {0, question};
         if (playerGoesOut) {
@@ -329,6 +359,7 @@ class TestHistory : public QObject {
         const HandRecord& r = records[0];
         QCOMPARE(r.WentOut, playerGoesOut ? P : D);
         QCOMPARE(r.Points, 4);
+        QCOMPARE(r.Hints, 2);
         QCOMPARE(r.PlayerScore, playerScore + (playerGoesOut ? 4 : 0));
         QCOMPARE(r.DorvilScore, dorvilScore + (playerGoesOut ? 0 : 4));
         QCOMPARE(r.EndsGame(), gameOver);

@@ -5,6 +5,7 @@
 #include "Random.h"
 #include "TestWindow.h"
 #include "access/Announcer.h"
+#include "access/Notices.h"
 #include "access/TableAids.h"
 #include "access/TableKeys.h"
 #include "dialogs/FaceButton.h"
@@ -289,7 +290,7 @@ class TestKeyboard : public QObject {
             (QStringList{"Stock, 40 cards", "Discard pile: Nine of Clubs", "Dorvil's hand, 2 cards",
                          "Meld 1: Seven of Diamonds, Seven of Clubs, Seven of Spades",
                          "Meld 2: Four, Five, Six of Hearts", "Meld 3: empty", "Meld 4: empty",
-                         "Meld 5: empty", "Meld 6: empty", "Your hand, 3 cards"}));
+                         "Meld 5: empty", "Meld 6: empty", "Your hand"}));
         QAccessibleInterface* hand = table->child(9);
         QStringList cards;
         for (int i = 0; i < hand->childCount(); ++i) {
@@ -297,6 +298,7 @@ class TestKeyboard : public QObject {
             QCOMPARE(hand->child(i)->parent(), hand);
         }
         QCOMPARE(cards, (QStringList{"Two of Diamonds", "Three of Clubs", "Seven of Hearts"}));
+        QCOMPARE(hand->child(1)->text(QAccessible::Description), QStringLiteral("2 of 3"));
         QCOMPARE(table->child(2)->child(0)->text(QAccessible::Name), QStringLiteral("Card back"));
         // nothing decorative anywhere in the tree; every control named
         std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
@@ -324,19 +326,19 @@ class TestKeyboard : public QObject {
         QTest::addColumn<int>("card");
         QTest::addColumn<QString>("said");
         QTest::newRow("takes") << int(TableEvent::Takes) << true << 22
-                               << "Dorvil takes the Nine of Clubs from the discard pile";
+                               << "Dorvil takes the Nine of Clubs from the discard pile.";
         QTest::newRow("draws, card unseen")
-            << int(TableEvent::Draws) << true << 22 << "Dorvil takes a card from the stock";
+            << int(TableEvent::Draws) << true << 22 << "Dorvil takes a card from the stock.";
         QTest::newRow("melds") << int(TableEvent::Melds) << true << 31
-                               << "Dorvil melds the Five of Hearts in Meld 2";
+                               << "Dorvil melds the Five of Hearts in Meld 2.";
         QTest::newRow("lays off") << int(TableEvent::LaysOff) << true << 31
-                                  << "Dorvil lays off the Five of Hearts on Meld 2";
+                                  << "Dorvil lays off the Five of Hearts on Meld 2.";
         QTest::newRow("discards") << int(TableEvent::Discards) << true << 1
-                                  << "Dorvil discards the Ace of Diamonds";
+                                  << "Dorvil discards the Ace of Diamonds.";
         QTest::newRow("the player's draw is seen") << int(TableEvent::Draws) << false << 52
-                                                   << "You take the King of Spades from the stock";
+                                                   << "You take the King of Spades from the stock.";
         QTest::newRow("one point")
-            << int(TableEvent::HandWon) << false << 0 << "You win the hand and score 1 point";
+            << int(TableEvent::HandWon) << false << 0 << "You win the hand and score 1 point.";
     }
     void announcements() {
         QFETCH(int, what);
@@ -347,21 +349,92 @@ class TestKeyboard : public QObject {
         QCOMPARE(Announcer::EventText(event), said);
     }
 
-    // The instruction line and a message box reach the announcement line.
+    // Dorvil's new meld is told once, whole, when its third card is down, or
+    // as far as it went when other news comes first.
+    void dorvilsMeldIsToldWhole_data() {
+        QTest::addColumn<QList<int>>("cards");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a run, laid out of order")
+            << QList<int>{44, 42, 43} << 2
+            << "Dorvil melds the Three, Four and Five of Spades in Meld 2.";
+        QTest::newRow("a set") << QList<int>{6, 19, 32} << 3
+                               << "Dorvil melds the Sixes of Diamonds, Clubs and Hearts in Meld 3.";
+        QTest::newRow("cut short")
+            << QList<int>{31, 32} << 1 << "Dorvil melds the Five and Six of Hearts in Meld 1.";
+    }
+    void dorvilsMeldIsToldWhole() {
+        QFETCH(QList<int>, cards);
+        QFETCH(int, column);
+        QFETCH(QString, said);
+        Window w;
+        const qsizetype before = w.Said().size();
+        for (int n : cards)
+            w.View.Record(TableEvent{TableEvent::Melds, true, n, column});
+        w.View.Record(TableEvent{TableEvent::Discards, true, 1});
+        QCOMPARE(w.Said().mid(before),
+                 (QStringList{said, QStringLiteral("Dorvil discards the Ace of Diamonds.")}));
+    }
+
+    // Each announcement is a notification of its own under the status line,
+    // its sentence in a text inside; only the latest few stay alive.
+    void announcementsAreNotifications() {
+        Window w;
+        w.View.Record(TableEvent{TableEvent::Discards, false, 5});
+        QAccessibleInterface* note = w.Aids->Voice->Alive().last();
+        QCOMPARE(note->role(), QAccessible::Notification);
+        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(w.Find("Announcements"));
+        QCOMPARE(note->parent(), line);
+        QCOMPARE(line->role(), QAccessible::StatusBar);
+        QCOMPARE(note->childCount(), 1);
+        QCOMPARE(note->child(0)->role(), QAccessible::StaticText);
+        QCOMPARE(note->child(0)->text(QAccessible::Name),
+                 QStringLiteral("You discard the Five of Diamonds."));
+        const QAccessible::Id first = QAccessible::uniqueId(note);
+        for (int i = 0; i < Notices::Kept + 4; ++i)
+            w.Aids->Voice->Say(QString::number(i));
+        const QList<QAccessibleInterface*> alive = w.Aids->Voice->Alive();
+        QCOMPARE(alive.size(), Notices::Kept);
+        QCOMPARE(alive.first()->child(0)->text(QAccessible::Name), QStringLiteral("4"));
+        QVERIFY(!QAccessible::accessibleInterface(first)); // gone, with its text
+    }
+
+    // The instruction line is told when it changes; a message box is told
+    // by its title and its description, the text and the buttons.
     void instructionsAndBoxesAreTold() {
         Window w;
         QVERIFY(w.Said().last().startsWith("Cards shuffled - use menu"));
+        const qsizetype told = w.Said().size();
+        w.View.SetText(Ctl::LblInfo, w.Said().last()); // shown again
+        QCOMPARE(w.Said().size(), told);
         BoxAnswers answers;
         w.Game.Dispatch([&] { w.Game.CmdTarget(); });
-        QCOMPARE(w.Said().last(),
-                 QStringLiteral("Target points set. Target points are set to 100 for this game "
-                                "only. You must change before starting a session as you may "
-                                "sometimes want a quick game and somtimes a long one. Buttons: "
-                                "O.K."));
-        QAccessibleInterface* line = QAccessible::queryAccessibleInterface(w.Find("Announcements"));
-        QCOMPARE(line->text(QAccessible::Name), w.Said().last());
-        QCOMPARE(line->textInterface()->text(0, line->textInterface()->characterCount()),
-                 w.Said().last());
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(w.View.MessageBox());
+        QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Target points set"));
+        QCOMPARE(box->text(QAccessible::Description),
+                 QStringLiteral("Target points are set to 100 for this game only. You must change "
+                                "before starting a session as you may sometimes want a quick game "
+                                "and somtimes a long one. Button: O.K."));
+    }
+
+    // A box in Dorvil's turn cuts what a screen reader still had to say: the
+    // turn's news is told again as it appears, then the win it waited for.
+    void aBoxInDorvilsTurnRetellsIt() {
+        Window w;
+        BoxAnswers answers;
+        const qsizetype before = w.Said().size();
+        w.View.Record(TableEvent{TableEvent::Draws, true, 5});
+        w.View.Record(TableEvent{TableEvent::HandWon, true, 0, 0, 12});
+        QCOMPARE(w.Said().size(), before + 1); // the win waits for its box
+        w.View.DeluxeMsg(QStringLiteral("Dorvil won this hand\rand gains the points"),
+                         QStringLiteral("Next Hand"), QString(), QString(), 5,
+                         QStringLiteral("Dorvil wins the Hand."));
+        const QString draw = QStringLiteral("Dorvil takes a card from the stock.");
+        QCOMPARE(w.Said().mid(before),
+                 (QStringList{draw, draw,
+                              QStringLiteral("Dorvil wins the hand and scores 12 points.")}));
+        QCOMPARE(w.View.MessageBox()->accessibleDescription(),
+                 QStringLiteral("Dorvil won this hand and gains the points. Button: Next Hand."));
     }
 };
 

@@ -11,6 +11,7 @@
 #include "table/ImageList.h"
 #include "table/TableWidgets.h"
 #include "window/MainWindow.h"
+#include "window/TableNews.h"
 #include "window/UserSettings.h"
 #include "window/WindowState.h"
 
@@ -118,7 +119,7 @@ class TestScaling : public QObject {
         g.GameInPlay = g.PlayerTurn = g.PlayerHasDrawn = true;
         g.LayOutHand(false);
         std::vector<TableEvent> events;
-        QObject::connect(&w.View, &MainWindow::TableEventSeen,
+        QObject::connect(&w.View.News(), &TableNews::TableEventSeen,
                          [&](const TableEvent& e) { events.push_back(e); });
         CardPicture* card = w.View.Card(33);
         QTest::mousePress(card, Qt::LeftButton);

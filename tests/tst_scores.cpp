@@ -74,6 +74,28 @@ class TestScores : public QObject {
         QCOMPARE(SavedRecord::MoneyText(cents), text);
     }
 
+    // English keeps the table's own way whatever the country; other
+    // languages write money as their locale does.
+    void moneyInTheLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("cents");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("C") << "C" << 150 << "$1.5";
+        QTest::newRow("English, Britain") << "en_GB" << 105 << "$1.05";
+        QTest::newRow("English, United States") << "en_US" << 1000 << "$10";
+        QTest::newRow("German") << "de_DE" << 105 << QString::fromUtf8("1,05\u00a0$");
+        QTest::newRow("German, round dollars")
+            << "de_DE" << 1000 << QString::fromUtf8("10,00\u00a0$");
+        QTest::newRow("French, nothing owed") << "fr_FR" << 0 << QString::fromUtf8("0,00\u00a0$");
+        QTest::newRow("French, the most") << "fr_FR" << 32767 << QString::fromUtf8("327,67\u00a0$");
+    }
+    void moneyInTheLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(int, cents);
+        QFETCH(QString, text);
+        QCOMPARE(SavedRecord::MoneyText(cents, QLocale(locale)), text);
+    }
+
     void keyFilter_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("box");

@@ -98,6 +98,10 @@ class TestSelfPlay : public QObject {
         QTest::newRow("data without self-play") << "--data /tmp/x a.scn" << false;
         QTest::newRow("self-play and a file") << "--self-play 5 a.scn" << false;
         QTest::newRow("unknown option") << "--fast a.scn" << false;
+        QTest::newRow("restoring") << "--self-play 5 --restore" << true;
+        QTest::newRow("keeping the game") << "--self-play 5 --data /tmp/x --recovery" << true;
+        QTest::newRow("keeping the game nowhere") << "--self-play 5 --recovery" << false;
+        QTest::newRow("restoring a scenario") << "--restore a.scn" << false;
     }
     void commandLine() {
         QFETCH(QString, args);

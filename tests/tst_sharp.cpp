@@ -213,9 +213,9 @@ class TestSharp : public QObject {
             s.Columns[0].Done = s.Columns[0].IsRun = true;
         }
         for (int n : Cards(playerTook))
-            s.PlayerTook.push_back(n);
+            s.RivalTook.push_back(n);
         s.Pile.push_back({Card(face.toLatin1().constData()), false});
-        s.PlayerCount = 10;
+        s.RivalCount = 10;
         s.StockCount = 20;
         s.MadeMeld = madeMeld;
         QCOMPARE(Sharp::TakesFaceCard(s), takesFace);

@@ -2,9 +2,12 @@
 #include "FrmMain.h"
 #include "Random.h"
 #include "access/TableAccessible.h"
+#include "ViewMemory.h"
 #include "access/TableAids.h"
+#include "window/GameRecovery.h"
 #include "window/Locations.h"
 #include "window/MainWindow.h"
+#include "window/Translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -31,13 +34,19 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(MELDORA_VERSION));
     // Ties the window to the menu entry, so the taskbar shows the game's icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.meldora.Meldora"));
+    // Every text, the command line's help too, in the language chosen here.
+    const Locations where = FindLocations(QApplication::applicationDirPath());
+    Translations::Install(where.DataFolder);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Meldora - Rummy against Dorvil"));
+    //: The first line of meldora --help.
+    parser.setApplicationDescription(
+        QApplication::translate("main", "Meldora - Rummy against Dorvil"));
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption seedOption(QStringLiteral("seed"),
-                                  QStringLiteral("Makes every shuffle reproducible."),
-                                  QStringLiteral("N"));
+    QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        //: meldora --help: the option --seed N.
+        QApplication::translate("main", "Makes every shuffle reproducible."), QStringLiteral("N"));
     parser.addOption(seedOption);
     parser.process(app);
     std::optional<uint64_t> seed;
@@ -47,18 +56,22 @@ int main(int argc, char** argv) {
         if (!ok) parser.showHelp(2);
     }
 
-    const Locations where = FindLocations(QApplication::applicationDirPath());
     if (where.DeckPath.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(MissingDeckLine()));
     InstallTableAccessibility();
     MainWindow window(where.DataFolder, where.DeckPath);
     window.RestoreWindow();
-    FrmMain game(window,
+    // What the game shows is remembered on its way to the window, for the
+    // recovery file.
+    ViewMemory shown(window);
+    FrmMain game(shown,
                  TableSettings{where.SaveFolder,
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                                MakeRandomSource(seed)});
+    GameRecovery recovery(window, game, shown);
+    const bool continued = recovery.OfferInterruptedGame();
     window.Attach(&game);
     TableAids aids(window, game);
-    game.Dispatch([&] { game.Form_Load(); });
+    if (!continued) game.Dispatch([&] { game.Form_Load(); });
     window.show();
     return app.exec();
 }

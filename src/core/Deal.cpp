@@ -3,6 +3,7 @@
 #include "FrmMain.h"
 #include "Pauses.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 // The stock is never shuffled as a sequence: every draw picks at random among
@@ -69,11 +70,11 @@ void FrmMain::DealHand() {
     BeginNewHandSerial();
     SeatDorvil();
     LayOutStock();
-    SetStatusPlayer(QStringLiteral("'s current points "));
-    View.SetPanelText(3, QStringLiteral("Dorvil's current points ") + QString::number(OppScore));
+    SetStatusPlayer(PlayerPointsText());
+    SetStatusDorvil(DorvilPointsText());
     SetStatusTarget();
-    View.SetText(Ctl::LblNoWonP, QStringLiteral("Won ") + PlayerName);
-    View.SetText(Ctl::LblGowes, QStringLiteral(" Owed ") + PlayerName);
+    View.SetText(Ctl::LblNoWonP, WonHeading());
+    View.SetText(Ctl::LblGowes, OwedHeading());
     View.SetText(Ctl::LblName2, QStringLiteral("Dorvil"));
     for (Menu m : {Menu::MnuPlay, Menu::MnuAbout, Menu::MnuHelp, Menu::MnuOptions})
         View.EnableMenu(m, false);
@@ -81,13 +82,18 @@ void FrmMain::DealHand() {
     View.SetVisible(Ctl::PicSortSuits, false);
     GameInPlay = true;
     if (PlayerDeals) {
-        View.SetText(Ctl::LblInfo, PlayerName + QStringLiteral(" It's your turn to Deal."));
+        //: The instruction line while the player deals; %1 is the player's name.
+        View.SetText(
+            Ctl::LblInfo,
+            QCoreApplication::translate("Table", "%1 It's your turn to Deal.").arg(PlayerName));
         for (int i = 0; i < 10; ++i) {
             DealToOpp();
             DealToPlayer();
         }
     } else {
-        View.SetText(Ctl::LblInfo, QStringLiteral(" It's Dorvil's turn to deal"));
+        //: The instruction line while Dorvil deals.
+        View.SetText(Ctl::LblInfo,
+                     QCoreApplication::translate("Table", " It's Dorvil's turn to deal"));
         for (int i = 0; i < 10; ++i) {
             DealToPlayer();
             DealToOpp();
@@ -95,7 +101,9 @@ void FrmMain::DealHand() {
     }
     FaceCard = GetSingleCard();
     --StockCount;
-    View.SetText(Ctl::Lblcardsleft, QStringLiteral(" In Stock ") + QString::number(StockCount));
+    //: Under the stock once the face card is turned; %1 is the number of cards in the stock.
+    View.SetText(Ctl::Lblcardsleft,
+                 QCoreApplication::translate("Table", " In Stock %1").arg(StockCount));
     Cards(FaceCard).Place = Where::Discard;
     View.MoveCard(FaceCard, 680, 5160);
     PlayCardSound();
@@ -129,7 +137,7 @@ void FrmMain::DealToOpp() {
     AnimationWait();
     View.MoveCard(k, 3720, 1080);
     ++OppCount;
-    View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
+    ShowStockCount();
     LayOutOppHand();
     PlayCardSound();
     AnimationPause = Pauses::Normal;
@@ -145,7 +153,7 @@ void FrmMain::DealToPlayer() {
     PlayCardSound();
     ++PlayerCount;
     --StockCount;
-    View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
+    ShowStockCount();
     LayOutHand(true);
     LayOutHandBacks();
     AnimationPause = Pauses::Normal;
@@ -190,16 +198,19 @@ void FrmMain::LayOutStock() {
 
 // Called by either side's draw when it has just emptied the stock.
 void FrmMain::RebuildStock() {
-    DeluxeMsg(QStringLiteral("Stock is empty so replacing with all Discard cards except face card"),
-              QStringLiteral("O.K."), QString(), QString(), 2, QStringLiteral("Replacing Stock"));
+    DeluxeMsg(QCoreApplication::translate(
+                  "Table", "Stock is empty so replacing with all Discard cards except face card"),
+              //: A message box's button: the player has read the message.
+              QCoreApplication::translate("Table", "O.K."), QString(), QString(), 2,
+              //: A message box's title.
+              QCoreApplication::translate("Table", "Replacing Stock"));
     int moved = 0;
     for (int n = 1; n <= 52; ++n) {
         if (n != FaceCard && Cards(n).Place == Where::Discard) {
             Cards(n).Place = Where::Stock;
             ++StockCount;
             ++moved;
-            View.SetText(Ctl::Lblcardsleft,
-                         QStringLiteral("In Stock:- ") + QString::number(StockCount));
+            ShowStockCount();
         }
     }
     Record(TableEvent::StockReplaced, false, 0, 0, moved);

@@ -6,6 +6,7 @@
 #include "Arr1.h"
 #include "TableView.h"
 
+#include <QLocale>
 #include <QString>
 #include <cstdint>
 #include <exception>
@@ -52,12 +53,14 @@ struct DorvilSees;
 struct MeldStep;
 } // namespace Sharp
 
+class RandomSource;
+
 struct TableSettings {
     // Where the saved files go first: the program's folder when it runs from
     // where it was built, empty for an installed program.
     QString SaveFolder;
     QString UserDataFolder;         // where the saved files go when the first cannot be written
-    std::function<double()> Random; // uniform in [0, 1)
+    std::function<double()> Random; // uniform in [0, 1); MakeRandomSource's can be saved
 };
 
 class FrmMain {
@@ -106,6 +109,9 @@ class FrmMain {
     int16_t TargetPoints = 0;
     int DeluxeChoice = 0;
     int AnimationPause = 0;
+    // The language the table speaks, set by the window: the statistics write
+    // money its way (the C locale keeps the table's own English way).
+    QLocale Language = QLocale::c();
 
     // ----- start-up (core) -----
     void Form_Load();
@@ -202,7 +208,8 @@ class FrmMain {
     void ShowStatistics();
     void ErasePoints();
     void SaveStatistics();
-    QString HistoryFile() const; // beside the statistics; empty when no folder can be written
+    QString HistoryFile() const;      // beside the statistics; empty when no folder can be written
+    QString SavedFilesFolder() const; // where Scores.dat is written; empty when none can be
     void MnuCT();
     void CmdTarget();
     void MnuPname();
@@ -211,8 +218,15 @@ class FrmMain {
     int HandSerial = 0; // changes whenever a new hand is laid out
     bool Closing = false;
     bool TakingCard = false; // a card taken by the player is on its way into the hand
+    bool SequenceRunning() const { return !Sequences.empty(); } // a handler has not ended
+    // The generator behind TableSettings::Random when it is a RandomSource
+    // (its state can be saved and restored); null for scripted draws.
+    RandomSource* RandomGenerator();
 
-    static QString CardName(int n); // "Seven of Hearts"
+    static QString CardName(int n);   // "Seven of Hearts", in the language in use
+    static QString RankName(int n);   // "Seven"
+    static QString RankPlural(int n); // "Sevens"
+    static QString SuitName(int n);   // "Hearts"
 
   private:
     TableView& View;
@@ -230,7 +244,16 @@ class FrmMain {
     bool HandChanged(int hand) const { return hand != HandSerial || HandOver || GameOver; }
     void ReportUnexpected(const char* procedure, const std::exception& error);
     void SetStatusTarget();
-    void SetStatusPlayer(const QString& between);
+    // The score panels from a sentence with the name (%1) and the score (%2),
+    // or Dorvil's score (%1).
+    void SetStatusPlayer(const QString& format);
+    void SetStatusDorvil(const QString& format);
+    QString PlayerPointsText() const;
+    QString DorvilPointsText() const;
+    QString WonHeading() const;
+    QString OwedHeading() const;
+    void ShowStockCount();
+    QString MeldOrDiscardText() const;
     bool IsInDorvilsHand(int n) const;
     void Record(TableEvent::Kind what, bool byDorvil, int card = 0, int column = 0, int count = 0);
 };

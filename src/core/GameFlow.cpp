@@ -2,12 +2,19 @@
 // offsetting of the money the two sides owe each other.
 #include "FrmMain.h"
 
+#include <QCoreApplication>
+
 void FrmMain::MnuNew_Click() {
     if (GameInPlay) {
-        DeluxeMsg(PlayerName + QStringLiteral(" you are in the middle of a game, are  you sure you "
-                                              "wish to start a new one?"),
-                  QStringLiteral("New Game"), QStringLiteral("Oops No"), QString(), 1,
-                  QStringLiteral("Really New Game?"));
+        //: A message box; %1 is the player's name.
+        DeluxeMsg(QCoreApplication::translate("Table", "%1 you are in the middle of a game, are  "
+                                                       "you sure you wish to start a new one?")
+                      .arg(PlayerName),
+                  //: A message box's button: start a new game.
+                  QCoreApplication::translate("Table", "New Game"),
+                  //: A message box's button: do not start a new game after all.
+                  QCoreApplication::translate("Table", "Oops No"), QString(), 1,
+                  QCoreApplication::translate("Table", "Really New Game?"));
         if (DeluxeChoice != 0) return;
         // The question promises a new game, so the scores of this one go.
         GameOver = true;
@@ -17,18 +24,24 @@ void FrmMain::MnuNew_Click() {
 
 void FrmMain::LblDraw_Click() {
     View.SetVisible(Ctl::PicDraw, false);
-    DeluxeMsg(QStringLiteral("This game will now finish with no scores and a new one will start"),
-              QStringLiteral("O.K"), QString(), QString(), 2, QStringLiteral("New Game"));
+    //: A message box, after the player has clicked Call Draw.
+    DeluxeMsg(QCoreApplication::translate(
+                  "Table", "This game will now finish with no scores and a new one will start"),
+              //: A message box's button: the player has read the message.
+              QCoreApplication::translate("Table", "O.K"), QString(), QString(), 2,
+              //: A message box's title.
+              QCoreApplication::translate("Table", "New Game", "title"));
     GameOver = true;
     NewHand();
 }
 
 void FrmMain::MnuExit_Click() {
     if (GameInPlay) {
-        DeluxeMsg(
-            QStringLiteral(" You are in the middle of a game. Are you sure you wish to exit?"),
-            QStringLiteral("Yes Exit"), QStringLiteral("Continue Game"), QString(), 1,
-            QStringLiteral(" Really Exit?"));
+        DeluxeMsg(QCoreApplication::translate(
+                      "Table", " You are in the middle of a game. Are you sure you wish to exit?"),
+                  QCoreApplication::translate("Table", "Yes Exit"),
+                  QCoreApplication::translate("Table", "Continue Game"), QString(), 1,
+                  QCoreApplication::translate("Table", " Really Exit?"));
         if (DeluxeChoice == 1) return;
     }
     CloseDown();
@@ -42,11 +55,13 @@ bool FrmMain::Form_QueryUnload(int unloadMode) {
         if (!Closing) EndProgram();
         return false;
     }
-    DeluxeMsg(PlayerName +
-                  QStringLiteral(" you are in the middle of a game or starting one, do you "
-                                 "really wish to exit?"),
-              QStringLiteral("Yes Exit"), QStringLiteral("Continue Game"), QString(), 1,
-              QStringLiteral("Really Exit?"));
+    //: A message box when the window is closed; %1 is the player's name.
+    DeluxeMsg(QCoreApplication::translate("Table", "%1 you are in the middle of a game or starting "
+                                                   "one, do you really wish to exit?")
+                  .arg(PlayerName),
+              QCoreApplication::translate("Table", "Yes Exit"),
+              QCoreApplication::translate("Table", "Continue Game"), QString(), 1,
+              QCoreApplication::translate("Table", "Really Exit?"));
     if (DeluxeChoice != 0) return true;
     CloseDown();
     return false;

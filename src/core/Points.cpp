@@ -2,12 +2,15 @@
 // message box, and the bookkeeping that stops a sequence whose hand is gone.
 #include "FrmMain.h"
 
+#include <QCoreApplication>
+
 void FrmMain::CountHandPoints() {
     PlayerHandPoints = 0;
     for (int n = 1; n <= 52; ++n)
         if (Cards(n).Place == Where::PlayerHand) PlayerHandPoints += Cards(n).Rank;
-    View.SetPanelText(4,
-                      QString::number(PlayerHandPoints) + QStringLiteral(" Points in your hand"));
+    //: The status bar's last panel; %1 is the points of the cards in the player's hand.
+    View.SetPanelText(
+        4, QCoreApplication::translate("Table", "%1 Points in your hand").arg(PlayerHandPoints));
 }
 
 void FrmMain::PlayCardSound() {

@@ -3,9 +3,18 @@
 #include "FrmMain.h"
 #include "SavedRecord.h"
 
+#include <QCoreApplication>
+
+namespace {
+// The message box starts a new line at a carriage return; the translations
+// write a line feed, which their files keep as it is.
+QString TwoLines(const QString& text) {
+    return QString(text).replace(QLatin1Char('\n'), QLatin1Char('\r'));
+}
+} // namespace
+
 void FrmMain::SettleHand() {
     if (PlayerCount != 0 && OppCount != 0) return;
-    const QString CR = QStringLiteral("\r");
     if (PlayerCount == 0) {
         HandOver = true;
         PlayerHandPoints = 0;
@@ -15,14 +24,18 @@ void FrmMain::SettleHand() {
         }
         PlayerScore = SavedRecord::Saturate16(PlayerScore + OppHandPoints);
         Record(TableEvent::HandWon, false, 0, 0, OppHandPoints);
-        SetStatusPlayer(QStringLiteral(" ' current points "));
+        //: The status bar's panel of the player's score once the player has won a hand; %1 is the
+        //: player's name, %2 the score.
+        SetStatusPlayer(QCoreApplication::translate("Dorvil", "%1 ' current points %2"));
         if (PlayerScore < TargetPoints || PlayerScore <= OppScore) {
             Record(TableEvent::HandSettled, false, 0, 0, OppHandPoints);
-            DeluxeMsg(QStringLiteral("Well done, you won this hand") + CR +
-                          QStringLiteral(" and receive the points left in Dorvil's hand as shown "
-                                         "below."),
-                      QStringLiteral("Next Hand"), QString(), QString(), 4,
-                      QStringLiteral(" You win the hand"));
+            //: A message box of two lines.
+            DeluxeMsg(TwoLines(QCoreApplication::translate(
+                          "Dorvil", "Well done, you won this hand\n and receive the points left "
+                                    "in Dorvil's hand as shown below.")),
+                      //: A message box's button: deal the next hand.
+                      QCoreApplication::translate("Dorvil", "Next Hand"), QString(), QString(), 4,
+                      QCoreApplication::translate("Dorvil", " You win the hand"));
             NewHand();
             return;
         }
@@ -31,36 +44,47 @@ void FrmMain::SettleHand() {
         NetMoneyOwed();
         PlayerGamesWon = SavedRecord::Saturate16(PlayerGamesWon + 1);
         View.SetText(Ctl::LblWonP, QString::number(PlayerGamesWon));
-        DeluxeMsg(PlayerName + QStringLiteral(" well done you won the hand and the game.") + CR +
-                      QStringLiteral(" See statistics top right for details."),
-                  QStringLiteral("Carry On!"), QString(), QString(), 4,
-                  QStringLiteral(" Dorvil Beaten Again."));
+        //: A message box of two lines; %1 is the player's name.
+        DeluxeMsg(TwoLines(QCoreApplication::translate(
+                               "Dorvil", "%1 well done you won the hand and the game.\n See "
+                                         "statistics top right for details."))
+                      .arg(PlayerName),
+                  //: A message box's button.
+                  QCoreApplication::translate("Dorvil", "Carry On!"), QString(), QString(), 4,
+                  QCoreApplication::translate("Dorvil", " Dorvil Beaten Again."));
     } else {
         HandOver = true;
         OppHandPoints = 0;
         CountHandPoints();
         OppScore = SavedRecord::Saturate16(OppScore + PlayerHandPoints);
         Record(TableEvent::HandWon, true, 0, 0, PlayerHandPoints);
-        View.SetPanelText(3,
-                          QStringLiteral(" Dorvil's current points ") + QString::number(OppScore));
+        //: The status bar's panel of Dorvil's score once he has won a hand; %1 is the score.
+        SetStatusDorvil(QCoreApplication::translate("Dorvil", " Dorvil's current points %1"));
         if (OppScore < TargetPoints || OppScore <= PlayerScore) {
             Record(TableEvent::HandSettled, true, 0, 0, PlayerHandPoints);
-            DeluxeMsg(PlayerName +
-                          QStringLiteral("   sorry, Dorvil won this hand and gains the number "
-                                         "of points left in your hand as shown below."),
-                      QStringLiteral("Next Hand"), QString(), QString(), 5,
-                      QStringLiteral(" Dorvil wins the Hand."));
+            //: A message box; %1 is the player's name.
+            DeluxeMsg(QCoreApplication::translate("Dorvil",
+                                                  "%1   sorry, Dorvil won this hand and gains the "
+                                                  "number of points left in your hand as shown "
+                                                  "below.")
+                          .arg(PlayerName),
+                      QCoreApplication::translate("Dorvil", "Next Hand"), QString(), QString(), 5,
+                      QCoreApplication::translate("Dorvil", " Dorvil wins the Hand."));
             NewHand();
             return;
         }
         Record(TableEvent::GameWon, true);
         OppMoney = SavedRecord::Saturate16(OppMoney + (OppScore - PlayerScore));
         NetMoneyOwed();
-        SetStatusPlayer(QStringLiteral("'s current points "));
-        DeluxeMsg(PlayerName + QStringLiteral(" unfortunately Dorvil won the hand and the game.") +
-                      CR + QStringLiteral(" See statistics top right for details."),
-                  QStringLiteral("Carry On! "), QString(), QString(), 5,
-                  QStringLiteral(" Dorvil Wins Game."));
+        SetStatusPlayer(PlayerPointsText());
+        //: A message box of two lines; %1 is the player's name.
+        DeluxeMsg(TwoLines(QCoreApplication::translate(
+                               "Dorvil", "%1 unfortunately Dorvil won the hand and the game.\n See "
+                                         "statistics top right for details."))
+                      .arg(PlayerName),
+                  //: A message box's button.
+                  QCoreApplication::translate("Dorvil", "Carry On! "), QString(), QString(), 5,
+                  QCoreApplication::translate("Dorvil", " Dorvil Wins Game."));
         OppGamesWon = SavedRecord::Saturate16(OppGamesWon + 1);
         View.SetText(Ctl::LblWonG, QString::number(OppGamesWon));
     }
@@ -72,9 +96,13 @@ void FrmMain::SettleHand() {
     // Told where the statistics are saved, so that whatever keeps a history
     // agrees with them even when the program ends at one of the boxes.
     Record(TableEvent::HandSettled, !playerWon, 0, 0, playerWon ? OppHandPoints : PlayerHandPoints);
-    DeluxeMsg(QStringLiteral("Would you like to play another game or leave for now?"),
-              QStringLiteral("Play Again"), QStringLiteral("Bye for Now"), QString(),
-              playerWon ? 1 : 2, QStringLiteral("Play another game?"));
+    DeluxeMsg(QCoreApplication::translate("Dorvil",
+                                          "Would you like to play another game or leave for now?"),
+              //: A message box's button: start the next game.
+              QCoreApplication::translate("Dorvil", "Play Again"),
+              //: A message box's button: leave the program.
+              QCoreApplication::translate("Dorvil", "Bye for Now"), QString(), playerWon ? 1 : 2,
+              QCoreApplication::translate("Dorvil", "Play another game?"));
     if (DeluxeChoice == 0)
         NewHand();
     else

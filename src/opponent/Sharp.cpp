@@ -10,7 +10,7 @@ namespace Sharp {
 
 namespace {
 
-constexpr double TakeMargin = 1.0; // taking the face card shows the player what he collects
+constexpr double TakeMargin = 1.0; // taking the face card shows the rival what he collects
 constexpr size_t LookAhead = 3;    // discards weighed against every card he may draw next
 constexpr long Budget = 16000;     // cards of the hands weighed for one choice, at the most
 
@@ -73,23 +73,26 @@ Mask LookAheadDiscard(const Outlook& o, Mask keep, Mask first) {
 
 } // namespace
 
-bool TakesFaceCard(const DorvilSees& sees) {
+FaceWeighed WeighFaceCard(const SideSees& sees, const Outlook& o) {
+    FaceWeighed weighed;
     const int face = sees.FaceCard();
-    if (face == 0) return false;
-    const Outlook o = Look(sees);
+    if (face == 0) return weighed;
     const Mask f = Bit(face);
-    if (!(f & Related(o))) return false;
-    const double take = BestTurn(o.Mine | f, o, f).Value;
+    if (!(f & Related(o))) return weighed;
+    const TurnValue take = BestTurn(o.Mine | f, o, f);
+    weighed.With = take.Best;
     // When his hand is too rich to weigh every draw, the stock is judged as
     // no better than the hand he holds.
     const double stock = AfterNextDraw(o.Mine, o, Budget).value_or(BestTurn(o.Mine, o, 0).Value);
-    return !o.Live || take + TakeMargin < stock;
+    weighed.Take = !o.Live || take.Value + TakeMargin < stock;
+    return weighed;
 }
 
-std::optional<MeldStep> NextMeldStep(const DorvilSees& sees) {
-    const Outlook o = Look(sees);
-    const Mask keep = sees.TookFace ? Bit(sees.TookFace) : 0;
-    const Play best = BestTurn(o.Mine, o, keep).Best;
+bool TakesFaceCard(const SideSees& sees) {
+    return sees.FaceCard() != 0 && WeighFaceCard(sees, Look(sees)).Take;
+}
+
+std::optional<MeldStep> FirstStep(const SideSees& sees, const Play& best) {
     if (!best.NewMelds.empty()) {
         std::vector<int> cards = Cards(best.NewMelds.front());
         cards.resize(3); // the rest follow as lay-offs once the meld is down
@@ -108,16 +111,30 @@ std::optional<MeldStep> NextMeldStep(const DorvilSees& sees) {
     return std::nullopt;
 }
 
-int ChooseDiscard(const DorvilSees& sees) {
+Mask KeptCard(const SideSees& sees) {
+    return sees.TookFace ? Bit(sees.TookFace) : 0;
+}
+
+std::optional<MeldStep> NextMeldStep(const SideSees& sees) {
     const Outlook o = Look(sees);
+    return FirstStep(sees, BestTurn(o.Mine, o, KeptCard(sees)).Best);
+}
+
+int ChooseDiscard(const Outlook& o, Mask keep, Mask best) {
     if (!o.Mine) return 0;
-    const Mask keep = sees.TookFace ? Bit(sees.TookFace) : 0;
-    Mask d = BestTurn(o.Mine, o, keep).Discard;
+    Mask d = best;
     // Only a hand the table would take whole leaves no discard to weigh; that
     // hand is laid before he discards, so this is a safeguard.
     if (!d) d = (o.Mine & ~keep) ? Highest(o.Mine & ~keep) : o.Mine;
     if (Count(o.Mine) >= 2) d = LookAheadDiscard(o, keep, d);
     return CardAt(std::countr_zero(d));
+}
+
+int ChooseDiscard(const SideSees& sees) {
+    const Outlook o = Look(sees);
+    if (!o.Mine) return 0;
+    const Mask keep = KeptCard(sees);
+    return ChooseDiscard(o, keep, BestTurn(o.Mine, o, keep).Discard);
 }
 
 } // namespace Sharp

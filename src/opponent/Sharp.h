@@ -1,6 +1,9 @@
-// Sharp Dorvil's choices. Each is a pure function of what he sees from his
-// chair, so nothing he decides can depend on the player's hidden cards or on
-// the order of the stock: those are simply not in his view.
+// Sharp Dorvil's choices. Each is a pure function of what one side sees from
+// its chair, so nothing it decides can depend on the other side's hidden
+// cards or on the order of the stock: those are simply not in its view.
+// Written from Dorvil's chair, as he was the first to sit in it: "he" is the
+// side that weighs (Dorvil, or the player when the hint borrows his
+// judgement) and "his rival" the other side.
 #pragma once
 
 #include <array>
@@ -24,28 +27,33 @@ struct PileCard {
     bool operator==(const PileCard&) const = default;
 };
 
-struct DorvilSees {
+// What one side sees: its own cards, the table, the pile as it was played,
+// what its rival did in sight, and the counts anyone can read.
+struct SideSees {
     std::vector<int> Hand; // ascending
     std::array<ColumnSeen, 6> Columns;
-    std::vector<PileCard> Pile;      // the discard pile as played, the face card last
-    std::vector<int> PlayerTook;     // into the player's hand in sight: from the pile, or back
-                                     // from an open meld
-    std::vector<int> PlayerDiscards; // discarded by the player this hand, in order
-    std::vector<int> PlayerPassed;   // face cards the player left, drawing from the stock
-    std::vector<int> Restocked;      // cards a stock rebuild put back in the stock
-    int PlayerCount = 0;
+    std::vector<PileCard> Pile;     // the discard pile as played, the face card last
+    std::vector<int> RivalTook;     // into the rival's hand in sight: from the pile, or back
+                                    // from an open meld
+    std::vector<int> RivalDiscards; // discarded by the rival this hand, in order
+    std::vector<int> RivalPassed;   // face cards the rival left, drawing from the stock
+    std::vector<int> Restocked;     // cards a stock rebuild put back in the stock
+    int RivalCount = 0;
     int StockCount = 0;
-    bool MadeMeld = false;       // he may lay off: he made a meld of three this hand
-    bool PlayerMadeMeld = false; // and so may the player
-    int TookFace = 0;            // the card he took from the pile this turn
-    int MyScore = 0, PlayerScore = 0, Target = 100;
-    bool operator==(const DorvilSees&) const = default;
+    bool MadeMeld = false;      // he may lay off: he made a meld of three this hand
+    bool RivalMadeMeld = false; // and so may his rival
+    int TookFace = 0;           // the card he took from the pile this turn
+    int MyScore = 0, RivalScore = 0, Target = 100;
+    bool operator==(const SideSees&) const = default;
 
     int FaceCard() const { return Pile.empty() ? 0 : Pile.back().Card; }
 };
 
+// What Dorvil sees from his chair (FrmMain::WhatDorvilSees).
+struct DorvilSees : SideSees {};
+
 // Take the face card rather than a stock card?
-bool TakesFaceCard(const DorvilSees& sees);
+bool TakesFaceCard(const SideSees& sees);
 
 // His next move on the table: three cards laid as a new meld in a free column,
 // or one card laid off onto a complete meld. None when he has nothing to lay.
@@ -54,9 +62,9 @@ struct MeldStep {
     std::vector<int> Cards; // in the order they are placed
     bool operator==(const MeldStep&) const = default;
 };
-std::optional<MeldStep> NextMeldStep(const DorvilSees& sees);
+std::optional<MeldStep> NextMeldStep(const SideSees& sees);
 
 // The card to discard; 0 only when his hand is empty.
-int ChooseDiscard(const DorvilSees& sees);
+int ChooseDiscard(const SideSees& sees);
 
 } // namespace Sharp

@@ -16,17 +16,18 @@ constexpr double Base = 3.0;           // any card still to be got rid of
 constexpr double Alpha = 1.0;          // a point of rank kept in the hand
 constexpr double Pending = 0.7;        // chance a card that fits the table is laid off in time
 constexpr double Horizon0 = 2.0;       // draws he expects before the hand ends ...
-constexpr double Horizon1 = 0.4;       // ... and more for each card the player holds
-constexpr double RiskK = 3.0;          // how the player's short hand raises the price of points
-constexpr double DangerMeld = 12;      // a discard the player can use at once
+constexpr double Horizon1 = 0.4;       // ... and more for each card his rival holds
+constexpr double RiskK = 3.0;          // how the rival's short hand raises the price of points
+constexpr double DangerMeld = 12;      // a discard the rival can use at once
 constexpr double GoingOut = -100;      // going out beats every hand that is kept
-constexpr double DiscardPenalty = 0.5; // a player's hand keeping cards near a discard of his
+constexpr double DiscardPenalty = 0.5; // a rival's hand keeping cards near a discard of his
 constexpr double PassPenalty = 0.3;    // ... that could use a face card he left
 constexpr double MeldPenalty = 0.3;    // ... holding a meld it could have laid
 constexpr double LonePenalty = 0.3;    // ... keeping a lone king after several turns
-constexpr double ShedTurns = 4;        // turns after which a player has shed his lone cards
-constexpr int Samples = 256;           // hands of the player's he imagines
+constexpr double ShedTurns = 4;        // turns after which a rival has shed his lone cards
+constexpr int Samples = 256;           // hands of the rival's he imagines
 constexpr double ColumnCost = 0.5;     // a column taken by a new meld
+constexpr long MaxWork = 2000000;      // cards of the hands weighed for one turn, at the most
 
 // Cards the table takes now and after one more card, given its complete runs
 // and the ranks laid as sets.
@@ -199,14 +200,14 @@ bool HoldsMeld(Mask hand) {
 
 // A generator seeded from what he sees, so that the same table always gives
 // the same choice.
-uint64_t Seed(const DorvilSees& s) {
+uint64_t Seed(const SideSees& s) {
     uint64_t h = 0x9E3779B97F4A7C15ull;
     auto mix = [&](uint64_t v) { h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2); };
     for (int n : s.Hand)
         mix(static_cast<uint64_t>(n));
     for (const PileCard& p : s.Pile)
         mix(static_cast<uint64_t>(p.Card) << 8);
-    mix(static_cast<uint64_t>(s.PlayerCount) << 16 | static_cast<uint64_t>(s.StockCount));
+    mix(static_cast<uint64_t>(s.RivalCount) << 16 | static_cast<uint64_t>(s.StockCount));
     return h;
 }
 
@@ -217,23 +218,23 @@ uint64_t Next(uint64_t& state) {
     return z ^ (z >> 31);
 }
 
-// Hands the player may hold, drawn from the cards he cannot place and weighed
-// by how well they agree with the player's play: players lay the melds they
+// Hands his rival may hold, drawn from the cards he cannot place and weighed
+// by how well they agree with the rival's play: players lay the melds they
 // hold, rarely discard next to what they keep, and take a face card that
-// completes a meld of theirs. From them: the chance that the player holds
-// each card, and that the player can use each card.
-void SampleHands(const DorvilSees& s, Outlook& o, Mask pool, int unknown) {
+// completes a meld of theirs. From them: the chance that the rival holds
+// each card, and that the rival can use each card.
+void SampleHands(const SideSees& s, Outlook& o, Mask pool, int unknown) {
     int bits[64];
     int n = 0;
     for (Mask m = pool; m; m &= m - 1)
         bits[n++] = std::countr_zero(m);
     Mask discards[64], passed[64];
     int nd = 0, np = 0;
-    for (int c : s.PlayerDiscards)
+    for (int c : s.RivalDiscards)
         if (nd < 64) discards[nd++] = Near(Bit(c));
-    for (int c : s.PlayerPassed)
+    for (int c : s.RivalPassed)
         if (np < 64) passed[np++] = Bit(c);
-    const Mask fits = o.PlayerMayLayOff ? o.FitNow : 0;
+    const Mask fits = o.RivalMayLayOff ? o.FitNow : 0;
     double held[64] = {}, use[64] = {}, total = 0;
     double lonely[14];
     const double shed = std::min(1.0, nd / ShedTurns);
@@ -241,7 +242,7 @@ void SampleHands(const DorvilSees& s, Outlook& o, Mask pool, int unknown) {
         lonely[r] = std::pow(LonePenalty, shed * r / 13.0);
     uint64_t state = Seed(s);
     for (int k = 0; k < Samples; ++k) {
-        Mask hand = o.PlayerHolds;
+        Mask hand = o.RivalHolds;
         for (int i = 0; i < unknown; ++i) {
             const int j = i + static_cast<int>(Next(state) % static_cast<uint64_t>(n - i));
             std::swap(bits[i], bits[j]);
@@ -249,8 +250,8 @@ void SampleHands(const DorvilSees& s, Outlook& o, Mask pool, int unknown) {
         }
         const Mask usable = Completes(hand) | fits;
         double w = HoldsMeld(hand) ? MeldPenalty : 1.0;
-        // A player who has had turns to shed cards keeps few lone high ones.
-        for (Mask m = hand & ~o.PlayerHolds; m; m &= m - 1) {
+        // A rival who has had turns to shed cards keeps few lone high ones.
+        for (Mask m = hand & ~o.RivalHolds; m; m &= m - 1) {
             const Mask c = Lowest(m);
             if (!(hand & Near(c))) w *= lonely[RankOfBit(c)];
         }
@@ -272,7 +273,7 @@ void SampleHands(const DorvilSees& s, Outlook& o, Mask pool, int unknown) {
 
 } // namespace
 
-Outlook Look(const DorvilSees& s) {
+Outlook Look(const SideSees& s) {
     Outlook o;
     o.Mine = MaskOf(s.Hand);
     for (int c = 1; c <= 6; ++c) {
@@ -288,31 +289,31 @@ Outlook Look(const DorvilSees& s) {
     for (const PileCard& p : s.Pile)
         o.Pile |= Bit(p.Card);
     const Mask located = o.Mine | o.Table | o.Pile;
-    o.PlayerHolds = MaskOf(s.PlayerTook) & ~located;
-    Mask pool = AllCards & ~located & ~o.PlayerHolds;
+    o.RivalHolds = MaskOf(s.RivalTook) & ~located;
+    Mask pool = AllCards & ~located & ~o.RivalHolds;
     // Once the stock has been rebuilt from the pile, whatever he has never
-    // seen can only be in the player's hand.
+    // seen can only be in his rival's hand.
     if (!s.Restocked.empty()) {
         const Mask never = pool & ~MaskOf(s.Restocked);
-        if (Count(o.PlayerHolds | never) <= s.PlayerCount) {
-            o.PlayerHolds |= never;
+        if (Count(o.RivalHolds | never) <= s.RivalCount) {
+            o.RivalHolds |= never;
             pool &= ~never;
         }
     }
     o.Live = pool;
-    const int unknown = std::max(0, s.PlayerCount - Count(o.PlayerHolds));
+    const int unknown = std::max(0, s.RivalCount - Count(o.RivalHolds));
     Fits(o.TableRuns, o.SetRanks, o.Table, o.FitNow, o.FitNext);
-    o.PlayerMayLayOff = s.PlayerMadeMeld;
+    o.RivalMayLayOff = s.RivalMadeMeld;
     if (pool && unknown > 0 && unknown <= Count(pool)) {
         SampleHands(s, o, pool, unknown);
     } else {
-        for (Mask m = o.PlayerHolds; m; m &= m - 1)
+        for (Mask m = o.RivalHolds; m; m &= m - 1)
             o.Hold[std::countr_zero(m)] = 1.0;
-        for (Mask m = Completes(o.PlayerHolds) | (o.PlayerMayLayOff ? o.FitNow : 0); m; m &= m - 1)
+        for (Mask m = Completes(o.RivalHolds) | (o.RivalMayLayOff ? o.FitNow : 0); m; m &= m - 1)
             o.Use[std::countr_zero(m)] = 1.0;
     }
     const double draw =
-        s.StockCount > 0 ? std::min(1.0, (Horizon0 + Horizon1 * s.PlayerCount) / s.StockCount) : 0;
+        s.StockCount > 0 ? std::min(1.0, (Horizon0 + Horizon1 * s.RivalCount) / s.StockCount) : 0;
     double reach = 0;
     for (Mask m = pool; m; m &= m - 1) {
         const int b = std::countr_zero(m);
@@ -322,7 +323,7 @@ Outlook Look(const DorvilSees& s) {
     reach = pool ? reach / Count(pool) : 0;
     for (int n = 0; n < 40; ++n)
         o.MissPair[n] = std::pow(1.0 - reach * reach, n);
-    o.Risk = 1.0 + RiskK / std::max(1, s.PlayerCount - 1);
+    o.Risk = 1.0 + RiskK / std::max(1, s.RivalCount - 1);
     o.MayLayOff = s.MadeMeld;
     return o;
 }
@@ -372,7 +373,10 @@ double Danger(Mask card, const Outlook& o) {
 }
 
 TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep, long* budget) {
-    return Search(o, keep, budget).Run(hand);
+    // No hand of a real turn comes near this much work; a hand of thirty
+    // cards, as a scenario may deal, would search for seconds.
+    long cap = MaxWork;
+    return Search(o, keep, budget ? budget : &cap).Run(hand);
 }
 
 } // namespace Sharp

@@ -58,22 +58,22 @@ struct Anchor {
 // how soon the hand may end.
 struct Outlook {
     Mask Mine = 0, Table = 0, Pile = 0;
-    Mask PlayerHolds = 0;         // surely in the player's hand
-    Mask Live = 0;                // in the stock or the player's hand, he cannot tell which
+    Mask RivalHolds = 0;          // surely in his rival's hand
+    Mask Live = 0;                // in the stock or the rival's hand, he cannot tell which
     Mask TableRuns = 0;           // cards of complete runs on the table
     Mask SetRanks = 0;            // every card of a rank laid as a complete set
     Mask FitNow = 0, FitNext = 0; // cards the table takes now, and after one more
     std::vector<Anchor> Anchors;
     int FreeColumns = 0;
     bool MayLayOff = false;
-    bool PlayerMayLayOff = false;
-    double Hold[64] = {};     // chance that the player holds the card of that bit
-    double Use[64] = {};      // chance that the player can use the card at once
+    bool RivalMayLayOff = false;
+    double Hold[64] = {};     // chance that the rival holds the card of that bit
+    double Use[64] = {};      // chance that the rival can use the card at once
     double Miss[64] = {};     // chance that it does not come to him before the hand ends
     double Risk = 1;          // weight of a point kept in his hand
     double MissPair[40] = {}; // chance that none of n pairs of live cards comes to him
 };
-Outlook Look(const DorvilSees& sees);
+Outlook Look(const SideSees& sees);
 
 // A way of laying part of a hand: new melds and lay-offs, and what is left.
 struct Play {
@@ -97,9 +97,23 @@ struct TurnValue {
 };
 TurnValue BestTurn(Mask hand, const Outlook& o, Mask keep, long* budget = nullptr);
 
+// His three choices (Sharp.h) from an outlook already made, so that a caller
+// that weighs more than one of them looks at the table once.
+struct FaceWeighed {
+    bool Take = false; // the face card rather than a stock card
+    Play With;         // the best way of laying the hand with it
+};
+FaceWeighed WeighFaceCard(const SideSees& sees, const Outlook& o);
+// The step that begins `best`, his best way of laying the hand.
+std::optional<MeldStep> FirstStep(const SideSees& sees, const Play& best);
+// The card to discard when `best` (the best turn's discard) is his first thought.
+int ChooseDiscard(const Outlook& o, Mask keep, Mask best);
+// The card he took from the pile this turn, which he keeps unless it is his last.
+Mask KeptCard(const SideSees& sees);
+
 // What the cards left in his hand are expected to cost him.
 double Leftover(Mask left, const Play& play, const Outlook& o);
-// What the card he discards is worth to the player.
+// What the card he discards is worth to his rival.
 double Danger(Mask card, const Outlook& o);
 
 } // namespace Sharp

@@ -1,9 +1,11 @@
 // Sharp Dorvil's turn: the same draw, melds, lay-offs and discard as the
 // classic turn, moved by the same procedures with the same pauses, sounds and
 // settlement; only the choices come from Sharp's judgement, which is given
-// nothing but what Dorvil can see from his chair.
+// nothing but what Dorvil can see from his chair. And what a side sees,
+// gathered for his chair and for the player's.
 #include "FrmMain.h"
 #include "Sharp.h"
+#include "SharpSeat.h"
 
 #include <algorithm>
 #include <array>
@@ -83,61 +85,65 @@ bool FrmMain::SharpFits(int c, int n) const {
     return m.IsRun && Cards(n).Suit == m.RunSuit && (n == m.Low - 1 || n == m.High + 1);
 }
 
-// Everything Sharp Dorvil's choices may depend on, gathered in this one
-// place: his own cards, the table, the pile as it was played and what the
-// player took from it, and the counts anyone can read. The player's cards and
-// the stock's are left out.
 Sharp::DorvilSees FrmMain::WhatDorvilSees() const {
-    Sharp::DorvilSees s;
+    return Sharp::DorvilSees{Sharp::SeenFrom(*this, true)};
+}
+
+// Everything a side's choices may depend on, gathered in this one place: its
+// own cards, the table, the pile as it was played and what its rival took
+// from it, and the counts anyone can read. The rival's cards and the stock's
+// are left out.
+Sharp::SideSees Sharp::SeenFrom(const FrmMain& f, bool dorvil) {
+    SideSees s;
+    const int mine = dorvil ? Where::DorvilHand : Where::PlayerHand;
     for (int n = 1; n <= 52; ++n)
-        if (Cards(n).Place == Where::DorvilHand) s.Hand.push_back(n);
+        if (f.Cards(n).Place == mine) s.Hand.push_back(n);
     for (int c = 1; c <= 6; ++c) {
-        Sharp::ColumnSeen& col = s.Columns[static_cast<size_t>(c - 1)];
+        ColumnSeen& col = s.Columns[static_cast<size_t>(c - 1)];
         for (int n = 1; n <= 52; ++n)
-            if (Cards(n).InColumn(c)) col.Cards.push_back(n);
-        col.Done = Melds(c).Done;
-        col.IsSet = Melds(c).IsSet;
-        col.IsRun = Melds(c).IsRun;
+            if (f.Cards(n).InColumn(c)) col.Cards.push_back(n);
+        col.Done = f.Melds(c).Done;
+        col.IsSet = f.Melds(c).IsSet;
+        col.IsRun = f.Melds(c).IsRun;
     }
     // The pile replayed from the record of the hand: a discard lays a card on
     // it, a take lifts one off, a stock rebuild gathers all but the top card.
     // Cards that lay there before the record began (the deal's face card)
-    // start at the bottom. A stock draw of the player's tells only that the
+    // start at the bottom. A stock draw of the rival's tells only that the
     // top card was passed over; the card drawn stays hidden.
-    std::vector<Sharp::PileCard> pile;
+    std::vector<PileCard> pile;
     std::array<bool, 53> recorded{};
-    for (const TableEvent& e : HandLog)
+    for (const TableEvent& e : f.HandLog)
         if (e.What == TableEvent::Discards || e.What == TableEvent::Takes) {
             if (e.What == TableEvent::Takes && !recorded[static_cast<size_t>(e.Card)])
                 pile.push_back({e.Card, false}); // there before the record
             recorded[static_cast<size_t>(e.Card)] = true;
         }
     for (int n = 1; n <= 52; ++n)
-        if (Cards(n).Place == Where::Discard && !recorded[static_cast<size_t>(n)])
+        if (f.Cards(n).Place == Where::Discard && !recorded[static_cast<size_t>(n)])
             pile.insert(pile.begin(), {n, false});
-    auto lift = [&](int n) {
-        std::erase_if(pile, [n](const Sharp::PileCard& p) { return p.Card == n; });
-    };
+    auto lift = [&](int n) { std::erase_if(pile, [n](const PileCard& p) { return p.Card == n; }); };
     int lastDraw = -1;
-    for (size_t i = 0; i < HandLog.size(); ++i) {
-        const TableEvent& e = HandLog[i];
+    for (size_t i = 0; i < f.HandLog.size(); ++i) {
+        const TableEvent& e = f.HandLog[i];
+        const bool rival = e.ByDorvil != dorvil;
         switch (e.What) {
         case TableEvent::Discards:
             lift(e.Card);
             pile.push_back({e.Card, e.ByDorvil});
-            if (!e.ByDorvil) s.PlayerDiscards.push_back(e.Card);
+            if (rival) s.RivalDiscards.push_back(e.Card);
             break;
         case TableEvent::Takes:
             lift(e.Card);
-            if (!e.ByDorvil) s.PlayerTook.push_back(e.Card);
+            if (rival) s.RivalTook.push_back(e.Card);
             lastDraw = static_cast<int>(i);
             break;
         case TableEvent::Draws:
-            if (!e.ByDorvil && !pile.empty()) s.PlayerPassed.push_back(pile.back().Card);
+            if (rival && !pile.empty()) s.RivalPassed.push_back(pile.back().Card);
             lastDraw = static_cast<int>(i);
             break;
         case TableEvent::TakesBack:
-            if (!e.ByDorvil) s.PlayerTook.push_back(e.Card);
+            if (rival) s.RivalTook.push_back(e.Card);
             break;
         case TableEvent::StockReplaced:
             for (size_t k = 0; k + 1 < pile.size(); ++k)
@@ -149,23 +155,23 @@ Sharp::DorvilSees FrmMain::WhatDorvilSees() const {
         }
     }
     if (lastDraw >= 0) {
-        const TableEvent& e = HandLog[static_cast<size_t>(lastDraw)];
-        if (e.ByDorvil && e.What == TableEvent::Takes) s.TookFace = e.Card;
+        const TableEvent& e = f.HandLog[static_cast<size_t>(lastDraw)];
+        if (e.ByDorvil == dorvil && e.What == TableEvent::Takes) s.TookFace = e.Card;
     }
     // Kept to what lies on the pile now, the face card on top.
-    for (const Sharp::PileCard& p : pile)
-        if (Cards(p.Card).Place == Where::Discard && p.Card != FaceCard) s.Pile.push_back(p);
-    if (FaceCard != 0 && Cards(FaceCard).Place == Where::Discard) {
+    for (const PileCard& p : pile)
+        if (f.Cards(p.Card).Place == Where::Discard && p.Card != f.FaceCard) s.Pile.push_back(p);
+    if (f.FaceCard != 0 && f.Cards(f.FaceCard).Place == Where::Discard) {
         auto top = std::find_if(pile.begin(), pile.end(),
-                                [&](const Sharp::PileCard& p) { return p.Card == FaceCard; });
-        s.Pile.push_back({FaceCard, top != pile.end() && top->ByDorvil});
+                                [&](const PileCard& p) { return p.Card == f.FaceCard; });
+        s.Pile.push_back({f.FaceCard, top != pile.end() && top->ByDorvil});
     }
-    s.PlayerCount = PlayerCount;
-    s.StockCount = StockCount;
-    s.MadeMeld = MadeMeld(2);
-    s.PlayerMadeMeld = MadeMeld(1);
-    s.MyScore = OppScore;
-    s.PlayerScore = PlayerScore;
-    s.Target = TargetPoints;
+    s.RivalCount = dorvil ? f.PlayerCount : f.OppCount;
+    s.StockCount = f.StockCount;
+    s.MadeMeld = f.MadeMeld(dorvil ? 2 : 1);
+    s.RivalMadeMeld = f.MadeMeld(dorvil ? 1 : 2);
+    s.MyScore = dorvil ? f.OppScore : f.PlayerScore;
+    s.RivalScore = dorvil ? f.PlayerScore : f.OppScore;
+    s.Target = f.TargetPoints;
     return s;
 }

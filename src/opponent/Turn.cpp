@@ -3,6 +3,8 @@
 #include "FrmMain.h"
 #include "Pauses.h"
 
+#include <QCoreApplication>
+
 void FrmMain::PassTurn() {
     for (Menu m : {Menu::MnuExit, Menu::MnuHelp, Menu::MnuAbout, Menu::MnuOptions, Menu::MnuPlay})
         View.EnableMenu(m, true);
@@ -10,14 +12,17 @@ void FrmMain::PassTurn() {
     Busy(1) = false;
     Busy(2) = false;
     if (PlayerTurn) {
-        View.SetText(Ctl::LblInfo,
-                     PlayerName +
-                         QStringLiteral(" please take either a Discard card or a Stock card "
-                                        "by clicking on the one you want"));
+        //: The instruction line at the start of the player's turn; %1 is the player's name.
+        View.SetText(Ctl::LblInfo, QCoreApplication::translate(
+                                       "Dorvil", "%1 please take either a Discard card or a Stock "
+                                                 "card by clicking on the one you want")
+                                       .arg(PlayerName));
         PlayerHasDrawn = false;
     } else {
         Busy(2) = false;
-        View.SetText(Ctl::LblInfo, QStringLiteral("Dorvil is now playing his hand."));
+        //: The instruction line during Dorvil's turn.
+        View.SetText(Ctl::LblInfo,
+                     QCoreApplication::translate("Dorvil", "Dorvil is now playing his hand."));
         OppPlay();
     }
 }
@@ -92,7 +97,7 @@ void FrmMain::OppTakeStockCard() {
     Cards(n).Place = Where::DorvilHand;
     ++OppCount;
     Record(TableEvent::Draws, true, n);
-    View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
+    ShowStockCount();
     AnimStockToOpp(n);
     if (StockCount == 0) RebuildStock();
     LayOutStock();

@@ -4,6 +4,8 @@
 #include "FrmMain.h"
 #include "Pauses.h"
 
+#include <QCoreApplication>
+
 void FrmMain::LayOutHand(bool bySuit) {
     if (PlayerCount == 0) return;
     int x = 3360;
@@ -56,12 +58,18 @@ void FrmMain::ReturnCardToHand(int n) {
 
 void FrmMain::AskDiscardIncomplete(int n) {
     View.SetFollowEnabled(false);
-    DeluxeMsg(
-        QStringLiteral("You have an incomplete Meld. Do you still wish to Discard this card?. "
-                       "If so click Discard, or Go Back to continue melding.You can take back "
-                       "card Melded by clicking on Button below your cards."),
-        QStringLiteral("Discard"), QStringLiteral("Go Back"), QString(), 1,
-        QStringLiteral("Discard or Not"));
+    //: A message box when a card is discarded while a meld of one or two cards is open; the
+    //: buttons are "Discard" and "Go Back", the button below the cards is "Take Back".
+    DeluxeMsg(QCoreApplication::translate(
+                  "PlayerTurn",
+                  "You have an incomplete Meld. Do you still wish to Discard this card?. If so "
+                  "click Discard, or Go Back to continue melding.You can take back card Melded "
+                  "by clicking on Button below your cards."),
+              //: A message box's button: discard the card all the same.
+              QCoreApplication::translate("PlayerTurn", "Discard"),
+              //: A message box's button: do not discard, go on melding.
+              QCoreApplication::translate("PlayerTurn", "Go Back"), QString(), 1,
+              QCoreApplication::translate("PlayerTurn", "Discard or Not"));
     if (DeluxeChoice == 0) {
         DiscardConfirmed = true;
     } else if (DeluxeChoice == 1) {

@@ -3,6 +3,8 @@
 #include "FrmMain.h"
 #include "Pauses.h"
 
+#include <QCoreApplication>
+
 namespace {
 const int ColumnLeft[6] = {2400, 3720, 5040, 6360, 7680, 9000};
 }
@@ -32,10 +34,15 @@ void FrmMain::TrySecondCard(int c, int n) {
         PlaceInColumn(c, n, 2);
     } else {
         ReturnCardToHand(n);
-        DeluxeMsg(QStringLiteral("Sorry, this card will not meld with the cards already placed - "
-                                 "perhaps in wrong order. Please try again"),
-                  QStringLiteral("Try Again!"), QString(), QString(), 2,
-                  QStringLiteral("Try Again"));
+        //: A message box when the second card of a meld does not fit the first.
+        DeluxeMsg(QCoreApplication::translate("PlayerTurn",
+                                              "Sorry, this card will not meld with the cards "
+                                              "already placed - perhaps in wrong order. Please "
+                                              "try again"),
+                  //: A message box's button.
+                  QCoreApplication::translate("PlayerTurn", "Try Again!"), QString(), QString(), 2,
+                  //: A message box's title.
+                  QCoreApplication::translate("PlayerTurn", "Try Again"));
     }
 }
 
@@ -51,11 +58,15 @@ void FrmMain::TryThirdCard(int c, int n) {
         PlaceInColumn(c, n, 3);
     } else {
         ReturnCardToHand(n);
-        DeluxeMsg(QStringLiteral(" Sorry, this card will not Meld with the cards already placed - "
-                                 "perhaps in wrong order. Please try again. You can take the cards "
-                                 "back if you wish by clicking on button below or Discarding."),
-                  QStringLiteral("Carry On!"), QString(), QString(), 2,
-                  QStringLiteral("Card will Not Meld Here"));
+        //: A message box when the third card of a meld does not fit the first two.
+        DeluxeMsg(QCoreApplication::translate(
+                      "PlayerTurn",
+                      " Sorry, this card will not Meld with the cards already placed - perhaps in "
+                      "wrong order. Please try again. You can take the cards back if you wish by "
+                      "clicking on button below or Discarding."),
+                  //: A message box's button.
+                  QCoreApplication::translate("PlayerTurn", "Carry On!"), QString(), QString(), 2,
+                  QCoreApplication::translate("PlayerTurn", "Card will Not Meld Here"));
     }
 }
 
@@ -63,11 +74,14 @@ void FrmMain::TryAddToMeld(int c, int n) {
     MeldColumn& m = Melds(c);
     if (!MadeMeld(1)) {
         ReturnCardToHand(n);
-        DeluxeMsg(PlayerName +
-                      QStringLiteral(" Sorry, you have not made a Meld of three and cannot "
-                                     "add a single card until you have done so."),
-                  QStringLiteral("Right"), QString(), QString(), 2,
-                  QStringLiteral("Cannot Meld single card  yet."));
+        //: A message box when the player lays off before making a meld; %1 is the player's name.
+        DeluxeMsg(QCoreApplication::translate("PlayerTurn",
+                                              "%1 Sorry, you have not made a Meld of three and "
+                                              "cannot add a single card until you have done so.")
+                      .arg(PlayerName),
+                  //: A message box's button: "understood" (not a direction).
+                  QCoreApplication::translate("PlayerTurn", "Right"), QString(), QString(), 2,
+                  QCoreApplication::translate("PlayerTurn", "Cannot Meld single card  yet."));
         return;
     }
     int low = m.Low;
@@ -76,11 +90,15 @@ void FrmMain::TryAddToMeld(int c, int n) {
                 (m.IsRun && Cards(n).Suit == Cards(low).Suit && (n == high + 1 || n == low - 1));
     if (!fits) {
         ReturnCardToHand(n);
-        DeluxeMsg(PlayerName +
-                      QStringLiteral(" Sorry, this card will not Meld with the cards already "
-                                     "placed - perhaps in wrong order. Please try again."),
-                  QStringLiteral("Carry On"), QString(), QString(), 2,
-                  QStringLiteral("Card Not Meld Here"));
+        //: A message box when a card laid off does not fit the meld; %1 is the player's name.
+        DeluxeMsg(QCoreApplication::translate("PlayerTurn",
+                                              "%1 Sorry, this card will not Meld with the cards "
+                                              "already placed - perhaps in wrong order. Please "
+                                              "try again.")
+                      .arg(PlayerName),
+                  //: A message box's button.
+                  QCoreApplication::translate("PlayerTurn", "Carry On"), QString(), QString(), 2,
+                  QCoreApplication::translate("PlayerTurn", "Card Not Meld Here"));
         return;
     }
     ++m.Count;
@@ -150,9 +168,11 @@ void FrmMain::FindOpenColumn() {
 void FrmMain::CheckPlayerOut() {
     FindOpenColumn();
     if (OpenColumnFound) {
-        DeluxeMsg(QStringLiteral(" Sorry, you don't have a complete meld, please try again"),
-                  QStringLiteral("Try Again!"), QString(), QString(), 4,
-                  QStringLiteral("Incomplete Meld"));
+        //: A message box when the player's last card leaves a meld of one or two cards open.
+        DeluxeMsg(QCoreApplication::translate(
+                      "PlayerTurn", " Sorry, you don't have a complete meld, please try again"),
+                  QCoreApplication::translate("PlayerTurn", "Try Again!"), QString(), QString(), 4,
+                  QCoreApplication::translate("PlayerTurn", "Incomplete Meld"));
         FindOpenColumn();
         TakeBackColumn(OpenColumn);
     } else {
@@ -163,8 +183,11 @@ void FrmMain::CheckPlayerOut() {
 void FrmMain::RefuseWrongColumn(int n) {
     if (OppTurn) return;
     ReturnCardToHand(n);
+    //: A message box when a card is dropped on another column while a meld is open; the
+    //: button is "Carry On!".
     DeluxeMsg(
-        QStringLiteral(" Sorry, this card may not be in the right column. Click on Carry On."),
-        QStringLiteral("Carry On!"), QString(), QString(), 4,
-        QStringLiteral("Card not in right column?"));
+        QCoreApplication::translate(
+            "PlayerTurn", " Sorry, this card may not be in the right column. Click on Carry On."),
+        QCoreApplication::translate("PlayerTurn", "Carry On!"), QString(), QString(), 4,
+        QCoreApplication::translate("PlayerTurn", "Card not in right column?"));
 }

@@ -4,6 +4,8 @@
 #include "FrmMain.h"
 #include "Pauses.h"
 
+#include <QCoreApplication>
+
 using DropAreas::ColumnBand;
 using DropAreas::InDiscardArea;
 using DropAreas::InMeldArea;
@@ -31,8 +33,15 @@ void FrmMain::TakeDiscardCard(int n) {
     CountHandPoints();
     TakingCard = false;
     PlayerHasDrawn = true;
-    View.SetText(Ctl::LblInfo,
-                 PlayerName + QStringLiteral(" now make Melds if you wish and Discard a card."));
+    View.SetText(Ctl::LblInfo, MeldOrDiscardText());
+}
+
+// The instruction line once the player has taken a card.
+QString FrmMain::MeldOrDiscardText() const {
+    //: The instruction line once the player has taken a card; %1 is the player's name.
+    return QCoreApplication::translate("PlayerTurn",
+                                       "%1 now make Melds if you wish and Discard a card.")
+        .arg(PlayerName);
 }
 
 void FrmMain::TakeStockCard() {
@@ -44,7 +53,7 @@ void FrmMain::TakeStockCard() {
     }
     TakingCard = true;
     Record(TableEvent::Draws, false, k);
-    View.SetText(Ctl::Lblcardsleft, QStringLiteral("In Stock:- ") + QString::number(StockCount));
+    ShowStockCount();
     View.ShowCardImage(k, k);
     MoveToFront(k, 1920, 3600);
     AnimationWait();
@@ -54,8 +63,7 @@ void FrmMain::TakeStockCard() {
     if (StockCount == 0) RebuildStock();
     LayOutStock();
     PlayerHasDrawn = true;
-    View.SetText(Ctl::LblInfo,
-                 PlayerName + QStringLiteral(" now make Melds if you wish and Discard a card."));
+    View.SetText(Ctl::LblInfo, MeldOrDiscardText());
 }
 
 void FrmMain::StartDrag(int n) {
@@ -115,26 +123,32 @@ void FrmMain::Cds_MouseMove(int n) {
     int place = Cards(n).Place;
     int image = 0;
     const char* tip = nullptr;
+    // The hints shown on a card under the pointer; %1 is the player's name.
     if (!GameInPlay && place == Where::Stock) {
-        image = 54, tip = " click here to deal cards.";
+        image = 54, tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 click here to deal cards.");
     } else if (place == Where::DorvilHand) {
-        image = 56, tip = " tut, tut, you cannot look at Dorvil;s cards.";
+        image = 56,
+        tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 tut, tut, you cannot look at Dorvil;s cards.");
     } else if (!PlayerTurn && place == Where::PlayerHand) {
-        image = 56, tip = " it is not your turn at present.";
+        image = 56, tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 it is not your turn at present.");
     } else if (PlayerTurn && place == Where::PlayerHand && !PlayerHasDrawn) {
-        image = 56, tip = " you must first take a card.";
+        image = 56, tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 you must first take a card.");
     } else if (place == Where::PlayerHand && PlayerTurn && PlayerHasDrawn) {
-        image = 55, tip = " push cards to a Meld or the Discard pile.";
+        image = 55,
+        tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 push cards to a Meld or the Discard pile.");
     } else if (place == Where::InMeld) {
-        image = 56, tip = " you may only click on UpCarrd or Stock card - at  the right time.";
+        image = 56,
+        tip = QT_TRANSLATE_NOOP(
+            "PlayerTurn", "%1 you may only click on UpCarrd or Stock card - at  the right time.");
     } else if (!PlayerHasDrawn && place == Where::Discard) {
-        image = 54, tip = " click to take a Discard card.";
+        image = 54, tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 click to take a Discard card.");
     } else if (!PlayerHasDrawn && place == Where::Stock) {
-        image = 54, tip = " click to take a Stock card.";
+        image = 54, tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 click to take a Stock card.");
     } else if (PlayerHasDrawn && (place == Where::Stock || place == Where::Discard)) {
-        image = 56, tip = " you have already taken a card this turn..";
+        image = 56,
+        tip = QT_TRANSLATE_NOOP("PlayerTurn", "%1 you have already taken a card this turn..");
     }
     if (!tip) return;
     View.SetCardPointer(n, image);
-    View.SetCardToolTip(n, PlayerName + QLatin1String(tip));
+    View.SetCardToolTip(n, QCoreApplication::translate("PlayerTurn", tip).arg(PlayerName));
 }

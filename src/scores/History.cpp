@@ -20,7 +20,8 @@
 namespace History {
 
 namespace {
-constexpr int FieldCount = 14;
+// Lines written before hints were counted end at the name.
+constexpr int FieldCount = 15, OlderFieldCount = 14;
 enum Field {
     DateField,
     TargetField,
@@ -35,7 +36,8 @@ enum Field {
     WonDorvilField,
     OwedPlayerField,
     OwedDorvilField,
-    NameField
+    NameField,
+    HintsField
 };
 // Names are kept short enough that every line stays far below the cap.
 constexpr qsizetype MaxName = 200;
@@ -126,9 +128,14 @@ constexpr int Most16 = std::numeric_limits<int16_t>::max();
 constexpr int Least16 = std::numeric_limits<int16_t>::min();
 
 bool ParseFields(const Fields& f, HandRecord& r) {
-    if (f.Count != FieldCount || !IsDateTime(f.Text[DateField])) return false;
+    if ((f.Count != FieldCount && f.Count != OlderFieldCount) || !IsDateTime(f.Text[DateField]))
+        return false;
     // An unquoted empty name is where a line cut short ends: ours are quoted.
     if (f.Text[NameField].empty() && !f.Quoted[NameField]) return false;
+    r.Hints = 0;
+    if (f.Count == FieldCount &&
+        (!f.Quoted[HintsField] || !ToInt(f.Text[HintsField], 0, Most16, r.Hints)))
+        return false;
     if (!ToInt(f.Text[TargetField], 0, Most16, r.Target) ||
         !ToSide(f.Text[WentOutField], r.WentOut) ||
         !ToInt(f.Text[PointsField], 0, Most16, r.Points) ||
@@ -191,13 +198,15 @@ bool IsBlank(QByteArrayView line) {
 QByteArray Header() {
     return QByteArrayLiteral("Date,Target,Went Out,Points,Player Score,Dorvil Score,Game Won By,"
                              "Margin,Money (cents),Games Won Player,Games Won Dorvil,"
-                             "Owed Player (cents),Owed Dorvil (cents),Player Name\r\n");
+                             "Owed Player (cents),Owed Dorvil (cents),Player Name,Hints\r\n");
 }
 
 QByteArray FormatRecord(const HandRecord& r) {
     // The game's own rule for names in its files: a double quote becomes an
     // apostrophe, so no name ever holds the quote that ends it.
     QString name = SavedRecord::Quote(r.PlayerName.left(MaxName));
+    // The count of hints follows the name, quoted like it, so that a line
+    // cut short inside it still fails to read.
     QByteArray line = r.When.toLatin1();
     auto add = [&line](const QByteArray& field) { line += ',' + field; };
     add(QByteArray::number(r.Target));
@@ -209,6 +218,7 @@ QByteArray FormatRecord(const HandRecord& r) {
     for (int value : {r.Margin, r.Money, r.WonPlayer, r.WonDorvil, r.OwedPlayer, r.OwedDorvil})
         add(r.EndsGame() ? QByteArray::number(value) : QByteArray());
     add(name.toUtf8());
+    add('"' + QByteArray::number(r.Hints) + '"');
     return line + "\r\n";
 }
 
@@ -228,6 +238,25 @@ bool EndsInsideALine(const QString& path, qint64 size) {
     char last = '\n';
     if (size > 0 && peek.open(QIODevice::ReadOnly) && peek.seek(size - 1)) peek.getChar(&last);
     return last != '\n';
+}
+// The last whole record of the file, read from its tail alone.
+std::optional<HandRecord> LastRecord(const QString& path) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const qint64 tail = std::min(file.size(), qint64(MaxLine) + 2);
+    if (!file.seek(file.size() - tail)) return std::nullopt;
+    const QByteArray bytes = file.read(tail);
+    QByteArrayView rest = Trimmed(QByteArrayView(bytes));
+    const qsizetype start = rest.lastIndexOf('\n');
+    return ParseRecord(Trimmed(start < 0 ? rest : rest.sliced(start + 1)));
+}
+
+// The same hand but for when it was played and the hints asked.
+bool SameHand(const std::optional<HandRecord>& last, HandRecord record) {
+    if (!last) return false;
+    record.When = last->When;
+    record.Hints = last->Hints;
+    return record == *last;
 }
 } // namespace
 
@@ -307,7 +336,7 @@ bool Clear(const QString& path) {
 }
 
 std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& event,
-                                      const QDateTime& now) {
+                                      const QDateTime& now, int hints) {
     if (event.What != TableEvent::HandSettled) return std::nullopt;
     HandRecord r;
     r.When = now.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -327,12 +356,19 @@ std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& ev
         r.OwedDorvil = table.OppMoney;
     }
     r.PlayerName = table.PlayerName;
+    r.Hints = SavedRecord::Saturate16(std::max(0, hints));
     return r;
 }
 
-bool RecordSettledHand(const FrmMain& table, const TableEvent& event) {
-    auto record = SettledHand(table, event, QDateTime::currentDateTime());
-    return record && Append(table.HistoryFile(), *record);
+bool RecordSettledHand(const FrmMain& table, const TableEvent& event, int hints) {
+    auto record = SettledHand(table, event, QDateTime::currentDateTime(), hints);
+    if (!record) return false;
+    // A game taken up from its recovery file goes on from the point of rest
+    // before the move that ended its last hand: stopped before the next one,
+    // the program had already recorded that hand, and the same move plays it
+    // again. Two hands in a row never end on the same scores otherwise.
+    const QString path = table.HistoryFile();
+    return SameHand(LastRecord(path), *record) || Append(path, *record);
 }
 
 } // namespace History

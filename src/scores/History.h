@@ -28,6 +28,7 @@ struct HandRecord {
     int WonPlayer = 0, WonDorvil = 0;
     int OwedPlayer = 0, OwedDorvil = 0;
     QString PlayerName;
+    int Hints = 0; // hints the player asked for in the hand
 
     bool EndsGame() const { return GameWonBy != HistorySide::None; }
     bool operator==(const HandRecord&) const = default;
@@ -46,8 +47,10 @@ inline const QString FileName = QStringLiteral("History.csv");
 constexpr qsizetype MaxLine = 4096;
 
 QByteArray Header();
-// One record as a line ending in CR LF. The name comes last and quoted, so
-// that any line cut short by a crash fails to read instead of reading wrong.
+// One record as a line ending in CR LF. The name and then the count of hints
+// come last, quoted, so that any line cut short by a crash fails to read
+// instead of reading wrong; a line that ends at the name was written before
+// hints were counted, and reads as a hand played without one.
 QByteArray FormatRecord(const HandRecord& record);
 // A line without its line ending; nothing when it is not a whole record.
 std::optional<HandRecord> ParseRecord(QByteArrayView line);
@@ -64,11 +67,11 @@ bool Export(const QString& path, const QString& target, QString* error = nullptr
 // Leaves the history with its header only, written aside and renamed.
 bool Clear(const QString& path);
 
-// The record of the hand that `event` settles, from the table's state, or
-// nothing for any other event.
+// The record of the hand that `event` settles, from the table's state and
+// the hints asked in the hand, or nothing for any other event.
 std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& event,
-                                      const QDateTime& now);
+                                      const QDateTime& now, int hints = 0);
 // Appends the record of a settled hand to the table's history file.
-bool RecordSettledHand(const FrmMain& table, const TableEvent& event);
+bool RecordSettledHand(const FrmMain& table, const TableEvent& event, int hints = 0);
 
 } // namespace History

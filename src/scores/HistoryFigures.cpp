@@ -9,6 +9,8 @@ void HistoryFigures::Add(const HandRecord& record) {
     if (FirstWhen.isEmpty()) FirstWhen = record.When;
     LastWhen = record.When;
     PlayerName = record.PlayerName;
+    HintsAsked += record.Hints;
+    HandsWithHints += record.Hints > 0;
     if (!record.EndsGame()) return;
     const Who winner = record.GameWonBy == HistorySide::Dorvil ? Dorvil : You;
     const Who loser = winner == You ? Dorvil : You;

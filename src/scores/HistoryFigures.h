@@ -34,7 +34,9 @@ class HistoryFigures {
     qint64 CurrentStreak[2] = {}; // at most one of the two is above 0
     BiggestWin Biggest[2];
     QString FirstWhen, LastWhen;
-    QString PlayerName; // as on the latest record
+    QString PlayerName;        // as on the latest record
+    qint64 HintsAsked = 0;     // in all hands
+    qint64 HandsWithHints = 0; // hands in which at least one hint was asked
     std::vector<GameOutcome> Games;
 
     qint64 GamesPlayed() const { return static_cast<qint64>(Games.size()); }

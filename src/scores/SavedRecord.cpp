@@ -94,7 +94,9 @@ QByteArray FormatLine(const QStringList& fields) {
     return fields.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
-QString MoneyText(int cents) {
+QString MoneyText(int cents, const QLocale& language) {
+    if (language.language() != QLocale::C && language.language() != QLocale::English)
+        return language.toCurrencyString(cents / 100.0, QStringLiteral("$"), 2);
     if (cents >= 100) {
         QString text = QString::number(cents / 100);
         int rest = cents % 100;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -26,8 +27,9 @@ QString Quote(const QString& text);
 // Fields joined by commas, ended by CR LF, in UTF-8.
 QByteArray FormatLine(const QStringList& fields);
 
-// "$1.05" for 105 cents, "$0.07" for 7.
-QString MoneyText(int cents);
+// "$1.05" for 105 cents, "$0.07" for 7: the table's own way, in English (or
+// the C locale). In another language the locale's way: "1,05 $" in German.
+QString MoneyText(int cents, const QLocale& language = QLocale::c());
 
 // Reads the newest of `name` in the two folders; empty when neither exists.
 QByteArray ReadNewest(const QString& programFolder, const QString& userFolder, const QString& name);

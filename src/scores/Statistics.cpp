@@ -4,6 +4,8 @@
 #include "History.h"
 #include "SavedRecord.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString ScoresDat = QStringLiteral("Scores.dat");
 const QString NamesDat = QStringLiteral("Names2.dat");
@@ -21,7 +23,9 @@ void FrmMain::ReadSavedFiles() {
     OppMoney = NonNegative(stats, 2);
     PlayerMoney = NonNegative(stats, 3);
     // A table without any saved name still greets somebody.
-    PlayerName = stats.size() > 4 ? stats[4] : QStringLiteral("Player");
+    PlayerName = stats.size() > 4 ? stats[4] :
+                                  //: The player's name until the player gives one.
+                     QCoreApplication::translate("Scores", "Player");
     ShowStatistics();
     QStringList names = SavedRecord::ParseLine(
         SavedRecord::ReadNewest(Settings.SaveFolder, Settings.UserDataFolder, NamesDat));
@@ -29,13 +33,14 @@ void FrmMain::ReadSavedFiles() {
 }
 
 void FrmMain::ShowStatistics() {
-    View.SetText(Ctl::LblOweG, QStringLiteral(" Owed Dorvil"));
-    View.SetText(Ctl::LblGowes, QStringLiteral(" Owed ") + PlayerName);
+    //: The statistics frame: heading over the money the player owes Dorvil.
+    View.SetText(Ctl::LblOweG, QCoreApplication::translate("Scores", " Owed Dorvil"));
+    View.SetText(Ctl::LblGowes, OwedHeading());
     View.SetText(Ctl::LblWonG, QString::number(OppGamesWon));
     View.SetText(Ctl::LblWonP, QString::number(PlayerGamesWon));
-    View.SetText(Ctl::LblNoWonP, QStringLiteral("Won ") + PlayerName);
-    View.SetText(Ctl::LblMoneyP, SavedRecord::MoneyText(PlayerMoney));
-    View.SetText(Ctl::LblMoneyG, SavedRecord::MoneyText(OppMoney));
+    View.SetText(Ctl::LblNoWonP, WonHeading());
+    View.SetText(Ctl::LblMoneyP, SavedRecord::MoneyText(PlayerMoney, Language));
+    View.SetText(Ctl::LblMoneyG, SavedRecord::MoneyText(OppMoney, Language));
 }
 
 void FrmMain::ErasePoints() {
@@ -58,8 +63,12 @@ void FrmMain::SaveStatistics() {
                             SavedRecord::FormatLine(fields));
 }
 
+QString FrmMain::SavedFilesFolder() const {
+    return SavedRecord::WritableFolder(Settings.SaveFolder, Settings.UserDataFolder);
+}
+
 QString FrmMain::HistoryFile() const {
-    QString folder = SavedRecord::WritableFolder(Settings.SaveFolder, Settings.UserDataFolder);
+    QString folder = SavedFilesFolder();
     return folder.isEmpty() ? QString() : folder + QLatin1Char('/') + History::FileName;
 }
 
@@ -72,21 +81,32 @@ void FrmMain::CmdTarget() {
     View.SetVisible(Ctl::FramTarget, false);
     TargetPoints = TargetFromText(View.TargetText());
     SetStatusTarget();
-    DeluxeMsg(QStringLiteral(" Target points are set to ") + QString::number(TargetPoints) +
-                  QStringLiteral(" for this game only. You must change before starting a session "
-                                 "as you may sometimes want a quick game and somtimes a long one."),
-              QStringLiteral("O.K."), QString(), QString(), 2, QStringLiteral("Target points set"));
+    //: A message box once the target is set; %1 is the target points.
+    DeluxeMsg(QCoreApplication::translate("Scores",
+                                          " Target points are set to %1 for this game only. You "
+                                          "must change before starting a session as you may "
+                                          "sometimes want a quick game and somtimes a long one.")
+                  .arg(TargetPoints),
+              //: A message box's button: the player has read the message.
+              QCoreApplication::translate("Scores", "O.K."), QString(), QString(), 2,
+              QCoreApplication::translate("Scores", "Target points set"));
     SetStatusTarget();
 }
 
 void FrmMain::MnuPname() {
-    PlayerName =
-        View.InputBox(QStringLiteral("Replace name Player?"), QStringLiteral("Enter your name "),
-                      QStringLiteral("You name please"));
+    PlayerName = View.InputBox(
+        //: The question of the name dialog (Options menu, Enter Your Name).
+        QCoreApplication::translate("Scores", "Replace name Player?"),
+        //: The title of the name dialog.
+        QCoreApplication::translate("Scores", "Enter your name "),
+        //: The name dialog's box holds this until the player types a name.
+        QCoreApplication::translate("Scores", "You name please"));
     View.SetText(Ctl::LblName0, PlayerName);
-    View.SetText(Ctl::LblNoWonP, QStringLiteral("Won ") + PlayerName);
-    View.SetText(Ctl::LblGowes, QStringLiteral("Owed ") + PlayerName);
-    SetStatusPlayer(QStringLiteral("'s current points "));
+    View.SetText(Ctl::LblNoWonP, WonHeading());
+    //: The statistics frame: heading over the money Dorvil owes the player, once the player has
+    //: given a name; %1 is the name.
+    View.SetText(Ctl::LblGowes, QCoreApplication::translate("Scores", "Owed %1").arg(PlayerName));
+    SetStatusPlayer(PlayerPointsText());
     SavedRecord::WriteWhole(Settings.SaveFolder, Settings.UserDataFolder, NamesDat,
                             SavedRecord::FormatLine({SavedRecord::Quote(PlayerName)}));
 }

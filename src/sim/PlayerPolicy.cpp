@@ -9,6 +9,7 @@
 #include "DropAreas.h"
 #include "FrmMain.h"
 #include "GreedyPlayer.h"
+#include "HintPlayer.h"
 
 #include <cstdlib>
 
@@ -269,11 +270,12 @@ PlayerMove DropOnPile(int card) {
 }
 
 QStringList PolicyNames() {
-    return {QStringLiteral("random"), QStringLiteral("greedy")};
+    return {QStringLiteral("random"), QStringLiteral("greedy"), QStringLiteral("hint")};
 }
 
 std::unique_ptr<PlayerPolicy> MakePolicy(const QString& name, uint64_t seed) {
     if (name == QLatin1String("random")) return std::make_unique<RandomPlayer>(seed);
     if (name == QLatin1String("greedy")) return MakeGreedyPlayer();
+    if (name == QLatin1String("hint")) return MakeHintPlayer();
     return nullptr;
 }

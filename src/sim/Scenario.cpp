@@ -4,6 +4,7 @@
 
 #include "FrmMain.h"
 #include "HeadlessView.h"
+#include "Hint.h"
 #include "Random.h"
 #include "SavedRecord.h"
 #include "ScenarioFile.h"
@@ -172,6 +173,12 @@ bool Perform(FrmMain& frm, SimView& view, const QStringList& w) {
         view.Answers.push_back(w.mid(1).join(' '));
         return true;
     }
+    if (key == "hint") {
+        const Hint::Advice advice = Hint::NextStep(Hint::WhatPlayerSees(frm));
+        view.Out += QStringLiteral("hint: ") + HintLine(advice) +
+                    (advice.Text.isEmpty() ? QString() : QStringLiteral(": ") + advice.Text) + '\n';
+        return true;
+    }
     if (key == "sort") {
         frm.Dispatch([&] { what == "suits" ? frm.LblSortSuits_Click() : frm.LblSortSame_Click(); });
         return true;
@@ -238,6 +245,36 @@ QString EventLine(const TableEvent& e) {
         return "hand settled, " + who + " out";
     }
     return {};
+}
+
+QString HintLine(const Hint::Advice& a) {
+    const QString card = CardText(a.Card);
+    switch (a.What) {
+    case Hint::Advice::TakeFace:
+        return "take face " + card;
+    case Hint::Advice::TakeStock:
+        return QStringLiteral("take stock");
+    case Hint::Advice::Meld: {
+        QStringList meld;
+        for (int n : a.Planned)
+            meld << CardText(n);
+        return QStringLiteral("lay %1 in column %2 (meld %3)")
+            .arg(card)
+            .arg(a.Column)
+            .arg(meld.join(' '));
+    }
+    case Hint::Advice::LayOff:
+        return QStringLiteral("lay off %1 on column %2").arg(card).arg(a.Column);
+    case Hint::Advice::TakeBack:
+        return QStringLiteral("take back column %1").arg(a.Column);
+    case Hint::Advice::Discard:
+        return "discard " + card;
+    case Hint::Advice::CallDraw:
+        return QStringLiteral("call draw");
+    case Hint::Advice::None:
+        break;
+    }
+    return QStringLiteral("none");
 }
 
 ScenarioResult RunScenario(const QByteArray& text, std::optional<uint64_t> seed) {

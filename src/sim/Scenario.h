@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <optional>
 
+namespace Hint {
+struct Advice;
+}
+
 struct ScenarioResult {
     int ExitCode = 0; // 0 after a run, 2 for a malformed scenario
     QString Output;
@@ -23,3 +27,7 @@ int ParseCard(const QString& text);
 QString CardText(int n);
 // One line of the runner's output for a table event, without its line end.
 QString EventLine(const TableEvent& e);
+// The move a hint advises, in the runner's words: "take face 7C", "take stock",
+// "lay 5H in column 2 (meld 5H 6H 7H)", "lay off 8H on column 3",
+// "take back column 2", "discard KS", "call draw", or "none".
+QString HintLine(const Hint::Advice& advice);

@@ -153,6 +153,8 @@ void CheckAction(const QStringList& w, int line) {
         if (w.size() != 2 || !QStringList{"suits", "same"}.contains(w[1].toLower())) bad();
     } else if (key == "answer") {
         if (w.size() < 2) bad();
+    } else if (key == "hint") {
+        if (w.size() != 1) bad();
     } else if (key == "drop") {
         if (ParseCard(w.value(1)) == 0)
             throw ScenarioError{line, QStringLiteral("unknown card '%1'").arg(Shown(w.value(1)))};

@@ -1,19 +1,12 @@
 // The self-play loop: sessions of the real table, a policy on the player's
 // side, every handler reached the way the window reaches it, and the checks
 // after every handler, at every pause and at every question.
-#include "SelfPlay.h"
+#include "SelfPlayRunner.h"
 
-#include "FrmMain.h"
-#include "HeadlessView.h"
-#include "Invariants.h"
-#include "PlayerPolicy.h"
-#include "Random.h"
 #include "SavedRecord.h"
-#include "Scenario.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
@@ -21,134 +14,10 @@
 #include <mutex>
 #include <thread>
 #include <unistd.h>
-#include <vector>
+
+using namespace SelfPlayParts;
 
 namespace {
-
-// Thrown through the game when the last hand is played out, or at the first
-// fault; the session's table is dropped whole afterwards.
-struct RunFinished {};
-struct FaultFound {};
-
-constexpr int MaxDepth = 3;                   // handlers nested inside pauses
-constexpr int64_t MaxTurnsPerHand = 5000;     // a hand that goes on longer hangs
-constexpr int64_t MaxMovesPerHand = 200000;   // moves of the player in one hand
-constexpr int64_t MaxDrawsPerHand = 10000000; // random numbers for one hand's draws
-constexpr int HangSeconds = 60;               // no progress at all for this long
-
-// The last moments of the run, kept compact and put into words only when a
-// fault is reported.
-struct LogEntry {
-    enum Kind : uint8_t { Deal, Session, Call, Event, Message } What;
-    uint8_t A, B, C;
-    int32_t X;
-    const char* Handler; // a call's handler
-};
-
-class SelfPlayView;
-
-} // namespace
-
-struct SelfPlay::Runner {
-    SelfPlayConfig Config;
-    std::vector<std::function<void(const TableEvent&)>> Listeners;
-    std::function<double()> Random;
-    std::unique_ptr<PlayerPolicy> Policy;
-    std::unique_ptr<SelfPlayView> View;
-    std::unique_ptr<FrmMain> Frm;
-    SelfPlayResult Result;
-    int Depth = 0;
-    int64_t HandTurns = 0, HandMoves = 0, HandDraws = 0;
-    int16_t ScoreSeen[2] = {};
-    bool FilesDirty = false;
-    std::atomic<uint64_t> Progress{0};
-    static constexpr int LogSize = 96;
-    LogEntry Log[LogSize] = {};
-    uint64_t Logged = 0;
-    std::vector<QString> Titles;
-    LastCheckedTable Checked;
-
-    void Note(LogEntry::Kind what, int a, int b = 0, int c = 0, int x = 0,
-              const char* handler = nullptr) {
-        Log[Logged++ % LogSize] = LogEntry{
-            what,   static_cast<uint8_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c), x,
-            handler};
-    }
-    void RunSession();
-    void Perform(const PlayerMove& move);
-    template <class F> void Fire(const char* handler, int card, F&& run);
-    void Check(Moment when);
-    void AtPause();
-    int Question(const QString& title, int buttons);
-    void OnEvent(const TableEvent& e);
-    void OnDeal();
-    void CheckSettlement(const TableEvent& e);
-    void CheckFiles();
-    void CheckWhatWasRead(bool firstSession);
-    [[noreturn]] void Fault(const QString& what);
-    QString Report(const QString& what) const;
-    QString EntryText(const LogEntry& e) const;
-};
-
-namespace {
-
-// The headless window of the self-play: it keeps what a player could see and
-// use, and hands pauses, questions and events to the runner.
-class SelfPlayView final : public HeadlessView {
-  public:
-    explicit SelfPlayView(SelfPlay::Runner& runner) : R(runner) {}
-    WindowState Window;
-    QString TargetBox;
-    bool Closed = false;
-
-    void SetCardVisible(int n, bool visible) override { Window.CardShown[n] = visible; }
-    void SetVisible(Ctl control, bool visible) override {
-        switch (control) {
-        case Ctl::PicDraw:
-            Window.CallDraw = visible;
-            break;
-        case Ctl::PicSortSame:
-            Window.SortSame = visible;
-            break;
-        case Ctl::PicSortSuits:
-            Window.SortSuits = visible;
-            break;
-        case Ctl::PicTakeBack:
-            Window.TakeBack = visible;
-            break;
-        case Ctl::FramTarget:
-            Window.TargetFrame = visible;
-            break;
-        default:
-            break;
-        }
-    }
-    void EnableMenu(Menu menu, bool enabled) override {
-        if (menu == Menu::MnuPlay) Window.PlayMenu = enabled;
-        if (menu == Menu::MnuExit) Window.ExitItem = enabled;
-        if (menu == Menu::MnuOptions) Window.OptionsMenu = enabled;
-    }
-    QString TargetText() const override { return TargetBox; }
-    void Pause(int) override { R.AtPause(); }
-    int DeluxeMsg(const QString&, const QString&, const QString& c1, const QString& c2, int,
-                  const QString& title) override {
-        return R.Question(title, 1 + !c1.isEmpty() + (!c1.isEmpty() && !c2.isEmpty()));
-    }
-    QString InputBox(const QString&, const QString&, const QString&) override {
-        return R.Policy->NameText();
-    }
-    void ErrorBox(const QString& text) override {
-        R.Fault(QStringLiteral("the game reported an unexpected error: ") + text);
-    }
-    void SetFollowObject(int n) override { Window.FollowObject = n; }
-    void SetFollowEnabled(bool enabled) override { Window.Following = enabled; }
-    void CloseProgram() override { Closed = true; }
-    void Record(const TableEvent& e) override { R.OnEvent(e); }
-    void NewHandStarting() override { R.OnDeal(); }
-
-  private:
-    SelfPlay::Runner& R;
-};
 
 // Ends the process with the report when the run stops making progress: a
 // loop inside the game that never reaches a pause or the window.
@@ -188,24 +57,22 @@ class Watchdog {
 void SelfPlay::Runner::RunSession() {
     ++Result.Sessions;
     Note(LogEntry::Session, 0, 0, 0, static_cast<int32_t>(Result.Sessions));
-    Frm.reset();
-    View = std::make_unique<SelfPlayView>(*this);
-    const QString data = Config.DataFolder;
-    Frm = std::make_unique<FrmMain>(
-        *View, TableSettings{data, data, [this] {
-                                 if (++HandDraws > MaxDrawsPerHand)
-                                     Fault(QStringLiteral("a draw from the stock "
-                                                          "does not end"));
-                                 return Random();
-                             }});
+    NewTable(*Random);
     ScoreSeen[0] = ScoreSeen[1] = 0;
     Depth = 0;
     Frm->SharpChosen = Config.SharpDorvil;
-    Fire("Form_Load", 0, [this] { Frm->Form_Load(); });
-    if (!data.isEmpty()) CheckWhatWasRead(Result.Sessions == 1);
+    const QString data = Config.DataFolder;
+    if (!StartFromSaved()) {
+        Fire("Form_Load", 0, [this] { Frm->Form_Load(); });
+        if (!data.isEmpty()) CheckWhatWasRead(Result.Sessions == 1);
+    }
     if (Config.Hands == 0) throw RunFinished{}; // a start that only reads the files
-    while (!View->Closed)
+    while (!View->Closed) {
         Perform(Policy->Next(*Frm, View->Window));
+        if (Config.Restore) MaybeRestore();
+    }
+    // Left on purpose: the game is not to come back.
+    LeaveGame();
 }
 
 void SelfPlay::Runner::Perform(const PlayerMove& m) {
@@ -282,6 +149,7 @@ void SelfPlay::Runner::Check(Moment when) {
         ScoreSeen[0] = ScoreSeen[1] = 0;
     }
     if (when == Moment::AtRest && FilesDirty && !Config.DataFolder.isEmpty()) CheckFiles();
+    if (when == Moment::AtRest && Config.KeepGame) KeepGame();
 }
 
 void SelfPlay::Runner::AtPause() {
@@ -383,41 +251,6 @@ void SelfPlay::Runner::Fault(const QString& what) {
     throw FaultFound{};
 }
 
-QString SelfPlay::Runner::EntryText(const LogEntry& e) const {
-    switch (e.What) {
-    case LogEntry::Deal:
-        return QStringLiteral("hand %1 is dealt").arg(e.X);
-    case LogEntry::Session:
-        return QStringLiteral("session %1 starts").arg(e.X);
-    case LogEntry::Call:
-        return QString(e.C * 2, QLatin1Char(' ')) + QLatin1String(e.Handler) +
-               (e.B ? QStringLiteral(" %1").arg(CardText(e.B)) : QString()) +
-               (e.C ? QStringLiteral(" (inside a pause or a question)") : QString());
-    case LogEntry::Event:
-        return EventLine(TableEvent{static_cast<TableEvent::Kind>(e.A), (e.C & 0x80) != 0, e.B,
-                                    e.C & 0x7f, e.X});
-    case LogEntry::Message:
-        return QStringLiteral("message \"%1\" (%2 buttons) -> button %3")
-            .arg(e.A < Titles.size() ? Titles[e.A].trimmed() : QStringLiteral("?"))
-            .arg(e.B)
-            .arg(e.C);
-    }
-    return {};
-}
-
-QString SelfPlay::Runner::Report(const QString& what) const {
-    QString text = QStringLiteral("fault: %1\nseed %2, hand %3, session %4, turn %5 of the hand\n"
-                                  "last events, oldest first:\n")
-                       .arg(what)
-                       .arg(Config.Seed)
-                       .arg(Result.Hands)
-                       .arg(Result.Sessions)
-                       .arg(HandTurns);
-    for (uint64_t i = Logged > LogSize ? Logged - LogSize : 0; i < Logged; ++i)
-        text += QStringLiteral("  ") + EntryText(Log[i % LogSize]) + QLatin1Char('\n');
-    return text;
-}
-
 SelfPlay::SelfPlay(SelfPlayConfig config) : d(std::make_unique<Runner>()) {
     d->Config = std::move(config);
 }
@@ -438,7 +271,8 @@ SelfPlayResult SelfPlay::Run() {
     QElapsedTimer clock;
     clock.start();
     d->Policy = MakePolicy(d->Config.Player, d->Config.Seed);
-    d->Random = MakeRandomSource(d->Config.Seed);
+    d->Random.emplace(d->Config.Seed);
+    d->RestoreDraws = d->Config.Seed ^ 0x7e57043eULL;
     {
         Watchdog dog(d->Progress, [this] {
             d->Result.Faults = 1;
@@ -457,32 +291,11 @@ SelfPlayResult SelfPlay::Run() {
         } catch (const FaultFound&) {
         }
     }
+    if (d->Keeper && !d->Keeper->Finish() && d->Result.Faults == 0) {
+        d->Result.Faults = 1;
+        d->Result.FaultReport = QStringLiteral("fault: a write of the recovery file failed\n");
+    }
     d->Result.LongestHand = std::max(d->Result.LongestHand, d->HandTurns);
     d->Result.Seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     return d->Result;
-}
-
-QString SummaryLine(const SelfPlayResult& r) {
-    const double rate = r.Seconds > 0 ? static_cast<double>(r.Hands) / r.Seconds : 0;
-    return QStringLiteral("%1 hands, %2 games, %3 turns, %4 faults, %5 hands/s, %6 won by the "
-                          "player, %7 won by Dorvil")
-        .arg(r.Hands)
-        .arg(r.Games)
-        .arg(r.Turns)
-        .arg(r.Faults)
-        .arg(static_cast<qint64>(rate + 0.5))
-        .arg(r.GamesWonByPlayer)
-        .arg(r.GamesWonByDorvil);
-}
-
-QString WinsLine(const SelfPlayResult& r) {
-    auto average = [](int64_t sum, int64_t games) {
-        return QString::number(games ? static_cast<double>(sum) / games : 0.0, 'f', 1);
-    };
-    return QStringLiteral("hands won: %1 by the player, %2 by Dorvil; average margin of a game "
-                          "won: %3 by the player, %4 by Dorvil")
-        .arg(r.HandsWonByPlayer)
-        .arg(r.HandsWonByDorvil)
-        .arg(average(r.MarginsOfPlayer, r.GamesWonByPlayer),
-             average(r.MarginsOfDorvil, r.GamesWonByDorvil));
 }

@@ -18,6 +18,12 @@ struct SelfPlayConfig {
     QString DataFolder; // empty: nothing is read or written
     QString Player = QStringLiteral("random");
     bool SharpDorvil = false; // Sharp Dorvil plays every hand, else Classic
+    // At random points of rest the game is saved to its recovery file, the
+    // table and its view are thrown away and a fresh table takes the file up.
+    bool Restore = false;
+    // The game is kept in DataFolder's recovery file at every point of rest,
+    // as the window keeps it, and a start finding the file continues it.
+    bool KeepGame = false;
 };
 
 struct SelfPlayResult {
@@ -30,6 +36,8 @@ struct SelfPlayResult {
     int64_t MarginsOfPlayer = 0, MarginsOfDorvil = 0; // summed over the games each side won
     int64_t Sessions = 0;    // program runs: each "Bye for Now" starts a new one
     int64_t LongestHand = 0; // in turns
+    int64_t Restores = 0;    // tables thrown away and taken up again from their file
+    int64_t Continued = 0;   // sessions that began from a recovery file
     double Seconds = 0;
     QString FaultReport; // what was wrong, the seed, the hand and the last events
 };

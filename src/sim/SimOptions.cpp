@@ -6,7 +6,7 @@
 QString SimUsage() {
     return QStringLiteral("usage: meldora-sim [--seed N] FILE   (FILE may be - for stdin)\n"
                           "       meldora-sim --self-play N [--seed S] [--data DIR] "
-                          "[--player %1] [--dorvil classic|sharp]\n"
+                          "[--player %1] [--dorvil classic|sharp] [--restore] [--recovery]\n"
                           "       meldora-sim --help")
         .arg(PolicyNames().join(QLatin1Char('|')));
 }
@@ -16,7 +16,12 @@ QString SimHelp() {
            QStringLiteral("\n\nPlays a scenario headless and prints every event, message box and "
                           "the final table;\nor, with --self-play, plays N hands against itself "
                           "with the table checked throughout,\nand prints the first fault and a "
-                          "summary.\n");
+                          "summary. --restore saves the game at random points of rest,\nthrows "
+                          "the table away and takes the game up from its recovery file; "
+                          "--recovery keeps\nthe game in the --data folder and continues it at "
+                          "the next start.\n\nA scenario's actions: take face|stock|back, drop CARD "
+                          "column C|discard|hand,\nanswer TEXT, sort suits|same, and hint, which "
+                          "prints the hint's advice as\n\"hint: MOVE: SENTENCE\".\n");
 }
 
 SimOptions ParseSimOptions(const QStringList& args) {
@@ -61,6 +66,10 @@ SimOptions ParseSimOptions(const QStringList& args) {
                                 PolicyNames().join(QStringLiteral(", ")));
                 o.Player = v;
             }
+        } else if (a == QLatin1String("--restore")) {
+            o.Restore = true;
+        } else if (a == QLatin1String("--recovery")) {
+            o.KeepGame = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             return fail(QStringLiteral("unknown option ") + a);
         } else if (o.File.isEmpty()) {
@@ -72,9 +81,13 @@ SimOptions ParseSimOptions(const QStringList& args) {
     if (selfPlay) {
         o.Run = SimOptions::SelfPlay;
         if (!o.File.isEmpty()) return fail(QStringLiteral("--self-play plays no scenario file"));
+        if (o.KeepGame && o.DataFolder.isEmpty())
+            return fail(QStringLiteral("--recovery keeps the game in the --data folder"));
     } else {
-        if (!o.DataFolder.isEmpty() || o.Player != QLatin1String("random") || dorvil)
-            return fail(QStringLiteral("--data, --player and --dorvil go with --self-play"));
+        if (!o.DataFolder.isEmpty() || o.Player != QLatin1String("random") || dorvil || o.Restore ||
+            o.KeepGame)
+            return fail(QStringLiteral("--data, --player, --dorvil, --restore and --recovery go "
+                                       "with --self-play"));
         if (o.File.isEmpty()) return fail(QStringLiteral("no scenario file given"));
     }
     return o;

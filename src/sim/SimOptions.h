@@ -16,6 +16,8 @@ struct SimOptions {
     QString DataFolder; // self-play: where Scores.dat and Names2.dat are read and written
     QString Player = QStringLiteral("random");
     bool SharpDorvil = false; // self-play: --dorvil sharp
+    bool Restore = false;     // self-play: --restore, the game saved and taken up again
+    bool KeepGame = false;    // self-play: --recovery, the game kept in --data and taken up
     bool Help = false;        // --help: the usage is printed, nothing is played
     QString Error;            // set when the arguments cannot be used
 };

@@ -1,7 +1,7 @@
 // meldora-sim [--seed N] FILE: plays one scenario headless.
-// meldora-sim --self-play N [--seed S] [--data DIR] [--player random|greedy]
-// [--dorvil classic|sharp]: plays N hands against itself and checks the table
-// throughout.
+// meldora-sim --self-play N [--seed S] [--data DIR] [--player random|greedy|hint]
+// [--dorvil classic|sharp] [--restore] [--recovery]: plays N hands against
+// itself and checks the table throughout.
 #include "History.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
@@ -36,6 +36,8 @@ int PlaySelf(const SimOptions& o) {
     config.Hands = o.Hands;
     config.Player = o.Player;
     config.SharpDorvil = o.SharpDorvil;
+    config.Restore = o.Restore;
+    config.KeepGame = o.KeepGame;
     config.Seed =
         o.Seed ? *o.Seed
                : static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -59,6 +61,11 @@ int PlaySelf(const SimOptions& o) {
                 static_cast<unsigned long long>(config.Seed),
                 static_cast<long long>(result.Sessions),
                 static_cast<long long>(result.LongestHand));
+    if (o.Restore || o.KeepGame)
+        std::printf("the table was thrown away and taken up from its recovery file %lld times; "
+                    "%lld sessions continued a saved game\n",
+                    static_cast<long long>(result.Restores),
+                    static_cast<long long>(result.Continued));
     std::printf("%s\n", WinsLine(result).toUtf8().constData());
     std::printf("%s\n", SummaryLine(result).toUtf8().constData());
     return result.Faults > 0 ? 1 : 0;

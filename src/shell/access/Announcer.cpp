@@ -1,102 +1,240 @@
-// The announcements and the status element that carries them.
+// The announcements, their sentences and their order.
 #include "Announcer.h"
 
 #include "FrmMain.h"
+#include "Notices.h"
 #include "dialogs/MFormDeluxe.h"
 #include "window/MainWindow.h"
 
-#include <QAccessible>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
 constexpr qsizetype Kept = 50;
 
-QString Points(int count) {
-    return QStringLiteral("%1 point%2").arg(count).arg(count == 1 ? "" : "s");
+// A sentence ends with its stop; the stop is the English one, which German
+// and French share.
+QString Sentence(const QString& text) {
+    const QString t = text.simplified();
+    return t.isEmpty() || t.endsWith('.') || t.endsWith('?') || t.endsWith('!') ? t : t + '.';
 }
 
-QString Sentence(const QString& text) {
-    const QString t = text.trimmed();
-    return t.isEmpty() || t.endsWith('.') || t.endsWith('?') || t.endsWith('!') ? t : t + '.';
+int Rank(int card) {
+    return (card - 1) % 13;
+}
+int Suit(int card) {
+    return (card - 1) / 13;
 }
 } // namespace
 
 AnnouncementLine::AnnouncementLine(QWidget* table) : QWidget(table) {
     setObjectName(QStringLiteral("Announcements"));
-    setAccessibleName(QStringLiteral("Announcements"));
+    //: For screen readers: the status element through which the table's news is told.
+    setAccessibleName(Announcer::tr("Announcements"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
 }
 
-Announcer::Announcer(MainWindow& window) : Status(new AnnouncementLine(window.Table())) {}
+Announcer::Announcer(MainWindow& window, const FrmMain& game)
+    : Game(game), Status(new AnnouncementLine(window.Table())),
+      Shown(std::make_unique<Notices>(Status)) {}
+
+Announcer::~Announcer() = default;
 
 void Announcer::Say(const QString& text) {
     const QString said = text.simplified();
     if (!Status || said.isEmpty()) return;
     Said << said;
     if (Said.size() > Kept) Said.removeFirst();
-    const QString old = Status->accessibleName();
-    Status->setAccessibleName(said);
-    if (old == said) { // the widget tells a new name only
-        QAccessibleEvent renamed(Status, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&renamed);
-    }
-    QAccessibleTextUpdateEvent update(Status, 0, old, said);
-    QAccessible::updateAccessibility(&update);
-    QAccessibleEvent alert(Status, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    Shown->Show(said);
 }
 
+QList<QAccessibleInterface*> Announcer::Alive() const {
+    return Shown->Alive();
+}
+
+// The same line shown again is no news. The first line once a hand is dealt
+// follows the news of the deal: the face card a sighted player sees at once.
 void Announcer::TextShown(Ctl control, const QString& text) {
-    if (control == Ctl::LblInfo) Say(text);
+    if (control != Ctl::LblInfo) return;
+    TellMeld();
+    const int face = Game.FaceCard;
+    if (Game.HandSerial != Dealt && Game.GameInPlay && face &&
+        Game.Cards(face).Place == Where::Discard && Game.PlayerCount + Game.OppCount == 20) {
+        Dealt = Game.HandSerial;
+        Say(DealtText(face));
+    }
+    const QString line = Sentence(text);
+    Turn.clear();
+    if (line == Instruction) return;
+    Instruction = line;
+    Say(line);
 }
 
 void Announcer::TableEventSeen(const TableEvent& event) {
-    Say(EventText(event));
+    // Dorvil lays a new meld card by card, but it is told once, when whole.
+    if (event.ByDorvil && event.What == TableEvent::Melds) {
+        if (MeldColumn != event.Column) TellMeld();
+        MeldColumn = event.Column;
+        MeldCards << event.Card;
+        if (MeldCards.size() == 3) TellMeld();
+        return;
+    }
+    TellMeld();
+    const QString text = EventText(event);
+    if (text.isEmpty()) return;
+    if (event.What == TableEvent::HandWon || event.What == TableEvent::GameWon) {
+        // A message box follows at once; if none does, the next turn of the
+        // event loop tells it.
+        Held << text;
+        QTimer::singleShot(0, this, &Announcer::TellHeld);
+        return;
+    }
+    if (event.ByDorvil) {
+        TellDorvil(text);
+        return;
+    }
+    Turn.clear();
+    Say(text);
+}
+
+void Announcer::TellDorvil(const QString& text) {
+    Turn << text;
+    Say(text);
+}
+
+// A meld cut short (the hand replaced under it) is told as far as it went.
+void Announcer::TellMeld() {
+    if (MeldCards.isEmpty()) return;
+    const QList<int> cards = MeldCards;
+    const int column = MeldColumn;
+    MeldCards.clear();
+    MeldColumn = 0;
+    TellDorvil(MeldText(cards, column));
+}
+
+void Announcer::TellHeld() {
+    const QStringList held = Held;
+    Held.clear();
+    for (const QString& text : held)
+        Say(text);
+}
+
+// The box is about to appear, and the speech still waiting has been cut.
+void Announcer::MessageBoxMade(MFormDeluxe* box) {
+    connect(box, &MFormDeluxe::Shown, this, [this, box] {
+        box->setAccessibleDescription(BoxDescription(box->Text(), box->Captions()));
+        TellMeld();
+        const QStringList turn = Turn;
+        Turn.clear();
+        for (const QString& text : turn)
+            Say(text);
+        TellHeld();
+    });
 }
 
 QString Announcer::EventText(const TableEvent& e) {
-    const QString card = QStringLiteral("the ") + FrmMain::CardName(e.Card);
-    const QString meld = QStringLiteral("Meld %1").arg(e.Column);
+    const QString card = FrmMain::CardName(e.Card);
     const bool dorvil = e.ByDorvil;
+    // %1 is always a card's name ("Seven of Hearts"), %2 a meld column's number.
     switch (e.What) {
     case TableEvent::Takes:
-        return (dorvil ? QStringLiteral("Dorvil takes ") : QStringLiteral("You take ")) + card +
-               QStringLiteral(" from the discard pile");
+        return (dorvil ? tr("Dorvil takes the %1 from the discard pile.")
+                       : tr("You take the %1 from the discard pile."))
+            .arg(card);
     case TableEvent::Draws:
-        return dorvil ? QStringLiteral("Dorvil takes a card from the stock")
-                      : QStringLiteral("You take ") + card + QStringLiteral(" from the stock");
+        return dorvil ? tr("Dorvil takes a card from the stock.")
+                      : tr("You take the %1 from the stock.").arg(card);
     case TableEvent::Melds:
-        return (dorvil ? QStringLiteral("Dorvil melds ") : QStringLiteral("You meld ")) + card +
-               QStringLiteral(" in ") + meld;
+        return (dorvil ? tr("Dorvil melds the %1 in Meld %2.") : tr("You meld the %1 in Meld %2."))
+            .arg(card)
+            .arg(e.Column);
     case TableEvent::LaysOff:
-        return (dorvil ? QStringLiteral("Dorvil lays off ") : QStringLiteral("You lay off ")) +
-               card + QStringLiteral(" on ") + meld;
+        return (dorvil ? tr("Dorvil lays off the %1 on Meld %2.")
+                       : tr("You lay off the %1 on Meld %2."))
+            .arg(card)
+            .arg(e.Column);
     case TableEvent::TakesBack:
-        return QStringLiteral("You take back ") + card + QStringLiteral(" from ") + meld;
+        return tr("You take back the %1 from Meld %2.").arg(card).arg(e.Column);
     case TableEvent::Returns:
-        return QStringLiteral("The ") + FrmMain::CardName(e.Card) +
-               QStringLiteral(" goes back to your hand");
+        return tr("The %1 goes back to your hand.").arg(card);
     case TableEvent::Discards:
-        return (dorvil ? QStringLiteral("Dorvil discards ") : QStringLiteral("You discard ")) +
-               card;
+        return (dorvil ? tr("Dorvil discards the %1.") : tr("You discard the %1.")).arg(card);
     case TableEvent::StockReplaced:
-        return QStringLiteral("The stock now holds %1 cards from the discard pile").arg(e.Count);
+        return e.Count == 1
+                   ? tr("The stock now holds %n card from the discard pile.", nullptr, 1)
+                   : tr("The stock now holds %n cards from the discard pile.", nullptr, e.Count);
     case TableEvent::HandWon:
-        return dorvil ? QStringLiteral("Dorvil wins the hand and scores ") + Points(e.Count)
-                      : QStringLiteral("You win the hand and score ") + Points(e.Count);
+        if (dorvil)
+            return e.Count == 1
+                       ? tr("Dorvil wins the hand and scores %n point.", nullptr, 1)
+                       : tr("Dorvil wins the hand and scores %n points.", nullptr, e.Count);
+        return e.Count == 1 ? tr("You win the hand and score %n point.", nullptr, 1)
+                            : tr("You win the hand and score %n points.", nullptr, e.Count);
     case TableEvent::GameWon:
-        return dorvil ? QStringLiteral("Dorvil wins the game") : QStringLiteral("You win the game");
+        return dorvil ? tr("Dorvil wins the game.") : tr("You win the game.");
     case TableEvent::HandSettled: // the win and the message box have told it
         break;
     }
     return {};
 }
 
-void Announcer::MessageBoxMade(MFormDeluxe* box) {
-    connect(box, &MFormDeluxe::Shown, this, [this, box] {
-        QString message = box->Text();
-        message.replace(QLatin1Char('\r'), QLatin1Char(' '));
-        Say(Sentence(box->Title()) + ' ' + Sentence(message) + QStringLiteral(" Buttons: ") +
-            box->Captions().join(QStringLiteral(", ")));
-    });
+// "A", "A and B", "A, B and C".
+QString Announcer::Listed(const QStringList& parts) {
+    if (parts.size() < 2) return parts.value(0);
+    //: The last two of a list of cards, ranks or suits ("Clubs and Hearts").
+    return tr("%1 and %2").arg(parts.mid(0, parts.size() - 1).join(tr(", ")), parts.last());
+}
+
+// A set reads as its rank and suits, a run as its ranks and suit.
+QString Announcer::MeldText(const QList<int>& cards, int column) {
+    if (cards.size() == 1) return EventText(TableEvent{TableEvent::Melds, true, cards[0], column});
+    QList<int> laid = cards;
+    const auto sameRank = [&](int n) { return Rank(n) == Rank(laid[0]); };
+    const auto sameSuit = [&](int n) { return Suit(n) == Suit(laid[0]); };
+    QStringList parts;
+    QString what;
+    if (std::all_of(laid.begin(), laid.end(), sameRank)) {
+        for (int n : laid)
+            parts << FrmMain::SuitName(n);
+        //: A set: %1 its rank in the plural ("Fours"), %2 its suits ("Diamonds, Clubs and Hearts").
+        what = tr("%1 of %2", "set").arg(FrmMain::RankPlural(laid[0]), Listed(parts));
+    } else if (std::all_of(laid.begin(), laid.end(), sameSuit)) {
+        std::sort(laid.begin(), laid.end());
+        for (int n : laid)
+            parts << FrmMain::RankName(n);
+        //: A run: %1 its ranks ("Three, Four and Five"), %2 its suit ("Spades").
+        what = tr("%1 of %2", "run").arg(Listed(parts), FrmMain::SuitName(laid[0]));
+    } else {
+        for (int n : laid)
+            parts << FrmMain::CardName(n);
+        what = Listed(parts);
+    }
+    //: Dorvil's new meld, told when whole: %1 its cards ("Fours of Diamonds, Clubs and
+    //: Hearts"), %2 its column's number.
+    return tr("Dorvil melds the %1 in Meld %2.", "whole").arg(what).arg(column);
+}
+
+QString Announcer::DealtText(int faceCard) {
+    return tr("The cards are dealt. The face card is the %1.").arg(FrmMain::CardName(faceCard));
+}
+
+QString Announcer::BoxDescription(const QString& text, const QStringList& captions) {
+    QStringList buttons;
+    for (const QString& caption : captions)
+        buttons << caption.simplified();
+    QString message = text;
+    message.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    // (a caption may end a sentence itself: "O.K.", "Carry On!")
+    //: For screen readers, after a message box's text: %1 the text, %2 its one button.
+    const QString one = tr("%1 Button: %2");
+    //: %1 the text, %2 its buttons.
+    const QString more = tr("%1 Buttons: %2");
+    return Sentence(
+        (buttons.size() == 1 ? one : more).arg(Sentence(message), buttons.join(tr(", "))));
+}
+
+QString Announcer::PositionText(int at, int count) {
+    //: Where a card lies in the hand, for screen readers: the 2nd of 11 cards.
+    return tr("%1 of %2", "position").arg(at).arg(count);
 }

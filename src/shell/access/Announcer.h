@@ -1,24 +1,36 @@
 // What a screen reader is told as the game goes on: the instruction line,
 // every card taken, laid, laid off, taken back or discarded (Dorvil's above
-// all, which a blind player cannot otherwise follow), each message box with
-// its buttons, and the hint of a refused key. The news goes out through one
-// status element of the table whose name and text change with it, the events
-// screen readers speak on this desktop.
+// all, which a blind player cannot otherwise follow), the end of a hand, and
+// the hint of a refused key; and what a message box says. Every sentence the
+// screen reader hears from the table is written here.
+//
+// Screen readers queue what they are told and speak it in order; a key press
+// cuts what is still waiting, and so does a message box (it leaves the
+// table's window inactive first). So that the telling keeps up with the
+// table, Dorvil's melds are told one sentence each rather than card by card
+// and an instruction line only when it changes. A box that comes in Dorvil's
+// turn (he goes out, the stock runs out) cuts what was still to be said of
+// that turn: the turn's news is told again after the cut, then the win of
+// the hand, which waits for its box, and then the box.
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
+class FrmMain;
 class MainWindow;
 class MFormDeluxe;
-class QWidget;
+class Notices;
+class QAccessibleInterface;
 struct TableEvent;
 enum class Ctl;
 
-// The status element the announcements go out through: one pixel of the
+// The status element the announcements appear under: one pixel of the
 // table, never painted, present for the accessibility tree only.
 class AnnouncementLine : public QWidget {
   public:
@@ -28,18 +40,41 @@ class AnnouncementLine : public QWidget {
 class Announcer : public QObject {
     Q_OBJECT
   public:
-    explicit Announcer(MainWindow& window);
+    Announcer(MainWindow& window, const FrmMain& game);
+    ~Announcer() override;
     void Say(const QString& text);
     void TableEventSeen(const TableEvent& event);
     void TextShown(Ctl control, const QString& text);
-    // Each time the box shows, its title, text and buttons are told.
+    // Each time the box shows, its text and buttons become its description.
     void MessageBoxMade(MFormDeluxe* box);
-    // What the event is to be told as; empty for what a message box tells.
+
+    // The sentences. What an event is told as (empty for what a message box
+    // tells); Dorvil's new meld, its cards as he laid them; a hand dealt; a
+    // message box's text and buttons; where a card lies among `count`.
     static QString EventText(const TableEvent& event);
+    static QString MeldText(const QList<int>& cards, int column);
+    static QString DealtText(int faceCard);
+    static QString BoxDescription(const QString& text, const QStringList& captions);
+    static QString PositionText(int at, int count);
+    static QString Listed(const QStringList& parts); // "a, b and c"
+
     QWidget* Line() const { return Status; }
     const QStringList& Recent() const { return Said; } // the last announcements, oldest first
+    QList<QAccessibleInterface*> Alive() const;        // the notices a screen reader may still read
 
   private:
+    void TellMeld();
+    void TellDorvil(const QString& text);
+    void TellHeld();
+
+    const FrmMain& Game;
     QPointer<QWidget> Status;
+    std::unique_ptr<Notices> Shown;
     QStringList Said;
+    QString Instruction;  // the instruction line last told
+    int Dealt = -1;       // the hand whose deal was told
+    QList<int> MeldCards; // Dorvil's meld while he lays it
+    int MeldColumn = 0;
+    QStringList Turn; // the news of Dorvil's turn so far
+    QStringList Held; // the end of a hand, told with the box that follows it
 };

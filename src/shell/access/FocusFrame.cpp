@@ -3,12 +3,14 @@
 
 #include "table/TableScale.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 FocusFrame::FocusFrame(QWidget* table, const QString& name, bool faint)
     : QWidget(table), Faint(faint) {
     setObjectName(name);
-    setAccessibleName(QStringLiteral("Keyboard focus"));
+    //: For screen readers: the frame round what the keys act on.
+    setAccessibleName(QCoreApplication::translate("FocusFrame", "Keyboard focus"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }

@@ -144,6 +144,18 @@ class CardInterface : public QAccessibleWidget {
             return t->GroupInterface(static_cast<int>(t->Groups.GroupOf(Index())));
         return QAccessibleWidget::parent();
     }
+    // A card of the hand tells where it lies in it, as "3 of 11".
+    QString text(QAccessible::Text t) const override {
+        if (TableAccessible* table = Table(); t == QAccessible::Description && table &&
+                                              table->Groups.GroupOf(Index()) == Group::Hand) {
+            const QList<int> hand = table->Groups.Cards(Group::Hand);
+            const qsizetype at = hand.indexOf(Index());
+            if (at >= 0)
+                return Announcer::PositionText(static_cast<int>(at + 1),
+                                               static_cast<int>(hand.size()));
+        }
+        return QAccessibleWidget::text(t);
+    }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         if (TableAccessible* t = Table(); t && t->Groups.GroupOf(Index()) == Group::Hand) {
@@ -185,34 +197,10 @@ class ButtonInterface : public QAccessibleWidget {
     std::function<bool()> Focused;
 };
 
-// The announcement line: its text is the latest announcement.
-class StatusInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+// The announcement line: the status element the announcements appear under.
+class StatusInterface : public QAccessibleWidget {
   public:
     explicit StatusInterface(QWidget* w) : QAccessibleWidget(w, QAccessible::StatusBar) {}
-    void* interface_cast(QAccessible::InterfaceType t) override {
-        if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-        return QAccessibleWidget::interface_cast(t);
-    }
-    QString text(QAccessible::Text t) const override { return QAccessibleWidget::text(t); }
-    QString text(int start, int end) const override { return Said().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(Said().size()); }
-    void selection(int, int* start, int* end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* start, int* end) const override {
-        *start = *end = offset;
-        return {};
-    }
-
-  private:
-    QString Said() const { return widget()->accessibleName(); }
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
@@ -253,6 +241,7 @@ TableAccessible::TableAccessible(TableGroups& groups, TableKeys& keys)
     }
     connect(&Groups, &TableGroups::TableChanged, this, &TableAccessible::Update);
     connect(&Keys, &TableKeys::FocusChanged, this, &TableAccessible::TellFocus);
+    Groups.Client()->installEventFilter(this);
 }
 
 TableAccessible::~TableAccessible() {
@@ -275,7 +264,10 @@ QAccessibleInterface* TableAccessible::KeyFocus() const {
                           static_cast<int>(Stop::Meld1)];
     if (PictureButton* button = Keys.Button(stop))
         return QAccessible::queryAccessibleInterface(button);
-    if (int n = Keys.FocusedCard()) return QAccessible::queryAccessibleInterface(Groups.Picture(n));
+    // (a card that has just left the hand keeps the keys' focus until the
+    // table's change reaches them)
+    if (int n = Keys.FocusedCard(); n && Groups.GroupOf(n) == Group::Hand)
+        return QAccessible::queryAccessibleInterface(Groups.Picture(n));
     return nullptr;
 }
 
@@ -288,6 +280,17 @@ void TableAccessible::Update() {
         QAccessibleEvent renamed(Interfaces[g], QAccessible::NameChanged);
         QAccessible::updateAccessibility(&renamed);
     }
+}
+
+// When the table takes the keyboard focus (at the start, or back from a
+// message box), Qt tells the table itself as focused once this event is
+// over: the card or place the keys are on is told after that.
+bool TableAccessible::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == Groups.Client())
+        QTimer::singleShot(0, this, [this] {
+            if (Groups.Client()->hasFocus()) TellFocus();
+        });
+    return false;
 }
 
 void TableAccessible::TellFocus() {

@@ -4,8 +4,9 @@
 // stock, the discard pile, Dorvil's hand, the six meld columns and the hand,
 // each holding the interfaces of its card pictures, followed by the other
 // controls. Decorative shapes, lines and focus frames are left out, picture
-// buttons and message-box faces are buttons that can be pressed, and the
-// announcement line carries its text.
+// buttons and message-box faces are buttons that can be pressed, the cards of
+// the hand tell where they lie, and the announcement line is the status
+// element the announcements appear under.
 #pragma once
 
 #include <QObject>
@@ -33,6 +34,9 @@ class TableAccessible : public QObject {
     // The interface the keyboard focus is on: a card, a group or a button.
     QAccessibleInterface* KeyFocus() const;
     static TableAccessible* Of(const QWidget* client);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void Update();

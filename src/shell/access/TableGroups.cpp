@@ -12,19 +12,6 @@
 #include <QTimer>
 #include <algorithm>
 
-namespace {
-QString Plural(int count, const char* what) {
-    return QStringLiteral("%1 %2%3").arg(count).arg(QLatin1String(what),
-                                                    count == 1 ? QString() : QStringLiteral("s"));
-}
-QString RankOf(int card) {
-    return FrmMain::CardName(card).section(QStringLiteral(" of "), 0, 0);
-}
-QString SuitOf(int card) {
-    return FrmMain::CardName(card).section(QStringLiteral(" of "), 1);
-}
-} // namespace
-
 TableGroups::TableGroups(MainWindow& window, const FrmMain& game)
     : Window(window), Game(game), Table(window.Table()) {
     Table->installEventFilter(this);
@@ -121,33 +108,46 @@ int TableGroups::Count(Group g) const {
 }
 
 QString TableGroups::Name(Group g) const {
+    // The names of the groups as a screen reader says them; the counts are
+    // of cards, the one for one card and the other for any other count (%n).
+    const int count = Count(g);
     switch (g) {
     case Group::Stock:
-        return QStringLiteral("Stock, ") + Plural(Count(g), "card");
+        return count == 1 ? tr("Stock, %n card", nullptr, 1)
+                          : tr("Stock, %n cards", nullptr, count);
     case Group::Discard: {
         int top = TopOfPile(Where::Discard);
-        return QStringLiteral("Discard pile: ") +
-               (top ? FrmMain::CardName(top) : QStringLiteral("empty"));
+        //: %1 is the card on top of the discard pile.
+        return top ? tr("Discard pile: %1").arg(FrmMain::CardName(top)) : tr("Discard pile: empty");
     }
     case Group::Dorvil:
-        return QStringLiteral("Dorvil's hand, ") + Plural(Count(g), "card");
+        return count == 1 ? tr("Dorvil's hand, %n card", nullptr, 1)
+                          : tr("Dorvil's hand, %n cards", nullptr, count);
     case Group::Hand:
-        return QStringLiteral("Your hand, ") + Plural(Count(g), "card");
+        // (a screen reader tells the number of its cards, the list's items)
+        return tr("Your hand");
     default:
         break;
     }
     const QList<int> cards = Cards(g);
-    QString name = QStringLiteral("Meld %1: ").arg(MeldColumnOf(g));
-    if (cards.isEmpty()) return name + QStringLiteral("empty");
+    const int column = MeldColumnOf(g);
+    //: A meld column with no card; %1 is its number.
+    if (cards.isEmpty()) return tr("Meld %1: empty").arg(column);
     // A run reads as its ranks and one suit; a set names every card.
     bool oneSuit = std::all_of(cards.begin(), cards.end(), [&](int n) {
         return Game.Cards(n).Suit == Game.Cards(cards[0]).Suit;
     });
     QStringList parts;
     for (int n : cards)
-        parts << (oneSuit ? RankOf(n) : FrmMain::CardName(n));
-    return name + parts.join(QStringLiteral(", ")) +
-           (oneSuit ? QStringLiteral(" of ") + SuitOf(cards[0]) : QString());
+        parts << (oneSuit ? FrmMain::RankName(n) : FrmMain::CardName(n));
+    //: Between the cards of a meld read out.
+    const QString list = parts.join(tr(", "));
+    //: A meld column with cards of one suit: %1 its number, %2 the ranks ("Five, Six, Seven"),
+    //: %3 the suit ("Hearts"), as in the name of a card ("Seven of Hearts").
+    return oneSuit ? tr("Meld %1: %2 of %3")
+                         .arg(QString::number(column), list, FrmMain::SuitName(cards[0]))
+                   //: A meld column with cards of several suits: %1 its number, %2 the cards.
+                   : tr("Meld %1: %2").arg(QString::number(column), list);
 }
 
 QRect TableGroups::Union(int place) const {

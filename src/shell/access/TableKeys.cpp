@@ -191,7 +191,12 @@ void TableKeys::SyncHand() {
         Order.clear();
     }
     const QList<int> hand = Groups.Cards(Group::Hand);
-    if (Focus && !hand.contains(Focus)) Focus = Neighbour(hand);
+    if (Focus && !hand.contains(Focus)) {
+        Focus = Neighbour(hand);
+        // Its card went as the turn passed to Dorvil: the frame's new place
+        // is told when a key next moves it, not across the news of his turn.
+        if (!Game.PlayerTurn) ToldFocus = Focus;
+    }
     // A card on its way to a target no longer shows the hand's order.
     const bool laidOut = std::all_of(hand.begin(), hand.end(), [&](int n) {
         return Window.CardTop(n) == Window.CardTop(hand.first());

@@ -4,6 +4,7 @@
 #include "SavedRecord.h"
 #include "table/TableWidgets.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,12 +21,14 @@ FrmHelp::FrmHelp(const QIcon& icon, const TableScale& scale)
                            Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       Scale(scale) {
     setObjectName(QStringLiteral("FrmHelp"));
-    setWindowTitle(QStringLiteral("Meldora Help"));
+    //: The title of the rules window.
+    setWindowTitle(QCoreApplication::translate("FrmHelp", "Meldora Help"));
     setWindowIcon(icon);
     setAttribute(Qt::WA_DeleteOnClose);
     TxtHelp = new QPlainTextEdit(this);
     TxtHelp->setObjectName(QStringLiteral("TxtHelp"));
-    TxtHelp->setAccessibleName(QStringLiteral("Rules and Help"));
+    //: For screen readers: the rules text.
+    TxtHelp->setAccessibleName(QCoreApplication::translate("FrmHelp", "Rules and Help"));
     TxtHelp->setReadOnly(true);
     TxtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ApplyScale();
@@ -51,11 +54,16 @@ void FrmHelp::ApplyScale() {
     TxtHelp->move(Scale.Px(90), Scale.Px(90));
 }
 
-void FrmHelp::LoadText(const QString& folder) {
-    QFile file(folder + QStringLiteral("/mnuag.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        TxtHelp->setPlainText(QStringLiteral("The help file mnuag.txt could not be read."));
-        return;
+void FrmHelp::LoadText(const QString& folder, const QString& language) {
+    QFile file(folder + QStringLiteral("/mnuag.") + language + QStringLiteral(".txt"));
+    if (language.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        file.setFileName(folder + QStringLiteral("/mnuag.txt"));
+        if (!file.open(QIODevice::ReadOnly)) {
+            //: Shown in the rules window when its text cannot be read.
+            TxtHelp->setPlainText(QCoreApplication::translate(
+                "FrmHelp", "The help file mnuag.txt could not be read."));
+            return;
+        }
     }
     TxtHelp->setPlainText(SavedRecord::DecodeText(file.read(4 * 1024 * 1024)));
 }
@@ -88,7 +96,7 @@ frmAbout::frmAbout(QWidget* parent, const QIcon& icon, const TableScale& scale)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Icon(icon) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("About Meldora"));
+    setWindowTitle(QCoreApplication::translate("frmAbout", "About Meldora"));
     setWindowIcon(icon);
     Layout.Rescale(scale);
     Layout.Keep(this, [this](const TableScale& s) { setFixedSize(s.Px(5730), s.Px(3555)); });
@@ -104,22 +112,31 @@ frmAbout::frmAbout(QWidget* parent, const QIcon& icon, const TableScale& scale)
     });
     AboutLabel(Layout, this, "lblTitle", {1080, 120, 3975, 495}, QStringLiteral("Meldora"), 12);
     AboutLabel(Layout, this, "lblVersion", {1080, 840, 3975, 375},
-               QStringLiteral("Version " MELDORA_VERSION), 10.5);
+               //: %1 is the version number.
+               QCoreApplication::translate("frmAbout", "Version %1")
+                   .arg(QStringLiteral(MELDORA_VERSION)),
+               10.5);
     AboutLabel(Layout, this, "lblDescription", {840, 1440, 4335, 615},
-               QStringLiteral("Meldora - an enjoyable and fast  moving game of Rummy"), 10.5);
+               //: Two short lines at most.
+               QCoreApplication::translate("frmAbout",
+                                           "Meldora - an enjoyable and fast  moving game of Rummy"),
+               10.5);
     new LineWidget(Layout, QStringLiteral("Line1_1"), this, QPoint(0, 2280), QPoint(5760, 2280),
                    QColor(128, 128, 128), 3);
     new LineWidget(Layout, QStringLiteral("Line1_0"), this, QPoint(105, 2280), QPoint(5654, 2280),
                    Qt::white, 2);
     AboutLabel(Layout, this, "lblDisclaimer", {120, 2640, 3975, 855},
-               QStringLiteral("A game for fun: the money owed is only kept score, never paid."),
+               //: Three short lines at most.
+               QCoreApplication::translate(
+                   "frmAbout", "A game for fun: the money owed is only kept score, never paid."),
                10.5);
-    QPushButton* ok =
-        AboutButton(Layout, this, "cmdOK", {4200, 2640, 1335, 375}, QStringLiteral("&OK"));
+    QPushButton* ok = AboutButton(Layout, this, "cmdOK", {4200, 2640, 1335, 375},
+                                  QCoreApplication::translate("frmAbout", "&OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept); // Esc rejects: closes too
     QPushButton* info = AboutButton(Layout, this, "cmdSysInfo", {4200, 3120, 1335, 375},
-                                    QStringLiteral("&System Info..."));
+                                    //: A button: opens the desktop's system information program.
+                                    QCoreApplication::translate("frmAbout", "&System Info..."));
     info->setAutoDefault(false);
     connect(info, &QPushButton::clicked, this, [this] { cmdSysInfo(); });
 }
@@ -142,6 +159,7 @@ QString frmAbout::FindSystemInfoTool() {
 void frmAbout::cmdSysInfo() {
     QString tool = FindSystemInfoTool();
     if (!tool.isEmpty() && QProcess::startDetached(tool, {})) return;
-    QMessageBox::information(this, QStringLiteral("Meldora"),
-                             QStringLiteral("System Information Is Unavailable At This Time"));
+    QMessageBox::information(
+        this, QStringLiteral("Meldora"),
+        QCoreApplication::translate("frmAbout", "System Information Is Unavailable At This Time"));
 }

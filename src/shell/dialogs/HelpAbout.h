@@ -13,8 +13,9 @@ class QPlainTextEdit;
 class FrmHelp : public QWidget {
   public:
     explicit FrmHelp(const QIcon& icon, const TableScale& scale = TableScale());
-    // Reads mnuag.txt from `folder`; a line saying so when it cannot be read.
-    void LoadText(const QString& folder);
+    // Reads the rules in `language` (mnuag.de.txt for "de") from `folder`,
+    // else the English mnuag.txt; a line saying so when neither can be read.
+    void LoadText(const QString& folder, const QString& language = QString());
     // Fonts and size follow the table's scale; the window keeps its centre.
     void SetScale(const TableScale& scale);
     QPlainTextEdit* TxtHelp;

@@ -6,6 +6,7 @@
 #include "table/ImageList.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -173,6 +174,12 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
     DeluxeChoice = 0;
     KeyFocusIndex = 0;
     MarkKeyFocus();
+    // Qt activates the box before it deactivates the table's window, and a
+    // screen reader then queues the box behind whatever it still has to say
+    // of the table. Left without an active window first, the screen reader
+    // cuts that stale speech and tells the box at once. Nothing is drawn
+    // differently: the box takes the focus as it shows.
+    if (QAccessible::isActive()) QApplication::setActiveWindow(nullptr);
     exec();
     return DeluxeChoice;
 }

@@ -2,7 +2,9 @@
 // green title strip, its raised border, an icon and one to three raised
 // button faces, rings once, and waits for a click on a face. Keys choose too:
 // Left, Right and Tab move a focus between the faces (the first has it when
-// the box opens), Enter or Space chooses the focused one.
+// the box opens), Enter or Space chooses the focused one. A screen reader
+// knows it as a dialog named by its title; its text and buttons are its
+// description (set as it shows), and each face is told as the focus reaches it.
 #pragma once
 
 #include "table/TableScale.h"
@@ -45,7 +47,7 @@ class MFormDeluxe : public QDialog {
 
   signals:
     void Rings(); // as the box opens, once for each message
-    void Shown(); // its title, text and faces are in place
+    void Shown(); // its title, text and faces are in place; the box is about to appear
 
   protected:
     void paintEvent(QPaintEvent*) override;

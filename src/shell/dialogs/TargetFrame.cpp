@@ -33,20 +33,24 @@ class TargetBox : public QLineEdit {
 
 TargetFrame::TargetFrame(TableLayout& layout, QWidget* table)
     : CaptionFrame(layout, QStringLiteral("FramTarget"), table, QRect(4560, 480, 2775, 3855),
-                   QStringLiteral("Target points a game"), FontDesign{Face::Serif, 11.25, true},
+                   //: The caption of the frame that sets the target points.
+                   tr("Target points a game"), FontDesign{Face::Serif, 11.25, true},
                    TableColour::LightCyan, TableColour::Navy) {
-    setToolTip(QStringLiteral("Set number of points to play to in each game"));
+    setToolTip(tr("Set number of points to play to in each game"));
     Txtpoints = new TargetBox(this);
     Txtpoints->setObjectName(QStringLiteral("Txtpoints"));
-    Txtpoints->setAccessibleName(QStringLiteral("Target points"));
+    //: For screen readers: the box of the target points.
+    Txtpoints->setAccessibleName(tr("Target points"));
     layout.Place(Txtpoints, {1080, 480, 495, 375}, {Face::Serif, 11.25, true});
     Txtpoints->setMaxLength(3);
-    Txtpoints->setToolTip(QStringLiteral("Enter the niumber of points for game Target"));
-    CmdTarget = new QPushButton(QStringLiteral("&O.K"), this);
+    Txtpoints->setToolTip(tr("Enter the niumber of points for game Target"));
+    //: The button that sets the target; Alt+O presses it, so keep the & before the O.
+    CmdTarget = new QPushButton(tr("&O.K"), this);
     CmdTarget->setObjectName(QStringLiteral("CmdTarget"));
-    CmdTarget->setAccessibleName(QStringLiteral("O.K"));
+    CmdTarget->setAccessibleName(CmdTarget->text().remove(QLatin1Char('&')));
     layout.Place(CmdTarget, {840, 3480, 1095, 255}, {Face::Serif, 9.75, true});
-    CmdTarget->setToolTip(QStringLiteral("Click to Exit"));
+    //: The tool tip of the button that sets the target and closes the frame.
+    CmdTarget->setToolTip(tr("Click to Exit"));
     CmdTarget->setStyleSheet(QStringLiteral("background-color: rgb(255,224,192); color: black;"));
     connect(CmdTarget, &QPushButton::clicked, this, &TargetFrame::Accepted);
     // Queued, so that the key has finished with the box before the frame goes.
@@ -54,11 +58,11 @@ TargetFrame::TargetFrame(TableLayout& layout, QWidget* table)
             Qt::QueuedConnection);
     MakeLabel(
         layout, QStringLiteral("Label3"), this, QRect(120, 840, 2475, 2505),
-        QStringLiteral("Enter above how many Target points you wish to play for in each game. "
-                       "Default Target points are set to 100 but depending whether you want a "
-                       "long or short game enter any number you wish as the Target Points for "
-                       "your games. Anything entered below 25 will be set as 25 and any number "
-                       "above 500 as 500."),
+        //: The explanation in the target frame: at most ten short lines.
+        tr("Enter above how many Target points you wish to play for in each game. Default Target "
+           "points are set to 100 but depending whether you want a long or short game enter any "
+           "number you wish as the Target Points for your games. Anything entered below 25 will "
+           "be set as 25 and any number above 500 as 500."),
         FontDesign{Face::Serif, 9, true}, TableColour::LightCyan, Qt::AlignHCenter | Qt::AlignTop,
         true);
     hide();

@@ -3,6 +3,7 @@
 
 #include "ImageList.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -193,6 +194,15 @@ PictureButton::PictureButton(TableLayout& layout, const QString& name, QWidget* 
     });
     CaptionLabel = MakeLabel(layout, labelName, this, labelDesign, caption,
                              {Face::Sans, 9.75, true, true}, QColor(255, 255, 0), Qt::AlignCenter);
+    // A caption longer than its face (a translation's) is set a little
+    // smaller rather than cut off.
+    layout.Keep(CaptionLabel, [label = CaptionLabel](const TableScale& s) {
+        QFont font = label->font();
+        while (font.pixelSize() > s.Scaled(10) &&
+               QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+            font.setPixelSize(font.pixelSize() - 1);
+        label->setFont(font);
+    });
     CaptionLabel->setToolTip(tip);
     CaptionLabel->setCursor(Qt::PointingHandCursor);
     CaptionLabel->installEventFilter(this);
@@ -215,7 +225,8 @@ bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
 
 StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
-    setAccessibleName(QStringLiteral("Status bar"));
+    //: The status bar's name, for screen readers.
+    setAccessibleName(QCoreApplication::translate("StatusPanels", "Status bar"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
@@ -225,15 +236,20 @@ StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(paren
         int width;
         const char* text;
         const char* tip;
-    } design[4] = {{2000, "Target", "Target Points for this game"},
-                   {3300, "Players Current Points", "Your current penalty points"},
-                   {3300, "Dorvil's Penalty Points", "Dorvil's current penalty points"},
-                   {3000, "Points your hand", "Number of points you currently have in your hand"}};
+    } design[4] = {
+        {2000, QT_TRANSLATE_NOOP("StatusPanels", "Target"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Target Points for this game")},
+        {3300, QT_TRANSLATE_NOOP("StatusPanels", "Players Current Points"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Your current penalty points")},
+        {3300, QT_TRANSLATE_NOOP("StatusPanels", "Dorvil's Penalty Points"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Dorvil's current penalty points")},
+        {3000, QT_TRANSLATE_NOOP("StatusPanels", "Points your hand"),
+         QT_TRANSLATE_NOOP("StatusPanels", "Number of points you currently have in your hand")}};
     for (int i = 0; i < 4; ++i) {
-        auto* panel = new QLabel(QLatin1String(design[i].text), this);
+        auto* panel = new QLabel(QCoreApplication::translate("StatusPanels", design[i].text), this);
         panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
         panel->setAccessibleName(panel->text());
-        panel->setToolTip(QLatin1String(design[i].tip));
+        panel->setToolTip(QCoreApplication::translate("StatusPanels", design[i].tip));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Panels[i] = panel;
     }

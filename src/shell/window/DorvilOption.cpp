@@ -19,9 +19,11 @@ DorvilOption::DorvilOption(QMenu* options, TableLayout& layout, QWidget* table) 
     group->setExclusive(true);
     // No separators around the pair: every item of the menus is named for
     // screen readers, and the radio marks group the two well enough.
-    Classic = options->addAction(QStringLiteral("Dorvil Plays C&lassic"));
+    //: Options menu: Dorvil plays by the classic fixed rules.
+    Classic = options->addAction(tr("Dorvil Plays C&lassic"));
     Classic->setObjectName(QStringLiteral("MnuDorvilClassic"));
-    Sharp = options->addAction(QStringLiteral("Dorvil Plays &Sharp"));
+    //: Options menu: the stronger Dorvil, who remembers the cards he has seen ("Sharp Dorvil").
+    Sharp = options->addAction(tr("Dorvil Plays &Sharp"));
     Sharp->setObjectName(QStringLiteral("MnuDorvilSharp"));
     for (QAction* a : {Classic, Sharp}) {
         a->setCheckable(true);
@@ -32,9 +34,8 @@ DorvilOption::DorvilOption(QMenu* options, TableLayout& layout, QWidget* table) 
     NoteLabel = MakeLabel(layout, QStringLiteral("LblDorvilPlays"), table,
                           QRect(2220, 1080, 1080, 900), QString(), {Face::Serif, 9, true, true},
                           TableColour::LightCyan, Qt::AlignHCenter | Qt::AlignTop, true);
-    NoteLabel->setToolTip(QStringLiteral("Sharp Dorvil remembers every card he has seen and weighs "
-                                         "each discard. Options menu: Dorvil Plays Classic or "
-                                         "Sharp."));
+    NoteLabel->setToolTip(tr("Sharp Dorvil remembers every card he has seen and weighs each "
+                             "discard. Options menu: Dorvil Plays Classic or Sharp."));
     NoteLabel->hide();
     const bool sharp = UserSettings().value(Key).toString() == QLatin1String("Sharp");
     (sharp ? Sharp : Classic)->setChecked(true);
@@ -69,17 +70,22 @@ void DorvilOption::ShowOn(QWidget* statistics) {
 
 void DorvilOption::Show() {
     const bool chosen = SharpChosen();
+    //: The note under Dorvil's name: the other Dorvil is chosen and sits down at the next deal.
     const QString next = chosen == SharpAtTable ? QString()
-                         : chosen               ? QStringLiteral("Sharp from the next hand")
-                                                : QStringLiteral("Classic from the next hand");
-    const QString now = SharpAtTable ? QStringLiteral("Sharp") : QStringLiteral("Classic");
+                         : chosen               ? tr("Sharp from the next hand")
+                                                : tr("Classic from the next hand");
+    //: The note under Dorvil's name: which Dorvil plays now.
+    const QString now = SharpAtTable ? tr("Sharp") : tr("Classic");
+    //: The note under Dorvil's name: %1 who plays now, %2 who plays from the next hand.
+    const QString both = tr("%1; %2").arg(now, next);
     // The classic table keeps its look: the note shows only with news of Sharp.
-    const QString note =
-        SharpAtTable ? (next.isEmpty() ? now : now + QStringLiteral("; ") + next) : next;
+    const QString note = SharpAtTable ? (next.isEmpty() ? now : both) : next;
     NoteLabel->setText(note);
     NoteLabel->setVisible(!note.isEmpty());
-    const QString whole = QStringLiteral("Dorvil plays ") + now +
-                          (next.isEmpty() ? QString() : QStringLiteral("; ") + next);
+    //: For screen readers and the statistics frame's tool tip; %1 is Sharp or Classic.
+    const QString whole = next.isEmpty() ? tr("Dorvil plays %1").arg(now)
+                                         //: As "Dorvil plays %1", with the next hand's Dorvil.
+                                         : tr("Dorvil plays %1; %2").arg(now, next);
     NoteLabel->setAccessibleName(whole);
     if (Statistics) Statistics->setToolTip(whole);
 }

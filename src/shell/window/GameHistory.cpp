@@ -22,6 +22,6 @@ void GameHistory::Open() {
     if (Module)
         Module->Open(Window, [this] { return Game.HistoryFile(); });
     else
-        QMessageBox::warning(Window, QStringLiteral("Game History"),
-                             QStringLiteral("The Game History window could not be loaded."));
+        QMessageBox::warning(Window, tr("Game History"),
+                             tr("The Game History window could not be loaded."));
 }

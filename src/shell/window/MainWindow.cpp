@@ -10,7 +10,9 @@
 #include "TableControls.h"
 #include "TableFit.h"
 #include "TableMenus.h"
+#include "TableNews.h"
 #include "TableSound.h"
+#include "Translations.h"
 #include "dialogs/MFormDeluxe.h"
 #include "dialogs/TargetFrame.h"
 #include "table/CardPictures.h"
@@ -45,13 +47,15 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     setFont(TableScale().Font({Face::Serif, 11.25, true}));
     Backdrop = new QWidget(this);
     Backdrop->setObjectName(QStringLiteral("TableMargins"));
-    Backdrop->setAccessibleName(QStringLiteral("Table margins"));
+    //: For screen readers: the margins round the table when the window is larger than it.
+    Backdrop->setAccessibleName(tr("Table margins"));
     Backdrop->setAutoFillBackground(true);
     Backdrop->setMinimumSize(TableScale(TableScale::Smallest).TableSize());
     setCentralWidget(Backdrop);
     Client = new TableArea(Backdrop);
     Client->setObjectName(QStringLiteral("ClientArea"));
-    Client->setAccessibleName(QStringLiteral("Card table"));
+    //: For screen readers: the table itself.
+    Client->setAccessibleName(tr("Card table"));
     Client->setAutoFillBackground(true);
     Client->resize(Layout.Scale().TableSize());
     Menus = new TableMenus(*this, Layout, Client, Folder);
@@ -59,6 +63,7 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     Cards = new CardPictures(Client, Layout, *Images);
     Cards->Make(1);
     Sounds = new TableSound(this, Folder);
+    Told = new TableNews(this);
     new DeckChoice(this, Menus->MnuCardDeck, Layout, *Images, *Cards);
     Wire();
     resize(Client->width(), Client->height() + menuBar()->sizeHint().height());
@@ -72,9 +77,10 @@ MainWindow::~MainWindow() = default;
 // While a message box or another modal window waits for its answer, the
 // window behind it takes no input; a screen reader can still press its menu
 // entries and buttons, and those must wait too.
-template <class F> void MainWindow::Send(F&& handler) {
-    if (Game && !Quitting && !QApplication::activeModalWidget())
-        Game->Dispatch(std::forward<F>(handler));
+template <class F> void MainWindow::Send(F&& handler, bool playersAction) {
+    if (!Game || Quitting || QApplication::activeModalWidget()) return;
+    Game->Dispatch(std::forward<F>(handler));
+    if (playersAction && !Quitting) emit Told->HandlerDone();
 }
 
 void MainWindow::RunHandler(const std::function<void()>& handler) {
@@ -97,12 +103,13 @@ void MainWindow::Wire() {
     handle(Parts->PicSortSuits, &PictureButton::Clicked, &FrmMain::LblSortSuits_Click);
     handle(Parts->PicTakeBack, &PictureButton::Clicked, &FrmMain::LblTakeBack_Click);
     handle(Parts->FramTarget, &TargetFrame::Accepted, &FrmMain::CmdTarget);
-    auto card = [this](auto signal, auto handler) {
-        connect(Cards, signal, this,
-                [this, handler](int n) { Send([=, this] { (Game->*handler)(n); }); });
+    auto card = [this](auto signal, auto handler, bool playersAction = true) {
+        connect(Cards, signal, this, [this, handler, playersAction](int n) {
+            Send([=, this] { (Game->*handler)(n); }, playersAction);
+        });
     };
     card(&CardPictures::Pressed, &FrmMain::Cds_MouseDown);
-    card(&CardPictures::MovedOver, &FrmMain::Cds_MouseMove);
+    card(&CardPictures::MovedOver, &FrmMain::Cds_MouseMove, false); // hovering
     card(&CardPictures::Released, &FrmMain::Cds_MouseUp);
     card(&CardPictures::Clicked, &FrmMain::Cds_Click);
     connect(Menus->Dorvil, &DorvilOption::Chosen, this, [this](bool sharp) {
@@ -114,8 +121,9 @@ void MainWindow::Wire() {
 void MainWindow::Attach(FrmMain* game) {
     Game = game;
     Game->SharpChosen = Menus->Dorvil->SharpChosen();
+    if (Translations::InUse() != QLatin1String("en")) Game->Language = QLocale();
     History = new GameHistory(this, *game);
-    connect(this, &MainWindow::TableEventSeen, History, &GameHistory::TableEventSeen);
+    connect(Told, &TableNews::TableEventSeen, History, &GameHistory::TableEventSeen);
     connect(Menus->MnuHistory, &QAction::triggered, History, &GameHistory::Open);
 }
 
@@ -161,7 +169,7 @@ void MainWindow::SetCardToolTip(int n, const QString& tip) {
 
 void MainWindow::SetText(Ctl control, const QString& text) {
     Parts->SetText(control, text);
-    emit TextShown(control, text);
+    emit Told->TextShown(control, text);
 }
 
 void MainWindow::SetVisible(Ctl control, bool visible) {
@@ -200,7 +208,7 @@ int MainWindow::DeluxeMsg(const QString& text, const QString& caption0, const QS
         Deluxe = new MFormDeluxe(this);
         connect(Deluxe, &MFormDeluxe::Rings, this, [this] { PlaySound(Sound::Ringout); });
         Layout.Keep(Deluxe, [this](const TableScale& s) { Deluxe->SetScale(s); });
-        emit MessageBoxMade(Deluxe);
+        emit Told->MessageBoxMade(Deluxe);
     }
     return Deluxe->DeluxeMsg(text, caption0, caption1, caption2, icon, title);
 }
@@ -239,6 +247,7 @@ void MainWindow::SetFollowEnabled(bool enabled) {
 
 void MainWindow::CloseProgram() {
     Quitting = true;
+    emit Told->ProgramClosing(!ClosedFromOutside);
     Sounds->Silence();
     Fit->SaveWindow();
     SetFollowEnabled(false);
@@ -249,7 +258,7 @@ void MainWindow::CloseProgram() {
 }
 
 void MainWindow::Record(const TableEvent& event) {
-    emit TableEventSeen(event);
+    emit Told->TableEventSeen(event);
 }
 
 void MainWindow::DorvilSeated(bool sharp) {
@@ -265,6 +274,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     bool cancel = true;
+    ClosedFromOutside = !event->spontaneous();
     Game->Dispatch([&] { cancel = Game->Form_QueryUnload(event->spontaneous() ? 0 : 1); });
+    ClosedFromOutside = false;
     event->setAccepted(Quitting || !cancel);
+    if (!Quitting) emit Told->HandlerDone();
 }

@@ -20,6 +20,7 @@ class ImageList;
 class MFormDeluxe;
 class TableFit;
 class TableMenus;
+class TableNews;
 class TableSound;
 class clsObjectFollowMouse;
 struct TableControls;
@@ -41,6 +42,7 @@ class MainWindow : public QMainWindow, public TableView {
     CardPicture* Card(int n) const;
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
     MFormDeluxe* MessageBox() const { return Deluxe; }
+    TableNews& News() const { return *Told; }
 
     void CreateCardPictures() override;
     void ShowCardImage(int n, int image) override;
@@ -70,31 +72,26 @@ class MainWindow : public QMainWindow, public TableView {
     void Record(const TableEvent& event) override;
     void DorvilSeated(bool sharp) override;
 
-  signals:
-    void TableEventSeen(const TableEvent& event);     // every event the game records, in order
-    void TextShown(Ctl control, const QString& text); // every text the game writes
-    void MessageBoxMade(MFormDeluxe* box);            // the game's message box, made on first use
-
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    template <class F> void Send(F&& handler);
+    template <class F> void Send(F&& handler, bool playersAction = true);
     void Wire();
 
     QString Folder;
     FrmMain* Game = nullptr;
     TableLayout Layout;
     std::unique_ptr<ImageList> Images;
-    QWidget* Backdrop;
-    QWidget* Client;
+    QWidget *Backdrop, *Client; // the window's area, and the table centred in it
     TableMenus* Menus;
     std::unique_ptr<TableControls> Parts;
     CardPictures* Cards;
     TableSound* Sounds;
     TableFit* Fit;
     GameHistory* History = nullptr;
+    TableNews* Told;
     std::unique_ptr<clsObjectFollowMouse> FollowMouse;
     MFormDeluxe* Deluxe = nullptr;
-    bool Quitting = false;
+    bool Quitting = false, ClosedFromOutside = false;
 };

@@ -5,9 +5,16 @@
 #include "table/TableColours.h"
 #include "table/TableWidgets.h"
 
+#include <QCoreApplication>
 #include <QPalette>
 
+// The design tables mark their texts for translation; they are translated as
+// the controls are made.
 namespace {
+QString Translated(const char* text) {
+    return *text ? QCoreApplication::translate("TableControls", text) : QString();
+}
+
 using TableColour::LightCyan;
 using TableColour::Navy;
 
@@ -40,11 +47,22 @@ struct FrameDesign {
     const char* Caption;
     FontDesign Font;
 };
-const FrameDesign DeckFrame{"FramDeck", {120, 1920, 2055, 2535}, "Click to take Stock Card", Small};
-const FrameDesign DiscardFrame{
-    "FramDiscard", {120, 4440, 2055, 2415}, "Push card on or click take", Small};
-const FrameDesign StatsFrame{
-    "FramStats", {8760, 120, 2805, 1635}, "Statistics", {Face::Serif, 9.75, true}};
+const FrameDesign DeckFrame{"FramDeck",
+                            {120, 1920, 2055, 2535},
+                            //: The caption of the stock's frame.
+                            QT_TRANSLATE_NOOP("TableControls", "Click to take Stock Card"),
+                            Small};
+const FrameDesign DiscardFrame{"FramDiscard",
+                               {120, 4440, 2055, 2415},
+                               //: The caption of the discard pile's frame: drop a card on the
+                               //: pile, or click it to take it.
+                               QT_TRANSLATE_NOOP("TableControls", "Push card on or click take"),
+                               Small};
+const FrameDesign StatsFrame{"FramStats",
+                             {8760, 120, 2805, 1635},
+                             //: The caption of the frame of games won and money owed.
+                             QT_TRANSLATE_NOOP("TableControls", "Statistics"),
+                             {Face::Serif, 9.75, true}};
 
 // Labels that size to their text: on the table, then in the statistics frame.
 struct LabelDesign {
@@ -60,15 +78,32 @@ const LabelDesign TableLabels[] = {
     {Ctl::LblName2, "LblName_2", {2520, 720, 720, 285}, "Dorvil", NameFont, false},
     {Ctl::LblName0, "LblName_0", {2160, 7440, 60, 285}, "", NameFont, false}};
 const LabelDesign StatsLabels[] = {
-    {Ctl::LblNoWonP, "LblNoWonP", {360, 240, 975, 225}, " Won Player", StatsHeading},
-    {Ctl::LblNoWonG, "LblNoWonG", {1680, 240, 1035, 225}, " Won Dorvil", StatsHeading},
+    {Ctl::LblNoWonP,
+     "LblNoWonP",
+     {360, 240, 975, 225},
+     //: The statistics frame: heading over the games the player has won (until the name shows).
+     QT_TRANSLATE_NOOP("TableControls", " Won Player"),
+     StatsHeading},
+    {Ctl::LblNoWonG,
+     "LblNoWonG",
+     {1680, 240, 1035, 225},
+     //: The statistics frame: heading over the games Dorvil has won.
+     QT_TRANSLATE_NOOP("TableControls", " Won Dorvil"),
+     StatsHeading},
     {Ctl::LblWonP, "LblWonP", {840, 600, 105, 225}, "0", StatsValue},
     {Ctl::LblWonG, "LblWonG", {2160, 600, 105, 225}, "0", StatsValue},
-    {Ctl::LblGowes, "LblGowes", {360, 960, 825, 225}, "Owed You", StatsHeading},
+    {Ctl::LblGowes,
+     "LblGowes",
+     {360, 960, 825, 225},
+     //: The statistics frame: heading over the money Dorvil owes the player (until the name
+     //: shows).
+     QT_TRANSLATE_NOOP("TableControls", "Owed You"),
+     StatsHeading},
     {Ctl::LblOweG,
      "LblOweG",
      {1440, 960, 1185, 195},
-     "Owed Dorvil",
+     //: The statistics frame: heading over the money the player owes Dorvil.
+     QT_TRANSLATE_NOOP("TableControls", "Owed Dorvil"),
      {Face::Sans, 8.25, true, false, true}},
     {Ctl::LblMoneyP, "LblMoneyP", {840, 1320, 105, 225}, "0", StatsValue},
     {Ctl::LblMoneyG, "LblMoneyG", {2040, 1320, 105, 225}, "0", StatsValue}};
@@ -82,45 +117,51 @@ struct ButtonDesign {
     const char* Caption;
     const char* Tip;
 };
-const ButtonDesign Buttons[] = {{Ctl::PicDraw,
-                                 "PicDraw",
-                                 {360, 6960, 1545, 420},
-                                 "LblDraw",
-                                 {90, 0, 1320, 240},
-                                 "Call Draw",
-                                 "Click to call draw and start new hand"},
-                                {Ctl::PicSortSame,
-                                 "PicSortSame",
-                                 {1680, 7680, 1545, 420},
-                                 "LblSortSame",
-                                 {90, 0, 1320, 240},
-                                 "Sort Same",
-                                 "Click to sort cards the same"},
-                                {Ctl::PicSortSuits,
-                                 "PicSortSuits",
-                                 {1680, 8280, 1545, 420},
-                                 "LblSortSuits",
-                                 {120, 0, 1335, 255},
-                                 "Sort Suits",
-                                 "Click to sort into suits"},
-                                {Ctl::PicTakeBack,
-                                 "PicTakeBack",
-                                 {5160, 6240, 1545, 420},
-                                 "LblTakeBack",
-                                 {120, 0, 1320, 240},
-                                 "Take Back",
-                                 "Click to take back cards melded"}};
+// The buttons' captions are short: each fits a face 88 pixels wide.
+const ButtonDesign Buttons[] = {
+    {Ctl::PicDraw,
+     "PicDraw",
+     {360, 6960, 1545, 420},
+     "LblDraw",
+     {90, 0, 1320, 240},
+     //: A button: end the game with no scores (shown once the stock has been rebuilt).
+     QT_TRANSLATE_NOOP("TableControls", "Call Draw"),
+     QT_TRANSLATE_NOOP("TableControls", "Click to call draw and start new hand")},
+    {Ctl::PicSortSame,
+     "PicSortSame",
+     {1680, 7680, 1545, 420},
+     "LblSortSame",
+     {90, 0, 1320, 240},
+     //: A button: sort the hand by rank, cards of a rank together.
+     QT_TRANSLATE_NOOP("TableControls", "Sort Same"),
+     QT_TRANSLATE_NOOP("TableControls", "Click to sort cards the same")},
+    {Ctl::PicSortSuits,
+     "PicSortSuits",
+     {1680, 8280, 1545, 420},
+     "LblSortSuits",
+     {120, 0, 1335, 255},
+     //: A button: sort the hand by suit.
+     QT_TRANSLATE_NOOP("TableControls", "Sort Suits"),
+     QT_TRANSLATE_NOOP("TableControls", "Click to sort into suits")},
+    {Ctl::PicTakeBack,
+     "PicTakeBack",
+     {5160, 6240, 1545, 420},
+     "LblTakeBack",
+     {120, 0, 1320, 240},
+     //: A button: take the cards of a meld of one or two cards back into the hand.
+     QT_TRANSLATE_NOOP("TableControls", "Take Back"),
+     QT_TRANSLATE_NOOP("TableControls", "Click to take back cards melded")}};
 
 ShapeBox* Make(TableLayout& layout, QWidget* parent, const ShapeDesign& d) {
     return new ShapeBox(layout, QLatin1String(d.Name), parent, d.Rect, d.Border, d.Width, d.Fill);
 }
 CaptionFrame* Make(TableLayout& layout, QWidget* parent, const FrameDesign& d) {
-    return new CaptionFrame(layout, QLatin1String(d.Name), parent, d.Rect, QLatin1String(d.Caption),
+    return new CaptionFrame(layout, QLatin1String(d.Name), parent, d.Rect, Translated(d.Caption),
                             d.Font, LightCyan, Navy);
 }
 AutoLabel* Make(TableLayout& layout, QWidget* parent, const LabelDesign& d) {
-    return new AutoLabel(layout, QLatin1String(d.Name), parent, d.Rect, QLatin1String(d.Text),
-                         d.Font, LightCyan, d.Centred);
+    return new AutoLabel(layout, QLatin1String(d.Name), parent, d.Rect, Translated(d.Text), d.Font,
+                         LightCyan, d.Centred);
 }
 } // namespace
 
@@ -129,8 +170,11 @@ TableControls::TableControls(TableLayout& layout, QWidget* table, QWidget* margi
     Shape1 = Make(layout, table, MeldArea);
     LblHeading = MakeLabel(
         layout, QStringLiteral("LblHeading"), table, {2400, 2280, 7695, 255},
-        QStringLiteral("   Meld 1           Meld 2         Meld 3         Meld 4           Meld 5 "
-                       "         Meld 6      "),
+        //: The headings over the six meld columns, in one line spaced out with blanks so that
+        //: each stands over its column (88 pixels apart); keep each heading short.
+        QCoreApplication::translate("TableControls",
+                                    "   Meld 1           Meld 2         Meld 3         Meld 4    "
+                                    "       Meld 5          Meld 6      "),
         {Face::Serif, 11.25, true, false, true}, Cream, Qt::AlignLeft);
     LblHeading->setAutoFillBackground(true);
     QPalette green = LblHeading->palette();
@@ -151,11 +195,13 @@ TableControls::TableControls(TableLayout& layout, QWidget* table, QWidget* margi
     Shape2 = Make(layout, deck, StockOutline);
     Named[Ctl::Lblcardsleft] =
         MakeLabel(layout, QStringLiteral("Lblcardsleft"), deck, QRect(240, 2160, 1455, 255),
-                  QStringLiteral("No. in Stock"), FontDesign{Face::Serif, 9.75, true}, LightCyan,
-                  Qt::AlignCenter);
+                  QCoreApplication::translate("TableControls", "No. in Stock"),
+                  FontDesign{Face::Serif, 9.75, true}, LightCyan, Qt::AlignCenter);
     CaptionFrame* discard = Make(layout, table, DiscardFrame);
     MakeLabel(layout, QStringLiteral("LblDis"), discard, QRect(360, 240, 1335, 255),
-              QStringLiteral("Discard Pile"), Small, LightCyan, Qt::AlignCenter);
+              //: The heading over the discard pile.
+              QCoreApplication::translate("TableControls", "Discard Pile"), Small, LightCyan,
+              Qt::AlignCenter);
     Shape3 = Make(layout, discard, DiscardOutline);
 
     FramStats = Make(layout, table, StatsFrame);
@@ -169,7 +215,7 @@ TableControls::TableControls(TableLayout& layout, QWidget* table, QWidget* margi
     for (const ButtonDesign& d : Buttons)
         Named[d.Id] =
             new PictureButton(layout, QLatin1String(d.Name), table, d.Rect, QLatin1String(d.Label),
-                              d.LabelRect, QLatin1String(d.Caption), QLatin1String(d.Tip));
+                              d.LabelRect, Translated(d.Caption), Translated(d.Tip));
     PicDraw = static_cast<PictureButton*>(Named[Ctl::PicDraw]);
     PicSortSame = static_cast<PictureButton*>(Named[Ctl::PicSortSame]);
     PicSortSuits = static_cast<PictureButton*>(Named[Ctl::PicSortSuits]);

@@ -2,6 +2,8 @@
 #include "TableMenus.h"
 
 #include "DorvilOption.h"
+#include "LanguageOption.h"
+#include "Translations.h"
 #include "dialogs/HelpAbout.h"
 #include "table/TableScale.h"
 
@@ -14,7 +16,7 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
     : QObject(&window), Window(window), Layout(layout), DataFolder(dataFolder) {
     QMenuBar* bar = window.menuBar();
     bar->setObjectName(QStringLiteral("MenuBar"));
-    bar->setAccessibleName(QStringLiteral("Menu bar"));
+    bar->setAccessibleName(tr("Menu bar"));
     // The menu bar keeps the desktop's usual look above the navy table.
     QPalette plain = bar->palette();
     plain.setColor(QPalette::Window, QColor(240, 240, 240));
@@ -23,35 +25,37 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
     bar->setPalette(plain);
     bar->setAutoFillBackground(true);
     bar->setFont(TableScale().Font({Face::Sans, 9})); // the menu bar keeps the desktop's size
-    auto menu = [bar](const char* name, const char* text, const char* spoken) {
-        QMenu* m = bar->addMenu(QLatin1String(text));
+    // A menu's name for screen readers is its title without the & of its key.
+    auto menu = [bar](const char* name, const QString& text) {
+        QMenu* m = bar->addMenu(text);
         m->setObjectName(QLatin1String(name));
-        m->setAccessibleName(QLatin1String(spoken));
+        m->setAccessibleName(QString(text).remove(QLatin1Char('&')));
         return m;
     };
-    QMenu* play = menu("MnuPlay", "&Play", "Play");
-    QMenu* help = menu("MnuHelp", "&Help", "Help");
-    QAction* about = bar->addAction(QStringLiteral("&About"));
+    QMenu* play = menu("MnuPlay", tr("&Play"));
+    QMenu* help = menu("MnuHelp", tr("&Help"));
+    QAction* about = bar->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));
-    QMenu* options = menu("MnuOptions", "&Options", "Options");
-    auto add = [](QMenu* m, const char* name, const char* text, QKeySequence key) {
-        QAction* action = m->addAction(QLatin1String(text));
+    QMenu* options = menu("MnuOptions", tr("&Options"));
+    auto add = [](QMenu* m, const char* name, const QString& text, QKeySequence key) {
+        QAction* action = m->addAction(text);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(key);
         return action;
     };
-    MnuNew = add(play, "MnuNew", "&New Game", Qt::Key_F2);
-    MnuExit = add(play, "MnuExit", "E&xit", Qt::CTRL | Qt::Key_X);
-    connect(add(help, "MnuRules", "Rules and Help", Qt::Key_F1), &QAction::triggered, this,
+    MnuNew = add(play, "MnuNew", tr("&New Game"), Qt::Key_F2);
+    MnuExit = add(play, "MnuExit", tr("E&xit"), Qt::CTRL | Qt::Key_X);
+    connect(add(help, "MnuRules", tr("Rules and Help"), Qt::Key_F1), &QAction::triggered, this,
             &TableMenus::OpenHelp);
     connect(about, &QAction::triggered, this, &TableMenus::OpenAbout);
-    MnuCT = add(options, "MnuCT", "&Change Target Points", Qt::CTRL | Qt::Key_C);
-    MnuPname = add(options, "MnuPname", "Enter Your Name", Qt::CTRL | Qt::Key_N);
-    ErasePoints = add(options, "ErasePoints", "Erase Statistics", Qt::CTRL | Qt::Key_E);
+    MnuCT = add(options, "MnuCT", tr("&Change Target Points"), Qt::CTRL | Qt::Key_C);
+    MnuPname = add(options, "MnuPname", tr("Enter Your Name"), Qt::CTRL | Qt::Key_N);
+    ErasePoints = add(options, "ErasePoints", tr("Erase Statistics"), Qt::CTRL | Qt::Key_E);
     Dorvil = new DorvilOption(options, layout, table);
-    MnuCardDeck = add(options, "MnuCardDeck", "Card &Deck...", Qt::CTRL | Qt::Key_D);
-    MnuHistory = add(options, "MnuHistory", "Game &History", Qt::CTRL | Qt::Key_H);
-    MnuFullScreen = add(options, "MnuFullScreen", "&Full Screen", Qt::Key_F11);
+    new LanguageOption(options, &Window);
+    MnuCardDeck = add(options, "MnuCardDeck", tr("Card &Deck..."), Qt::CTRL | Qt::Key_D);
+    MnuHistory = add(options, "MnuHistory", tr("Game &History"), Qt::CTRL | Qt::Key_H);
+    MnuFullScreen = add(options, "MnuFullScreen", tr("&Full Screen"), Qt::Key_F11);
     MnuFullScreen->setCheckable(true);
     connect(MnuFullScreen, &QAction::triggered, this,
             [this] { Window.setWindowState(Window.windowState() ^ Qt::WindowFullScreen); });
@@ -97,7 +101,7 @@ void TableMenus::OpenHelp() {
         Help = new FrmHelp(Window.windowIcon(), Layout.Scale());
         Layout.Keep(Help, [this](const TableScale& s) { Help->SetScale(s); });
     }
-    Help->LoadText(DataFolder);
+    Help->LoadText(DataFolder, Translations::InUse());
     Help->show();
     Help->raise();
     Help->activateWindow();

@@ -7,6 +7,7 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLegend>
 #include <QLineSeries>
@@ -15,9 +16,11 @@
 #include <QPainterPath>
 #include <QValueAxis>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace {
+
 const QColor Ink(0, 0, 128); // the table's navy
 const QColor YourColour(46, 125, 50);
 const QColor DorvilColour(183, 28, 28);
@@ -30,15 +33,25 @@ QChart* PlainChart(const QString& title) {
     QFont font = chart->titleFont();
     font.setBold(true);
     chart->setTitleFont(font);
+    // The axes write numbers in the language's way; English keeps its own.
+    const QLocale::Language language = QLocale().language();
+    chart->setLocalizeNumbers(language != QLocale::English && language != QLocale::C);
     return chart;
+}
+
+// The label format of an axis of whole numbers; the localised labels take
+// only floating-point formats.
+QString WholeNumbers(const QChart* chart) {
+    return chart->localizeNumbers() ? QStringLiteral("%.0f") : QStringLiteral("%d");
 }
 
 // Dollars and cents in full: the words beside a chart read as money does.
 QString Money(int cents) {
     cents = std::abs(cents);
-    return QStringLiteral("$%1.%2")
-        .arg(QLocale().toString(cents / 100))
-        .arg(cents % 100, 2, 10, QLatin1Char('0'));
+    //: Money in the history's words: %1 the dollars, %2 the cents (two digits).
+    return QCoreApplication::translate("HistoryCharts", "$%1.%2")
+        .arg(QLocale().toString(cents / 100),
+             QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0')));
 }
 
 // The bucket width for a histogram of margins up to `largest`: 1, 2 or 5
@@ -49,8 +62,8 @@ int BucketWidth(int largest) {
             if (step * scale * 8 >= largest) return step * scale;
 }
 
-QString GamesText(qint64 count) {
-    return QLocale().toString(count) + (count == 1 ? " game" : " games");
+int N(qint64 count) {
+    return int(std::clamp<qint64>(count, 0, INT_MAX));
 }
 } // namespace
 
@@ -80,8 +93,8 @@ QList<QPointF> MoneyPoints(const std::vector<GameOutcome>& games, int most) {
 }
 
 QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
-    QChart* chart = PlainChart(QStringLiteral("Money owed after each game (above 0, Dorvil owes "
-                                              "you)"));
+    QChart* chart = PlainChart(QCoreApplication::translate(
+        "HistoryCharts", "Money owed after each game (above 0, Dorvil owes you)"));
     chart->legend()->hide();
     const QList<QPointF> points = MoneyPoints(games, 1600);
     const double last = double(games.size());
@@ -105,15 +118,16 @@ QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
     money->setPen(QPen(Ink, 2));
     const QList<QAbstractSeries*> drawn{area, axisLine, money};
     auto* x = new QValueAxis;
-    x->setTitleText(QStringLiteral("Game"));
-    x->setLabelFormat(QStringLiteral("%d"));
+    //: The money chart's horizontal axis: the games by number.
+    x->setTitleText(QCoreApplication::translate("HistoryCharts", "Game"));
+    x->setLabelFormat(WholeNumbers(chart));
     x->setRange(1, std::max(last, 2.0));
     // Game numbers at round steps: 200, 400, ... rather than thirds of the range.
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
     x->setTickInterval(BucketWidth(int(last) * 8 / 6 + 1));
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Dollars"));
+    y->setTitleText(QCoreApplication::translate("HistoryCharts", "Dollars"));
     double low = 0, high = 0;
     for (const QPointF& p : points)
         low = std::min(low, p.y()), high = std::max(high, p.y());
@@ -132,7 +146,8 @@ QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
 }
 
 QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& playerName) {
-    QChart* chart = PlainChart(QStringLiteral("Margins of the games won"));
+    QChart* chart =
+        PlainChart(QCoreApplication::translate("HistoryCharts", "Margins of the games won"));
     int largest = 1;
     for (const GameOutcome& g : games)
         largest = std::max(largest, g.Margin);
@@ -142,10 +157,15 @@ QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& pl
                                   std::vector<int>(size_t(buckets))};
     for (const GameOutcome& g : games)
         ++counts[g.PlayerWon ? 0 : 1][size_t(std::max(0, g.Margin - 1) / width)];
-    const QString name = playerName.trimmed().isEmpty() ? QStringLiteral("you") : playerName;
+    //: The margin chart's legend: the games won by the player (%1), when the history has no name.
+    const QString name = playerName.trimmed().isEmpty()
+                             ? QCoreApplication::translate("HistoryCharts", "you")
+                             : playerName;
     // The legend reads its labels as rich text: a name is shown as typed.
-    auto* yours = new QBarSet(QStringLiteral("Won by %1").arg(name.toHtmlEscaped()));
-    auto* his = new QBarSet(QStringLiteral("Won by Dorvil"));
+    //: The margin chart's legend; %1 is the player's name.
+    auto* yours = new QBarSet(
+        QCoreApplication::translate("HistoryCharts", "Won by %1").arg(name.toHtmlEscaped()));
+    auto* his = new QBarSet(QCoreApplication::translate("HistoryCharts", "Won by Dorvil"));
     yours->setColor(YourColour);
     his->setColor(DorvilColour);
     QStringList categories;
@@ -164,12 +184,13 @@ QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& pl
     chart->addSeries(bars);
     auto* x = new QBarCategoryAxis;
     x->append(categories);
-    x->setTitleText(QStringLiteral("Margin in points"));
+    x->setTitleText(QCoreApplication::translate("HistoryCharts", "Margin in points"));
     auto* y = new QValueAxis;
-    y->setTitleText(QStringLiteral("Games"));
+    //: The margin chart's vertical axis: how many games.
+    y->setTitleText(QCoreApplication::translate("HistoryCharts", "Games"));
     y->setRange(0, most);
     y->applyNiceNumbers();
-    y->setLabelFormat(QStringLiteral("%d"));
+    y->setLabelFormat(WholeNumbers(chart));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(x);
@@ -179,9 +200,15 @@ QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& pl
 }
 
 QString OwedSentence(int netCents) {
-    if (netCents > 0) return QStringLiteral("Dorvil owes you %1.").arg(Money(netCents));
-    if (netCents < 0) return QStringLiteral("You owe Dorvil %1.").arg(Money(netCents));
-    return QStringLiteral("Nobody owes anything.");
+    //: %1 is an amount of money.
+    if (netCents > 0)
+        return QCoreApplication::translate("HistoryCharts", "Dorvil owes you %1.")
+            .arg(Money(netCents));
+    //: %1 is an amount of money.
+    if (netCents < 0)
+        return QCoreApplication::translate("HistoryCharts", "You owe Dorvil %1.")
+            .arg(Money(netCents));
+    return QCoreApplication::translate("HistoryCharts", "Nobody owes anything.");
 }
 
 QString MoneyChartSummary(const HistoryFigures& f) {
@@ -190,40 +217,74 @@ QString MoneyChartSummary(const HistoryFigures& f) {
         if (f.Games[i].NetOwed > f.Games[best].NetOwed) best = i;
         if (f.Games[i].NetOwed < f.Games[worst].NetOwed) worst = i;
     }
-    QString text =
-        QStringLiteral("After %1: %2").arg(GamesText(f.GamesPlayed()), OwedSentence(f.NetOwed()));
+    const qint64 games = f.GamesPlayed();
+    //: What the money chart shows; %1 is who owes whom now ("Dorvil owes you $0.39.").
+    const QString now =
+        games == 1 ? QCoreApplication::translate("HistoryCharts", "After %Ln game: %1", nullptr, 1)
+                   : QCoreApplication::translate("HistoryCharts", "After %Ln games: %1", nullptr,
+                                                 N(games));
     const int high = f.Games[best].NetOwed, low = f.Games[worst].NetOwed;
     const QLocale locale;
-    QString most = high > 0 ? QStringLiteral("The most he owed you was %1, after game %2")
-                                  .arg(Money(high), locale.toString(qint64(best + 1)))
-                            : QStringLiteral("He has never owed you anything");
-    QString least = low < 0 ? QStringLiteral("the most you owed him was %1, after game %2.")
-                                  .arg(Money(low), locale.toString(qint64(worst + 1)))
-                            : QStringLiteral("you have never owed him anything.");
-    return text + QLatin1Char(' ') + most + QStringLiteral("; ") + least;
+    //: %1 an amount of money, %2 a game's number.
+    QString most =
+        high > 0 ? QCoreApplication::translate("HistoryCharts",
+                                               "The most he owed you was %1, after game %2")
+                       .arg(Money(high), locale.toString(qint64(best + 1)))
+                 : QCoreApplication::translate("HistoryCharts", "He has never owed you anything");
+    //: %1 an amount of money, %2 a game's number.
+    QString least =
+        low < 0 ? QCoreApplication::translate("HistoryCharts",
+                                              "the most you owed him was %1, after game %2.")
+                      .arg(Money(low), locale.toString(qint64(worst + 1)))
+                : QCoreApplication::translate("HistoryCharts", "you have never owed him anything.");
+    //: The sentences beside the money chart: %1 "After 3 games: Dorvil owes you $0.39.", %2 the
+    //: most Dorvil owed, %3 the most the player owed.
+    return QCoreApplication::translate("HistoryCharts", "%1 %2; %3")
+        .arg(now.arg(OwedSentence(f.NetOwed())), most, least);
 }
 
 QString MarginChartSummary(const HistoryFigures& f) {
     const QLocale locale;
-    auto part = [&](int side, const QString& who, const QString& whose) {
+    // Each side's wins: none, one game or several (%Ln), then the average
+    // margin (%1) and the largest (%2).
+    auto part = [&](int side, const QString& none, const QString& one, const QString& many) {
         const qint64 won = f.GamesWon[side];
-        if (won == 0) return who + QStringLiteral(" won no game");
+        if (won == 0) return none;
         long long total = 0;
         for (const GameOutcome& g : f.Games)
             if (g.PlayerWon == (side == 0)) total += g.Margin;
-        return QStringLiteral("%1 %2 won by %3 points on average, %4 at most")
-            .arg(whose, won == 1 ? QStringLiteral("game was") : GamesText(won) + " were",
-                 locale.toString(double(total) / double(won), 'f', 1),
+        return (won == 1 ? one : many)
+            .arg(locale.toString(double(total) / double(won), 'f', 1),
                  locale.toString(f.Biggest[side].Margin));
     };
-    QString yours = part(0, QStringLiteral("You"), QStringLiteral("Your"));
-    QString his = part(1, QStringLiteral("Dorvil"), QStringLiteral("Dorvil's"));
-    return yours + QStringLiteral("; ") + his + QLatin1Char('.');
+    const int yourWins = N(f.GamesWon[0]), hisWins = N(f.GamesWon[1]);
+    const QString yours =
+        part(0, QCoreApplication::translate("HistoryCharts", "You won no game"),
+             //: %1 the average margin of the player's wins, %2 the largest.
+             QCoreApplication::translate("HistoryCharts",
+                                         "Your game was won by %1 points on average, %2 at most"),
+             //: %Ln the player's games won, %1 their average margin, %2 the largest.
+             QCoreApplication::translate(
+                 "HistoryCharts", "Your %Ln games were won by %1 points on average, %2 at most",
+                 nullptr, yourWins));
+    const QString his =
+        part(1, QCoreApplication::translate("HistoryCharts", "Dorvil won no game"),
+             QCoreApplication::translate(
+                 "HistoryCharts", "Dorvil's game was won by %1 points on average, %2 at most"),
+             QCoreApplication::translate(
+                 "HistoryCharts", "Dorvil's %Ln games were won by %1 points on average, %2 at most",
+                 nullptr, hisWins));
+    //: The sentence beside the margin chart: %1 the player's wins, %2 Dorvil's.
+    return QCoreApplication::translate("HistoryCharts", "%1; %2.").arg(yours, his);
 }
 
 QString DayText(const QString& when) {
     const QDate day = QDate::fromString(when.left(10), QStringLiteral("yyyy-MM-dd"));
-    return day.isValid() ? QLocale().toString(day, QStringLiteral("d MMMM yyyy")) : when;
+    //: How the history writes a day (a QDate format: d the day, MMMM the month's name, yyyy the
+    //: year).
+    return day.isValid() ? QLocale().toString(
+                               day, QCoreApplication::translate("HistoryCharts", "d MMMM yyyy"))
+                         : when;
 }
 
 QPixmap EmptyHistoryPicture(qreal pixelRatio) {

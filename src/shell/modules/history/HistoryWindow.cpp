@@ -10,6 +10,7 @@
 
 #include <QBoxLayout>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextDocumentFragment>
+#include <algorithm>
+#include <climits>
 
 namespace {
 // A chart view lets go of the chart it showed without deleting it.
@@ -45,16 +48,29 @@ void SetLabel(QLabel* label, const QString& text) {
     label->setVisible(!text.isEmpty());
 }
 
-QString Plural(qint64 count, const char* one, const char* many) {
-    return QLocale().toString(count) + QLatin1Char(' ') + QLatin1String(count == 1 ? one : many);
+// A count as the translations take it.
+int N(qint64 count) {
+    return int(std::clamp<qint64>(count, 0, INT_MAX));
+}
+
+// Counts in words. English, the source language, has one text for one and
+// another for every other count; each is translated with every plural form
+// of the translation's language (%Ln is the count).
+QString Hands(qint64 n) {
+    return n == 1 ? QCoreApplication::translate("HistoryWindow", "%Ln hand", nullptr, 1)
+                  : QCoreApplication::translate("HistoryWindow", "%Ln hands", nullptr, N(n));
+}
+QString Games(qint64 n) {
+    return n == 1 ? QCoreApplication::translate("HistoryWindow", "%Ln game", nullptr, 1)
+                  : QCoreApplication::translate("HistoryWindow", "%Ln games", nullptr, N(n));
 }
 } // namespace
 
 HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFile)
     : QDialog(parent), HistoryFile(std::move(historyFile)) {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("Game History"));
-    setAccessibleName(QStringLiteral("Game History"));
+    setWindowTitle(tr("Game History"));
+    setAccessibleName(windowTitle());
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(true);
     auto* layout = new QVBoxLayout(this);
@@ -87,11 +103,13 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFi
 
 QLayout* HistoryWindow::BuildButtons() {
     auto* buttons = new QHBoxLayout;
-    ExportButton = new QPushButton(QStringLiteral("&Export..."), this);
+    //: A button: saves the history as a CSV file.
+    ExportButton = new QPushButton(tr("&Export..."), this);
     ExportButton->setObjectName(QStringLiteral("HistoryExport"));
-    ClearButton = new QPushButton(QStringLiteral("C&lear History"), this);
+    //: A button: empties the history after asking.
+    ClearButton = new QPushButton(tr("C&lear History"), this);
     ClearButton->setObjectName(QStringLiteral("HistoryClear"));
-    auto* close = new QPushButton(QStringLiteral("&Close"), this);
+    auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("HistoryClose"));
     close->setDefault(true);
     close->setFocus(); // Enter or Esc closes; Tab reaches the figures and charts
@@ -111,13 +129,15 @@ void HistoryWindow::BuildFigures(QWidget* page) {
     auto* column = new QVBoxLayout;
     Figures = new QTableWidget(7, 2, page);
     Figures->setObjectName(QStringLiteral("HistoryFigures"));
-    Figures->setAccessibleName(QStringLiteral("Figures"));
+    //: For screen readers: the table of figures.
+    Figures->setAccessibleName(tr("Figures"));
     Figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Figures->setSelectionMode(QAbstractItemView::SingleSelection);
-    Figures->setVerticalHeaderLabels(
-        {QStringLiteral("Games won"), QStringLiteral("Win rate"), QStringLiteral("Hands won"),
-         QStringLiteral("Average points a hand won"), QStringLiteral("Longest winning streak"),
-         QStringLiteral("Current winning streak"), QStringLiteral("Biggest win")});
+    //: The rows of the table of figures, which is 380 pixels wide with two columns of figures:
+    //: keep each heading short.
+    Figures->setVerticalHeaderLabels({tr("Games won"), tr("Win rate"), tr("Hands won"),
+                                      tr("Average points a hand won"), tr("Longest winning streak"),
+                                      tr("Current winning streak"), tr("Biggest win")});
     Figures->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     Figures->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -128,9 +148,9 @@ void HistoryWindow::BuildFigures(QWidget* page) {
                             2 * Figures->frameWidth());
     column->addWidget(Figures);
     // What the charts show, in words, beside them.
-    auto heading = [page](const char* name, const char* text) {
+    auto heading = [page](const char* name, const QString& text) {
         QLabel* label = TextLabel(page, name);
-        SetLabel(label, QLatin1String(text));
+        SetLabel(label, text);
         QFont bold = label->font();
         bold.setBold(true);
         label->setFont(bold);
@@ -139,10 +159,12 @@ void HistoryWindow::BuildFigures(QWidget* page) {
     MoneySummary = TextLabel(page, "MoneySummary");
     MarginSummary = TextLabel(page, "MarginSummary");
     column->addSpacing(12);
-    column->addWidget(heading("MoneyHeading", "Money owed"));
+    //: The heading over the words that tell what the chart of the money owed shows.
+    column->addWidget(heading("MoneyHeading", tr("Money owed")));
     column->addWidget(MoneySummary);
     column->addSpacing(8);
-    column->addWidget(heading("MarginHeading", "Margins"));
+    //: The heading over the words that tell what the chart of the games' margins shows.
+    column->addWidget(heading("MarginHeading", tr("Margins")));
     column->addWidget(MarginSummary);
     column->addStretch(1);
     static_cast<QBoxLayout*>(page->layout())->addLayout(column);
@@ -152,10 +174,10 @@ void HistoryWindow::BuildCharts(QWidget* page) {
     auto* charts = new QVBoxLayout;
     MoneyChart = new QChartView(page);
     MoneyChart->setObjectName(QStringLiteral("MoneyChart"));
-    MoneyChart->setAccessibleName(QStringLiteral("Chart of the money owed game after game"));
+    MoneyChart->setAccessibleName(tr("Chart of the money owed game after game"));
     MarginChart = new QChartView(page);
     MarginChart->setObjectName(QStringLiteral("MarginChart"));
-    MarginChart->setAccessibleName(QStringLiteral("Chart of the games' margins"));
+    MarginChart->setAccessibleName(tr("Chart of the games' margins"));
     for (QChartView* view : {MoneyChart, MarginChart}) {
         view->setRenderHint(QPainter::Antialiasing);
         view->setMinimumSize(420, 220);
@@ -173,7 +195,8 @@ QWidget* HistoryWindow::BuildEmptyState() {
     picture->setObjectName(QStringLiteral("HistoryEmptyPicture"));
     picture->setPixmap(EmptyHistoryPicture(devicePixelRatioF()));
     picture->setAlignment(Qt::AlignCenter);
-    picture->setAccessibleName(QStringLiteral("Two cards face down"));
+    //: For screen readers: the picture of the empty history.
+    picture->setAccessibleName(tr("Two cards face down"));
     EmptyText = TextLabel(page, "HistoryEmpty");
     EmptyText->setAlignment(Qt::AlignCenter);
     EmptyText->setTextFormat(Qt::RichText);
@@ -198,75 +221,87 @@ void HistoryWindow::Refresh() {
         ShowMoneyChart(figures);
         ShowMarginChart(figures);
     }
-    SetLabel(FileNote, file.isEmpty() ? QStringLiteral("No folder can be written: hands are not "
-                                                       "recorded.")
-                                      : QStringLiteral("The history is kept in %1").arg(file));
+    SetLabel(FileNote, file.isEmpty() ? tr("No folder can be written: hands are not recorded.")
+                                      //: %1 is the history file's path.
+                                      : tr("The history is kept in %1").arg(file));
     ExportButton->setEnabled(RecordCount > 0);
     ClearButton->setEnabled(RecordCount > 0 || read.Damaged > 0);
 }
 
 void HistoryWindow::ShowSummary(const HistoryFigures& f, qint64 damaged) {
-    SetLabel(Damaged, damaged == 0 ? QString()
-                                   : QStringLiteral("%1 of the history file could not be read "
-                                                    "and %2 skipped.")
-                                         .arg(Plural(damaged, "damaged line", "damaged lines"),
-                                              damaged == 1 ? "was" : "were"));
+    SetLabel(Damaged, damaged == 0   ? QString()
+                      : damaged == 1 ? tr("%Ln damaged line of the history file could "
+                                          "not be read and was skipped.",
+                                          nullptr, 1)
+                                     : tr("%Ln damaged lines of the history file could "
+                                          "not be read and were skipped.",
+                                          nullptr, N(damaged)));
     if (f.GamesPlayed() == 0) {
         SetLabel(Summary, QString());
-        QString text = QStringLiteral("<p style='font-size:large'><b>No games in the history "
-                                      "yet</b></p>");
+        //: The page shown while no game is in the history: rich text, keep the tags.
+        QString text = tr("<p style='font-size:large'><b>No games in the history yet</b></p>");
         text += f.Hands == 0
-                    ? QStringLiteral("<p>Every hand you play against Dorvil is remembered here.<br>"
-                                     "Once a game is won, this window tells how the rivalry "
-                                     "goes:<br>the money owed game after game, the margins of "
-                                     "the wins,<br>and the winning streaks.</p>")
-                    : QStringLiteral("<p>%1 of your first game %2 recorded.<br>The figures and "
-                                     "charts appear once a game is won.</p>")
-                          .arg(Plural(f.Hands, "hand", "hands"), f.Hands == 1 ? "is" : "are");
+                    ? tr("<p>Every hand you play against Dorvil is remembered here.<br>Once a "
+                         "game is won, this window tells how the rivalry goes:<br>the money owed "
+                         "game after game, the margins of the wins,<br>and the winning "
+                         "streaks.</p>")
+                : f.Hands == 1 ? tr("<p>%Ln hand of your first game is recorded.<br>The "
+                                    "figures and charts appear once a game is won.</p>",
+                                    nullptr, 1)
+                               : tr("<p>%Ln hands of your first game are recorded.<br>The "
+                                    "figures and charts appear once a game is won.</p>",
+                                    nullptr, N(f.Hands));
         EmptyText->setText(text);
         EmptyText->setAccessibleName(QTextDocumentFragment::fromHtml(text).toPlainText());
         return;
     }
-    SetLabel(Summary,
-             QStringLiteral("%1 and %2 since %3. %4")
-                 .arg(Plural(f.GamesPlayed(), "game", "games"), Plural(f.Hands, "hand", "hands"),
-                      DayText(f.FirstWhen), OwedSentence(f.NetOwed())));
+    //: The line at the top: %1 the games ("3 games"), %2 the hands ("12 hands"), %3 the day of
+    //: the first hand, %4 who owes whom.
+    SetLabel(Summary, tr("%1 and %2 since %3. %4")
+                          .arg(Games(f.GamesPlayed()), Hands(f.Hands), DayText(f.FirstWhen),
+                               OwedSentence(f.NetOwed())));
 }
 
 void HistoryWindow::ShowFigures(const HistoryFigures& f) {
-    const QString name = f.PlayerName.trimmed().isEmpty() ? QStringLiteral("You") : f.PlayerName;
+    //: The heading of the player's column when the history has no name.
+    const QString name = f.PlayerName.trimmed().isEmpty() ? tr("You") : f.PlayerName;
     Figures->setHorizontalHeaderLabels({name, QStringLiteral("Dorvil")});
     const QLocale locale;
     for (int side = 0; side < 2; ++side) {
         const auto who = static_cast<HistoryFigures::Who>(side);
         const BiggestWin& best = f.Biggest[side];
-        const QString cells[7] = {
-            locale.toString(f.GamesWon[side]),
-            locale.toString(100.0 * f.WinRate(who), 'f', 1) + QLatin1Char('%'),
-            locale.toString(f.HandsWon[side]),
-            locale.toString(f.AveragePoints(who), 'f', 1),
-            Plural(f.LongestStreak[side], "game", "games"),
-            Plural(f.CurrentStreak[side], "game", "games"),
-            best.Game == 0 ? QStringLiteral("-") : Plural(best.Margin, "point", "points")};
+        const QString cells[7] = {locale.toString(f.GamesWon[side]),
+                                  locale.toString(100.0 * f.WinRate(who), 'f', 1) +
+                                      QLatin1Char('%'),
+                                  locale.toString(f.HandsWon[side]),
+                                  locale.toString(f.AveragePoints(who), 'f', 1),
+                                  Games(f.LongestStreak[side]),
+                                  Games(f.CurrentStreak[side]),
+                                  best.Game == 0     ? QStringLiteral("-")
+                                  : best.Margin == 1 ? tr("%Ln point", nullptr, 1)
+                                                     : tr("%Ln points", nullptr, best.Margin)};
         for (int row = 0; row < 7; ++row) {
             auto* item = new QTableWidgetItem(cells[row]);
             item->setTextAlignment(Qt::AlignCenter);
             QString said = cells[row];
             if (row == 6 && best.Game != 0) {
-                const QString when = QStringLiteral("in game %1, on %2")
-                                         .arg(locale.toString(best.Game), DayText(best.When));
+                //: When the biggest win was: %1 the game's number, %2 the day. Begins with a
+                //: small letter: it follows the figure, and starts a tool tip with a capital.
+                const QString when =
+                    tr("in game %1, on %2").arg(locale.toString(best.Game), DayText(best.When));
                 item->setToolTip(when.at(0).toUpper() + when.mid(1));
                 said += QLatin1Char(' ') + when;
             }
             const QString heading = Figures->verticalHeaderItem(row)->text();
-            item->setData(Qt::AccessibleTextRole,
-                          QStringLiteral("%1, %2: %3")
-                              .arg(heading, side == 0 ? name : QStringLiteral("Dorvil"), said));
+            //: For screen readers, a figure: %1 the row, %2 whose, %3 the figure.
+            item->setData(
+                Qt::AccessibleTextRole,
+                tr("%1, %2: %3").arg(heading, side == 0 ? name : QStringLiteral("Dorvil"), said));
             Figures->setItem(row, side, item);
         }
     }
-    Figures->setAccessibleDescription(
-        QStringLiteral("Games, hands and wins of %1 and of Dorvil.").arg(name));
+    //: For screen readers; %1 is the player's name.
+    Figures->setAccessibleDescription(tr("Games, hands and wins of %1 and of Dorvil.").arg(name));
 }
 
 void HistoryWindow::ShowMoneyChart(const HistoryFigures& f) {
@@ -288,10 +323,12 @@ bool HistoryWindow::ExportTo(const QString& target, QString* error) {
 }
 
 void HistoryWindow::AskExport() {
-    QFileDialog dialog(this, QStringLiteral("Export History"),
+    QFileDialog dialog(this, tr("Export History"),
                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                           QStringLiteral("/Meldora history.csv"),
-                       QStringLiteral("CSV files (*.csv);;All files (*)"));
+                           //: The file name the export suggests.
+                           QLatin1Char('/') + tr("Meldora history.csv"),
+                       //: The file dialog's filters: keep the patterns in brackets.
+                       tr("CSV files (*.csv);;All files (*)"));
     dialog.setObjectName(QStringLiteral("HistoryExportDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("csv"));
@@ -299,29 +336,27 @@ void HistoryWindow::AskExport() {
     const QString target = dialog.selectedFiles().constFirst();
     QString error;
     if (ExportTo(target, &error))
-        SetLabel(
-            FileNote,
-            QStringLiteral("Exported %1 to %2").arg(Plural(RecordCount, "hand", "hands"), target));
+        //: %1 the hands ("12 hands"), %2 the file.
+        SetLabel(FileNote, tr("Exported %1 to %2").arg(Hands(RecordCount), target));
     else
-        QMessageBox::warning(
-            this, QStringLiteral("Export History"),
-            QStringLiteral("The history could not be saved to %1.\n%2").arg(target, error));
+        QMessageBox::warning(this, tr("Export History"),
+                             //: %1 the file, %2 why.
+                             tr("The history could not be saved to %1.\n%2").arg(target, error));
 }
 
 void HistoryWindow::AskClear() {
-    QMessageBox ask(QMessageBox::Warning, QStringLiteral("Clear History"),
-                    QStringLiteral("Clear the whole history of games? It cannot be brought "
-                                   "back.\n\nThe games won and the money owed in the "
-                                   "Statistics frame stay as they are."),
+    QMessageBox ask(QMessageBox::Warning, tr("Clear History"),
+                    tr("Clear the whole history of games? It cannot be brought back.\n\nThe "
+                       "games won and the money owed in the Statistics frame stay as they are."),
                     QMessageBox::NoButton, this);
     ask.setObjectName(QStringLiteral("HistoryClearQuestion"));
-    QPushButton* clear = ask.addButton(QStringLiteral("C&lear History"), QMessageBox::AcceptRole);
+    QPushButton* clear = ask.addButton(tr("C&lear History"), QMessageBox::AcceptRole);
     ask.setDefaultButton(ask.addButton(QMessageBox::Cancel));
     ask.exec();
     if (ask.clickedButton() != clear) return;
     if (!History::Clear(HistoryFile()))
-        QMessageBox::warning(this, QStringLiteral("Clear History"),
-                             QStringLiteral("The history file could not be written."));
+        QMessageBox::warning(this, tr("Clear History"),
+                             tr("The history file could not be written."));
     Refresh();
 }
 

@@ -3,6 +3,7 @@
 // games' margins, and the history file's Export and Clear commands.
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <functional>
 
@@ -15,6 +16,7 @@ class QStackedWidget;
 class QTableWidget;
 
 class HistoryWindow : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(HistoryWindow)
   public:
     HistoryWindow(QWidget* parent, std::function<QString()> historyFile);
 

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# The game comes back after a kill, in the real window under Xvfb: the table
+# is played with the pointer into the middle of a hand, the program is killed
+# with SIGKILL, started again, and the player carries on at its question
+# (Enter); the table must be the same, by its accessible names and by a grab
+# of the window, and the hand is then played out with keys to its end.
+# Screenshots and accessibility dumps go to $SHOTS (default
+# /tmp/meldora-recovery). Prints one line per check; exit 1 on a failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+if [ -z "${MELDORA_RECOVERY_BUS:-}" ]; then # a private session bus for the accessibility bus
+    MELDORA_RECOVERY_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+source scripts/table-geometry.sh
+shots=${SHOTS:-/tmp/meldora-recovery}
+seed=${SEED:-3}
+mkdir -p "$shots"
+work=$(mktemp -d)
+mkdir -p "$work/program" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+cp build/meldora build/meldora-sound.so build/meldora-history.so data/* "$work/program/"
+fifo=$work/display
+mkfifo "$fifo"
+Xvfb -displayfd 7 -screen 0 1280x1024x24 7>"$fifo" >/dev/null 2>&1 &
+xvfb=$!
+read -r number <"$fifo"
+export DISPLAY=:$number HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES='qt.multimedia*=false'
+/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
+bus=$!
+pid=""
+cleanup() {
+    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
+    kill $xvfb $bus 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+failed=0
+check() { # NAME CONDITION...
+    local name=$1
+    shift
+    if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failed=1; fi
+}
+
+start() {
+    "$work/program/meldora" --seed "$seed" >>"$work/stderr" 2>&1 &
+    pid=$!
+    until main=$(xdotool search --onlyvisible --name '^Meldora $' 2>/dev/null | head -1) &&
+        [ -n "$main" ]; do sleep 0.05; done
+    sleep 1
+    table_geometry "$main"
+}
+message_box() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$main\$" | head -1; }
+box_title() { local box; box=$(message_box) && [ -n "$box" ] && xdotool getwindowname "$box"; }
+click_twips() { xdotool mousemove "$(px_x "$1")" "$(px_y "$2")" click 1; }
+drag_twips() {
+    xdotool mousemove "$(px_x "$1")" "$(px_y "$2")" mousedown 1
+    for i in 1 2 3 4 5 6; do
+        xdotool mousemove "$(px_x $(($1 + ($3 - $1) * i / 6)))" "$(px_y $(($2 + ($4 - $2) * i / 6)))"
+        sleep 0.03
+    done
+    xdotool mouseup 1
+}
+# The table as a screen reader reads it, without the states that a new
+# start changes (the keyboard focus).
+# Only the table window is compared, and not the line the announcements go
+# out through, whose latest words a new start does not repeat.
+names() {
+    /usr/bin/python3 scripts/a11y-listen.py dump | sed 's/  (.*)$//' | awk '
+        /^\[/ { table = /^\[frame\]/ }
+        { match($0, /^ */); depth = RLENGTH }
+        skip && depth > at { next }
+        { skip = 0 }
+        /\[status bar\]/ { skip = 1; at = depth; next }
+        table'
+}
+player() { /usr/bin/python3 scripts/key-player.py "$@"; }
+rest() { xdotool mousemove 1 1; sleep 1.5; }
+
+start
+click_twips 5400 4300 # the pack: the deal
+sleep 6
+for turn in 1 2; do
+    click_twips 1160 3640 # a stock card
+    sleep 1.5
+    drag_twips 3360 7800 1000 5500 # the first card of the hand onto the pile
+    sleep 7                        # Dorvil's turn
+done
+rest
+import -window "$main" "$shots/before-kill.png"
+names >"$shots/before-kill.txt"
+check "a recovery file is kept in the middle of the hand" test -s "$work/program/Recovery.dat"
+kill -KILL "$pid"; disown "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
+pid=""
+
+start
+title=$(box_title || true)
+check "the next start asks whether to carry on (\"$title\")" test "$title" = "Game Interrupted"
+import -window root "$shots/question.png"
+xdotool windowfocus --sync "$(message_box)" key Return
+sleep 1.5
+xdotool windowfocus --sync "$main" 2>/dev/null || true
+rest
+import -window "$main" "$shots/after-restart.png"
+names >"$shots/after-restart.txt"
+check "the same cards in the same places, by their accessible names" \
+    cmp -s "$shots/before-kill.txt" "$shots/after-restart.txt"
+ae=$(compare -metric AE "$shots/before-kill.png" "$shots/after-restart.png" null: 2>&1 || true)
+check "the same window, pixel for pixel (AE $ae)" test "$ae" = 0
+
+# The hand played out with keys, by the player of scripts/demo-keys.sh: it
+# takes, lays what it can and discards, until a box tells the hand's end.
+ended=""
+for step in $(seq 600); do
+    title=$(box_title || true)
+    case $title in
+    *"win the hand"* | *"wins the Hand"* | *Beaten* | *"Wins Game"*)
+        ended=$title
+        break
+        ;;
+    ?*)
+        xdotool windowfocus --sync "$(message_box)" key Return
+        sleep 0.5
+        xdotool windowfocus --sync "$main" 2>/dev/null || true
+        continue
+        ;;
+    esac
+    read -r state _ <<<"$(player state) x"
+    case $state in
+    take) xdotool key --delay 250 "$(player take)"; sleep 1.2 ;;
+    meld)
+        plan=$(player play "$work/melded")
+        # shellcheck disable=SC2086
+        [ -n "$plan" ] && xdotool key --delay 250 $plan
+        sleep 1
+        ;;
+    gone) break ;;
+    *) sleep 0.4 ;;
+    esac
+done
+import -window root "$shots/hand-ended.png"
+check "the hand is played to its end (\"$ended\")" test -n "$ended"
+if grep -q 'cannot\|error' "$work/stderr"; then
+    echo "standard error:"
+    sed 's/^/    /' "$work/stderr"
+fi
+exit $failed
