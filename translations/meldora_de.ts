@@ -155,6 +155,44 @@
     </message>
 </context>
 <context>
+    <name>CardDeck</name>
+    <message>
+        <source>its file %1 is missing</source>
+        <extracomment>Why a card deck cannot be used (after &quot;Red cannot be used:&quot;); %1 is a file&apos;s name.</extracomment>
+        <translation>Die Datei %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its file %1 cannot be read</source>
+        <extracomment>Why a card deck cannot be used; %1 is a file&apos;s name.</extracomment>
+        <translation>Die Datei %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>its file %1 is damaged or cut short</source>
+        <extracomment>Why a card deck cannot be used; %1 is the name of its SVG file.</extracomment>
+        <translation>Die Datei %1 ist beschädigt oder unvollständig</translation>
+    </message>
+    <message>
+        <source>it has no card back</source>
+        <extracomment>Why a card deck cannot be used: its drawing lacks the back.</extracomment>
+        <translation>Die Kartenrückseite fehlt</translation>
+    </message>
+    <message>
+        <source>it has no %1</source>
+        <extracomment>Why a card deck cannot be used: %1 is a card&apos;s name (&quot;Queen of Spades&quot;) that its drawing lacks.</extracomment>
+        <translation>Die Karte %1 fehlt</translation>
+    </message>
+    <message>
+        <source>its card back is empty</source>
+        <extracomment>Why a card deck cannot be used: its back is drawn empty.</extracomment>
+        <translation>Die Kartenrückseite ist leer</translation>
+    </message>
+    <message>
+        <source>its %1 is empty</source>
+        <extracomment>Why a card deck cannot be used: %1 is a card&apos;s name (&quot;Queen of Spades&quot;) drawn empty.</extracomment>
+        <translation>Die Karte %1 ist leer</translation>
+    </message>
+</context>
+<context>
     <name>Cards</name>
     <message>
         <source>Ace</source>
@@ -285,6 +323,44 @@
     <message>
         <source>Kings</source>
         <translation>Könige</translation>
+    </message>
+</context>
+<context>
+    <name>DeckDialog</name>
+    <message>
+        <source>Card Deck</source>
+        <extracomment>The title of the dialog that Options &gt; Card Deck... opens.</extracomment>
+        <translation>Kartendeck</translation>
+    </message>
+    <message>
+        <source>Choose the cards to play with:</source>
+        <extracomment>Above the list of card decks, each shown by three of its cards.</extracomment>
+        <translation>Wähle die Karten, mit denen du spielen willst:</translation>
+    </message>
+    <message>
+        <source>Card decks</source>
+        <extracomment>For screen readers: the list of card decks in the Card Deck dialog.</extracomment>
+        <translation>Kartendecks</translation>
+    </message>
+    <message>
+        <source>Use This Deck</source>
+        <extracomment>The Card Deck dialog&apos;s button that puts the selected deck on the table.</extracomment>
+        <translation>Dieses Kartendeck verwenden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2.</source>
+        <extracomment>Under the list of card decks: %1 is a deck&apos;s name, %2 why it cannot be used (&quot;its file red.svg is missing&quot;, &quot;it has no Queen of Spades&quot;).</extracomment>
+        <translation>Das Kartendeck %1 kann nicht verwendet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <extracomment>Under the list of card decks, while the deck chosen is read: %1 is its name.</extracomment>
+        <translation>%1 wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Cannot be used: %1</source>
+        <extracomment>The tool tip and, for screen readers, the description of a card deck that cannot be used: %1 says why (&quot;it has no Queen of Spades&quot;).</extracomment>
+        <translation>Nicht verwendbar: %1</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1637,11 @@ Fehler Nr. %2: %3</translation>
     <message>
         <source>&amp;Full Screen</source>
         <translation>Voll&amp;bild</translation>
+    </message>
+    <message>
+        <source>Card &amp;Deck...</source>
+        <extracomment>Options menu: opens the dialog that chooses the cards&apos; look.</extracomment>
+        <translation>Karten&amp;deck...</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,44 @@
     </message>
 </context>
 <context>
+    <name>CardDeck</name>
+    <message>
+        <source>its file %1 is missing</source>
+        <extracomment>Why a card deck cannot be used (after &quot;Red cannot be used:&quot;); %1 is a file&apos;s name.</extracomment>
+        <translation>le fichier %1 est absent</translation>
+    </message>
+    <message>
+        <source>its file %1 cannot be read</source>
+        <extracomment>Why a card deck cannot be used; %1 is a file&apos;s name.</extracomment>
+        <translation>le fichier %1 est illisible</translation>
+    </message>
+    <message>
+        <source>its file %1 is damaged or cut short</source>
+        <extracomment>Why a card deck cannot be used; %1 is the name of its SVG file.</extracomment>
+        <translation>le fichier %1 est endommagé ou tronqué</translation>
+    </message>
+    <message>
+        <source>it has no card back</source>
+        <extracomment>Why a card deck cannot be used: its drawing lacks the back.</extracomment>
+        <translation>le dos des cartes est absent</translation>
+    </message>
+    <message>
+        <source>it has no %1</source>
+        <extracomment>Why a card deck cannot be used: %1 is a card&apos;s name (&quot;Queen of Spades&quot;) that its drawing lacks.</extracomment>
+        <translation>la carte %1 est absente</translation>
+    </message>
+    <message>
+        <source>its card back is empty</source>
+        <extracomment>Why a card deck cannot be used: its back is drawn empty.</extracomment>
+        <translation>le dos des cartes est vide</translation>
+    </message>
+    <message>
+        <source>its %1 is empty</source>
+        <extracomment>Why a card deck cannot be used: %1 is a card&apos;s name (&quot;Queen of Spades&quot;) drawn empty.</extracomment>
+        <translation>la carte %1 est vide</translation>
+    </message>
+</context>
+<context>
     <name>Cards</name>
     <message>
         <source>Ace</source>
@@ -285,6 +323,44 @@
     <message>
         <source>Kings</source>
         <translation>Rois</translation>
+    </message>
+</context>
+<context>
+    <name>DeckDialog</name>
+    <message>
+        <source>Card Deck</source>
+        <extracomment>The title of the dialog that Options &gt; Card Deck... opens.</extracomment>
+        <translation>Jeu de cartes</translation>
+    </message>
+    <message>
+        <source>Choose the cards to play with:</source>
+        <extracomment>Above the list of card decks, each shown by three of its cards.</extracomment>
+        <translation>Choisissez les cartes avec lesquelles jouer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Card decks</source>
+        <extracomment>For screen readers: the list of card decks in the Card Deck dialog.</extracomment>
+        <translation>Jeux de cartes</translation>
+    </message>
+    <message>
+        <source>Use This Deck</source>
+        <extracomment>The Card Deck dialog&apos;s button that puts the selected deck on the table.</extracomment>
+        <translation>Utiliser ce jeu de cartes</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2.</source>
+        <extracomment>Under the list of card decks: %1 is a deck&apos;s name, %2 why it cannot be used (&quot;its file red.svg is missing&quot;, &quot;it has no Queen of Spades&quot;).</extracomment>
+        <translation>Le jeu de cartes %1 est inutilisable&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Reading %1...</source>
+        <extracomment>Under the list of card decks, while the deck chosen is read: %1 is its name.</extracomment>
+        <translation>Lecture de %1...</translation>
+    </message>
+    <message>
+        <source>Cannot be used: %1</source>
+        <extracomment>The tool tip and, for screen readers, the description of a card deck that cannot be used: %1 says why (&quot;it has no Queen of Spades&quot;).</extracomment>
+        <translation>Inutilisable&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1637,11 @@ Erreur n° %2&#xa0;: %3</translation>
     <message>
         <source>&amp;Full Screen</source>
         <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>Card &amp;Deck...</source>
+        <extracomment>Options menu: opens the dialog that chooses the cards&apos; look.</extracomment>
+        <translation>&amp;Jeu de cartes...</translation>
     </message>
 </context>
 <context>

@@ -52,12 +52,15 @@ QPixmap Outlines(QSize card, int step, qreal dpr, bool refused) {
 
 DeckDialog::DeckDialog(QWidget* parent, DeckShelf& shelf) : QDialog(parent), Shelf(shelf) {
     setObjectName(QStringLiteral("DeckDialog"));
-    setWindowTitle(QStringLiteral("Card Deck"));
+    //: The title of the dialog that Options > Card Deck... opens.
+    setWindowTitle(tr("Card Deck"));
     setWindowModality(Qt::WindowModal);
-    Prompt = new QLabel(QStringLiteral("Choose the cards to play with:"), this);
+    //: Above the list of card decks, each shown by three of its cards.
+    Prompt = new QLabel(tr("Choose the cards to play with:"), this);
     Decks = new QListWidget(this);
     Decks->setObjectName(QStringLiteral("DeckList"));
-    Decks->setAccessibleName(QStringLiteral("Card decks"));
+    //: For screen readers: the list of card decks in the Card Deck dialog.
+    Decks->setAccessibleName(tr("Card decks"));
     Prompt->setBuddy(Decks);
     Decks->setViewMode(QListView::IconMode);
     Decks->setMovement(QListView::Static);
@@ -78,7 +81,8 @@ DeckDialog::DeckDialog(QWidget* parent, DeckShelf& shelf) : QDialog(parent), She
     Message->setWordWrap(true);
     Message->setTextInteractionFlags(Qt::TextSelectableByMouse);
     Buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    Buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Use This Deck"));
+    //: The Card Deck dialog's button that puts the selected deck on the table.
+    Buttons->button(QDialogButtonBox::Ok)->setText(tr("Use This Deck"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Prompt);
     layout->addWidget(Decks, 1);
@@ -90,9 +94,10 @@ DeckDialog::DeckDialog(QWidget* parent, DeckShelf& shelf) : QDialog(parent), She
     connect(Decks, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row < 0 || row >= Offered.size()) return;
         const QString refusal = Previews.value(PreviewKey(Offered[row])).Refusal;
-        Tell(refusal.isEmpty()
-                 ? QString()
-                 : QStringLiteral("%1 cannot be used: %2.").arg(Offered[row].Name, refusal));
+        if (refusal.isEmpty())
+            Tell(QString());
+        else
+            TellRefused(Offered[row].Name, refusal);
         emit Selected(Offered[row]);
         DrawNext();
     });
@@ -178,6 +183,17 @@ void DeckDialog::Tell(const QString& text) {
     Message->setText(text);
 }
 
+void DeckDialog::TellRefused(const QString& name, const QString& why) {
+    //: Under the list of card decks: %1 is a deck's name, %2 why it cannot be used
+    //: ("its file red.svg is missing", "it has no Queen of Spades").
+    Tell(tr("%1 cannot be used: %2.").arg(name, why));
+}
+
+void DeckDialog::TellReading(const QString& name) {
+    //: Under the list of card decks, while the deck chosen is read: %1 is its name.
+    Tell(tr("Reading %1...").arg(name));
+}
+
 void DeckDialog::ShowPreview(QListWidgetItem* item) {
     const DeckEntry& deck = Offered[item->data(Qt::UserRole).toInt()];
     const auto found = Previews.constFind(PreviewKey(deck));
@@ -195,10 +211,11 @@ void DeckDialog::ShowPreview(QListWidgetItem* item) {
     icon.addPixmap(picture, QIcon::Normal);
     icon.addPixmap(picture, QIcon::Selected);
     item->setIcon(icon);
-    item->setToolTip(refused ? QStringLiteral("Cannot be used: %1").arg(found->Refusal)
-                             : QString());
-    item->setData(Qt::AccessibleDescriptionRole,
-                  refused ? QStringLiteral("Cannot be used: %1").arg(found->Refusal) : QString());
+    //: The tool tip and, for screen readers, the description of a card deck that
+    //: cannot be used: %1 says why ("it has no Queen of Spades").
+    const QString why = refused ? tr("Cannot be used: %1").arg(found->Refusal) : QString();
+    item->setToolTip(why);
+    item->setData(Qt::AccessibleDescriptionRole, why);
 }
 
 // One deck at a time, each read once (through the shelf), the deck selected
@@ -243,8 +260,7 @@ void DeckDialog::Previewed(const QString& key, const PreviewDrawing& drawn) {
         if (PreviewKey(Offered[row]) == key) {
             ShowPreview(Decks->item(row));
             if (row == Decks->currentRow() && !drawn.Refusal.isEmpty())
-                Tell(
-                    QStringLiteral("%1 cannot be used: %2.").arg(Offered[row].Name, drawn.Refusal));
+                TellRefused(Offered[row].Name, drawn.Refusal);
         }
 }
 

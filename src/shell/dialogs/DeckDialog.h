@@ -32,8 +32,10 @@ class DeckDialog : public QDialog {
     void Offer(const QList<DeckEntry>& decks, const QString& current);
     // Fonts, previews and size follow the table's scale, also while it is open.
     void SetScale(const TableScale& scale);
-    // Under the list: why the deck asked for cannot be used, or what is awaited.
+    // Under the list: a text, why the deck `name` cannot be used, or that it is being read.
     void Tell(const QString& text);
+    void TellRefused(const QString& name, const QString& why);
+    void TellReading(const QString& name);
     QListWidget* List() const { return Decks; }
     // Enter: asks for the selected deck; the dialog closes once it is on its way to the table.
     void accept() override;

@@ -27,6 +27,11 @@ void QuietSvgReader(QLoggingCategory* category) {
     if (qstrcmp(category->categoryName(), "qt.svg") == 0) category->setEnabled(QtWarningMsg, false);
 }
 
+// A refusal in the player's language and, for standard error, in English.
+CardDeck::Reading Refused(const QString& refusal, const QString& logged) {
+    return {nullptr, refusal, logged};
+}
+
 QRectF Fitted(const QRectF& bounds, QSizeF size) {
     const double own = bounds.width() / bounds.height(), card = size.width() / size.height();
     if (std::abs(own / card - 1.0) <= ShapeTolerance) return QRectF(QPointF(0, 0), size);
@@ -48,30 +53,48 @@ CardDeck::Reading CardDeck::Read(const QString& svgPath) {
     static std::once_flag quiet;
     std::call_once(quiet, [] { EarlierFilter = QLoggingCategory::installFilter(QuietSvgReader); });
     const QFileInfo info(svgPath);
+    const QString file = info.fileName();
     if (!info.isFile())
-        return {nullptr, QStringLiteral("its file %1 is missing").arg(info.fileName())};
+        //: Why a card deck cannot be used (after "Red cannot be used:"); %1 is a file's name.
+        return Refused(tr("its file %1 is missing").arg(file),
+                       QStringLiteral("its file %1 is missing").arg(file));
     if (!info.isReadable())
-        return {nullptr, QStringLiteral("its file %1 cannot be read").arg(info.fileName())};
+        //: Why a card deck cannot be used; %1 is a file's name.
+        return Refused(tr("its file %1 cannot be read").arg(file),
+                       QStringLiteral("its file %1 cannot be read").arg(file));
     std::shared_ptr<CardDeck> deck(new CardDeck);
     deck->File = svgPath;
     deck->Svg = std::make_unique<QSvgRenderer>(svgPath);
     // The renderer belongs to no thread: whichever holds the lock draws with it.
     deck->Svg->moveToThread(nullptr);
     if (!deck->Svg->isValid())
-        return {nullptr, QStringLiteral("its file %1 is not a drawing that can be read (damaged "
-                                        "or cut short)")
-                             .arg(info.fileName())};
+        //: Why a card deck cannot be used; %1 is the name of its SVG file.
+        return Refused(tr("its file %1 is damaged or cut short").arg(file),
+                       QStringLiteral("its file %1 is not a drawing that can be read (damaged or "
+                                      "cut short)")
+                           .arg(file));
     for (int index = 1; index <= 53; ++index) {
         const QString id = ElementId(index);
-        const QString card = index == 53 ? QStringLiteral("card back") : FrmMain::CardName(index);
-        if (!deck->Svg->elementExists(id))
-            return {nullptr, QStringLiteral("it has no %1 (element %2)").arg(card, id)};
+        if (!deck->Svg->elementExists(id)) {
+            const QString logged = QStringLiteral("it has no element %1").arg(id);
+            //: Why a card deck cannot be used: its drawing lacks the back.
+            if (index == 53) return Refused(tr("it has no card back"), logged);
+            //: Why a card deck cannot be used: %1 is a card's name ("Queen of Spades")
+            //: that its drawing lacks.
+            return Refused(tr("it has no %1").arg(FrmMain::CardName(index)), logged);
+        }
         const QRectF bounds = deck->Svg->boundsOnElement(id);
-        if (!(bounds.width() > 0 && bounds.height() > 0))
-            return {nullptr, QStringLiteral("its %1 (element %2) is empty").arg(card, id)};
+        if (!(bounds.width() > 0 && bounds.height() > 0)) {
+            const QString logged = QStringLiteral("its element %1 is empty").arg(id);
+            //: Why a card deck cannot be used: its back is drawn empty.
+            if (index == 53) return Refused(tr("its card back is empty"), logged);
+            //: Why a card deck cannot be used: %1 is a card's name ("Queen of Spades")
+            //: drawn empty.
+            return Refused(tr("its %1 is empty").arg(FrmMain::CardName(index)), logged);
+        }
         deck->Bounds[static_cast<size_t>(index)] = bounds;
     }
-    return {std::move(deck), QString()};
+    return {std::move(deck), QString(), QString()};
 }
 
 QImage CardDeck::Draw(int index, QSize size, qreal dpr) const {

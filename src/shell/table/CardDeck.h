@@ -4,6 +4,7 @@
 // DeckShelf lets the table and the Card Deck dialog share one reading.
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -24,10 +25,12 @@ struct DeckEntry {
 };
 
 class CardDeck {
+    Q_DECLARE_TR_FUNCTIONS(CardDeck)
   public:
     struct Reading {
         std::shared_ptr<const CardDeck> Deck; // null when refused
-        QString Refusal;                      // why, for the player: "it has no Queen of Spades"
+        QString Refusal; // why, in the player's language: "it has no Queen of Spades"
+        QString Logged;  // the same in English for standard error: "it has no element queen_spade"
     };
     // Reads and checks the deck; takes as long as the file is large (a
     // fraction of a second to over a second), so never on the window's thread.

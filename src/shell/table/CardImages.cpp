@@ -40,7 +40,7 @@ void ImageList::StartReading() {
             std::fprintf(stderr,
                          "meldora: the card deck %s cannot be used: %s; its cards come "
                          "from %s instead\n",
-                         qPrintable(path), qPrintable(reading.Refusal), qPrintable(fallbackPath));
+                         qPrintable(path), qPrintable(reading.Logged), qPrintable(fallbackPath));
             path = fallbackPath;
             reading = CardDeck::Read(path);
         }
@@ -48,7 +48,7 @@ void ImageList::StartReading() {
             std::fprintf(stderr,
                          "meldora: the card deck %s cannot be used: %s; plain card faces "
                          "stand in\n",
-                         qPrintable(path), qPrintable(reading.Refusal));
+                         qPrintable(path), qPrintable(reading.Logged));
         QMetaObject::invokeMethod(
             this, [this] { TakeStartingDeck(); }, Qt::QueuedConnection);
         return reading;

@@ -106,27 +106,23 @@ void DeckChoice::Choose(const DeckEntry& deck) {
         emit Applied(deck.Folder);
         return;
     }
-    if (Box && Box->isVisible()) Box->Tell(QStringLiteral("Reading %1...").arg(deck.Name));
-    Reader.Run(
-        [&shelf = Shelf, path = deck.SvgPath](const std::atomic<bool>&) {
-            return shelf.Read(path);
-        },
-        [this, deck, asked](CardDeck::Reading reading) {
-            if (asked != Asked) return; // cancelled, or another deck chosen since
-            if (!reading.Deck) {
-                std::fprintf(stderr,
-                             "meldora: the card deck %s (%s) cannot be used: %s; the "
-                             "table keeps its cards\n",
-                             qPrintable(deck.Folder), qPrintable(deck.SvgPath),
-                             qPrintable(reading.Refusal));
-                if (Box && Box->isVisible())
-                    Box->Tell(
-                        QStringLiteral("%1 cannot be used: %2.").arg(deck.Name, reading.Refusal));
-                emit Refused(deck.Folder, reading.Refusal);
-                return;
-            }
-            if (Box && Box->isVisible()) Box->done(QDialog::Accepted);
-            Coming = deck.Folder;
-            Images.UseDeck(reading.Deck, Cards.ImagesShown());
-        });
+    if (Box && Box->isVisible()) Box->TellReading(deck.Name);
+    Reader.Run([&shelf = Shelf,
+                path = deck.SvgPath](const std::atomic<bool>&) { return shelf.Read(path); },
+               [this, deck, asked](CardDeck::Reading reading) {
+                   if (asked != Asked) return; // cancelled, or another deck chosen since
+                   if (!reading.Deck) {
+                       std::fprintf(stderr,
+                                    "meldora: the card deck %s (%s) cannot be used: %s; the "
+                                    "table keeps its cards\n",
+                                    qPrintable(deck.Folder), qPrintable(deck.SvgPath),
+                                    qPrintable(reading.Logged));
+                       if (Box && Box->isVisible()) Box->TellRefused(deck.Name, reading.Refusal);
+                       emit Refused(deck.Folder, reading.Refusal);
+                       return;
+                   }
+                   if (Box && Box->isVisible()) Box->done(QDialog::Accepted);
+                   Coming = deck.Folder;
+                   Images.UseDeck(reading.Deck, Cards.ImagesShown());
+               });
 }

@@ -53,6 +53,7 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
     ErasePoints = add(options, "ErasePoints", tr("Erase Statistics"), Qt::CTRL | Qt::Key_E);
     Dorvil = new DorvilOption(options, layout, table);
     new LanguageOption(options, &Window);
+    //: Options menu: opens the dialog that chooses the cards' look.
     MnuCardDeck = add(options, "MnuCardDeck", tr("Card &Deck..."), Qt::CTRL | Qt::Key_D);
     MnuHistory = add(options, "MnuHistory", tr("Game &History"), Qt::CTRL | Qt::Key_H);
     MnuFullScreen = add(options, "MnuFullScreen", tr("&Full Screen"), Qt::Key_F11);

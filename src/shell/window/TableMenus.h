@@ -1,8 +1,9 @@
 // The menu bar: Play (New Game, Exit), Help (Rules and Help), About, and
-// Options (target points, name, statistics, which Dorvil plays, the card
-// deck, Game History, Full Screen). The game's commands are its actions, which the window sends
-// to the game; the menus open the help and about windows themselves, keep
-// them at the table's scale, and toggle full screen.
+// Options (target points, name, statistics, which Dorvil plays, language,
+// card deck, Game History, Full Screen). The game's commands are its
+// actions, which the window sends to the game; the menus open the help and
+// about windows themselves, keep them at the table's scale, and toggle full
+// screen.
 #pragma once
 
 #include "TableView.h"
