@@ -5,6 +5,7 @@
 // a language Meldora does not have.
 #include "FrmMain.h"
 #include "TestWindow.h"
+#include "dialogs/DeckDialog.h"
 #include "dialogs/FaceButton.h"
 #include "dialogs/HelpAbout.h"
 #include "dialogs/MFormDeluxe.h"
@@ -14,6 +15,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -103,6 +106,7 @@ class TestLanguage : public QObject {
             {"MnuRules", {"Rules and Help", "Regeln und Hilfe", "Règles et aide"}},
             {"MnuDorvilSharp", {"Dorvil Plays &Sharp", "Dorvil spielt &gewieft", "Dorvil &rusé"}},
             {"MnuLanguage", {"Lan&guage", "&Sprache", "&Langue"}},
+            {"MnuCardDeck", {"Card &Deck...", "Karten&deck...", "&Jeu de cartes..."}},
             {"MnuLanguage_System", {"System default", "Systemstandard", "Langue du système"}},
             {"MnuLanguageNote",
              {"Takes effect at the next start", "Gilt ab dem nächsten Start",
@@ -208,6 +212,49 @@ class TestLanguage : public QObject {
         QCOMPARE(help.TxtHelp->toPlainText().section('\n', 0, 0),
                  Expected({"MELDORA - RULES AND HELP", "MELDORA – REGELN UND HILFE",
                            "MELDORA – RÈGLES ET AIDE"}));
+    }
+
+    // The Card Deck dialog, with a deck named in each language and lacking
+    // a card: the deck's own name for the language the program speaks (not
+    // the desktop's, which may differ), and why it cannot be used.
+    void cardDeckDialog() {
+        QTemporaryDir data;
+        const QString folder = data.filePath("carddecks/svg-lacking");
+        QVERIFY(QDir().mkpath(folder));
+        QFile index(folder + "/index.desktop");
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[KDE Backdeck]\nName=Lacking\nName[de]=Unvollständig\n"
+                    "Name[fr]=Incomplet\nSVG=lacking.svg\n");
+        index.close();
+        QFile svg(folder + "/lacking.svg");
+        QVERIFY(svg.open(QIODevice::WriteOnly));
+        svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='71' height='96'>"
+                  "<rect id='joker' width='71' height='96'/></svg>");
+        svg.close();
+        const QByteArray dirs = qgetenv("XDG_DATA_DIRS");
+        qputenv("XDG_DATA_DIRS", data.path().toLocal8Bit());
+        qputenv("LC_ALL", "en_GB.UTF-8"); // a desktop in English all the same
+        TableWindow w;
+        w.Find<QAction>("MnuCardDeck")->trigger();
+        auto* box = w.Find<DeckDialog>("DeckDialog");
+        QVERIFY(box && box->isVisible());
+        QCOMPARE(box->windowTitle(), Expected({"Card Deck", "Kartendeck", "Jeu de cartes"}));
+        QCOMPARE(box->List()->accessibleName(),
+                 Expected({"Card decks", "Kartendecks", "Jeux de cartes"}));
+        QCOMPARE(box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(),
+                 Expected({"Use This Deck", "Dieses Kartendeck verwenden",
+                           "Utiliser ce jeu de cartes"}));
+        QCOMPARE(box->List()->currentItem()->text(),
+                 Expected({"Lacking", "Unvollständig", "Incomplet"}));
+        QTRY_COMPARE(box->findChild<QLabel*>("DeckMessage")->text(),
+                     Expected({"Lacking cannot be used: it has no Ace of Diamonds.",
+                               "Das Kartendeck Unvollständig kann nicht verwendet werden: Die "
+                               "Karte Karo Ass fehlt.",
+                               "Le jeu de cartes Incomplet est inutilisable\u00a0: la carte As "
+                               "de carreau est absente."}));
+        box->reject();
+        qunsetenv("LC_ALL");
+        qputenv("XDG_DATA_DIRS", dirs);
     }
 
     // Qt's own dialogs speak the language too.

@@ -116,14 +116,6 @@ QString MissingDeckLine() {
                            .join(QLatin1Char(':')));
 }
 
-QString DesktopLanguage() {
-    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (!value.isEmpty()) return value;
-    }
-    return {};
-}
-
 QList<DeckEntry> FindDecks(const QString& language) {
     return Decks(language);
 }

@@ -2,6 +2,7 @@
 // rules text), the card decks, and the first folder for the saved files.
 #pragma once
 
+#include "Translations.h"
 #include "table/CardDeck.h"
 
 #include <QList>
@@ -24,20 +25,17 @@ struct Locations {
 
 Locations FindLocations(const QString& programFolder);
 
-// The desktop's language for its menus and names: LC_ALL, LC_MESSAGES or LANG.
-QString DesktopLanguage();
-
 // The one line that tells, on standard error, why plain faces stand in.
 QString MissingDeckLine();
 
 // The card decks of the XDG data folders: each folder carddecks/NAME whose
 // index.desktop names an SVG file that is there, by its name in `language`
-// (as LANG gives it: de_DE.UTF-8, sr@latin) where the index has one, sorted
-// by name. A folder in two data folders counts once, from the first where
-// it is whole.
-QList<DeckEntry> FindDecks(const QString& language = DesktopLanguage());
+// (de, pt_BR, de_DE.UTF-8, sr@latin; by default the language the program
+// speaks) where the index has one, sorted by name. A folder in two data
+// folders counts once, from the first where it is whole.
+QList<DeckEntry> FindDecks(const QString& language = Translations::InUse());
 // The deck in folder carddecks/`folder`, when it is installed whole as above.
 std::optional<DeckEntry> FindDeck(const QString& folder,
-                                  const QString& language = DesktopLanguage());
+                                  const QString& language = Translations::InUse());
 // The deck that the program was made with, and the default.
 inline const QString StandardDeck = QStringLiteral("svg-standard");
