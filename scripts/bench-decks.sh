@@ -7,10 +7,12 @@
 # at start-up. Run after scripts/setup.sh; prints a table of figures.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-display=${BENCH_DISPLAY:-:82}
-Xvfb "$display" -screen 0 1920x1080x24 >/dev/null 2>&1 &
-xvfb=$!
 home=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1920x1080x24 3>"$home/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
-sleep 1
-DISPLAY=$display HOME=$home XDG_RUNTIME_DIR=$home ./build/meldora-bench-decks 2>/dev/null
+until [ -s "$home/display" ]; do
+    kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+    sleep 0.05
+done
+DISPLAY=:$(cat "$home/display") HOME=$home XDG_RUNTIME_DIR=$home ./build/meldora-bench-decks 2>/dev/null

@@ -8,25 +8,33 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${RUNS:-9}
-display=${BENCH_DISPLAY:-:77}
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
-xvfb=$!
 home=$(mktemp -d)
+# A display of its own, free and ready before the first launch (a fixed
+# number may still be held by a server going away).
+Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$home/display" >/dev/null 2>&1 &
+xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
+until [ -s "$home/display" ]; do
+    kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+    sleep 0.05
+done
 if [ -n "${DECK:-}" ]; then
     mkdir -p "$home/.config/Meldora"
     printf '[Options]\nCardDeck=%s\n' "$DECK" >"$home/.config/Meldora/Meldora.conf"
 fi
-sleep 1
-export DISPLAY=$display
+export DISPLAY=:$(cat "$home/display")
 # Sets $ms to the milliseconds from launch until the program's window is
-# mapped, and leaves the program running as $pid.
+# mapped, and leaves the program running as $pid; a program that ends
+# before its window shows ends the measurement, with what it said.
 launch() {
     local start
     start=$(date +%s%N)
-    HOME=$home XDG_RUNTIME_DIR=$home "$@" >/dev/null 2>&1 &
+    HOME=$home XDG_RUNTIME_DIR=$home "$@" >/dev/null 2>"$home/stderr" &
     pid=$!
-    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do sleep 0.005; done
+    until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || { echo "$1 ended before its window showed:"; cat "$home/stderr"; exit 1; } >&2
+        sleep 0.005
+    done
     ms=$(( ($(date +%s%N) - start) / 1000000 ))
 }
 game_ms=() bare_ms=() rss_kib=()
