@@ -430,6 +430,7 @@ class TestDecks : public QObject {
         const QSize designed = box->size(), preview = list->iconSize();
         t.View.resize(QSize(1176, 952 + t.View.menuBar()->height()));
         QCOMPARE(list->iconSize(), preview * 1.5);
+        QCOMPARE(QFontInfo(list->font()).pixelSize(), QFontInfo(box->font()).pixelSize());
         QVERIFY2(box->width() >= designed.width() * 1.4, qPrintable(QString::number(box->width())));
         entry->trigger();
         QTest::keyClick(list, Qt::Key_Home);

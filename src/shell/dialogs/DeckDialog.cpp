@@ -136,15 +136,26 @@ void DeckDialog::SetScale(const TableScale& scale) {
     const QPoint centre = geometry().center();
     Scale = scale;
     setFont(scale.Font({Face::Sans, 9}));
+    Decks->setFont(font()); // its style sheet keeps it from following the dialog's
     const QSize card = scale.Px(PreviewCard * 15),
                 icon(card.width() + 2 * scale.Scaled(PreviewStep), card.height());
     Decks->setIconSize(icon);
-    // Room below the picture for the longest name, in one or two lines.
-    const int width = icon.width() + scale.Scaled(28);
-    int lines = 1;
+    // Every entry has room below the picture for the longest name, wrapped
+    // as the entry wraps it (inside its frame, padding and text margins).
+    const int frame = scale.Scaled(2) + scale.Scaled(2),
+              textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, Decks) + 1;
+    const int width = icon.width() + scale.Scaled(22);
+    const QRect room(0, 0, width - 2 * frame - 2 * textMargin, 10 * fontMetrics().height());
+    int text = fontMetrics().height();
     for (const DeckEntry& deck : Offered)
-        if (fontMetrics().horizontalAdvance(deck.Name) > width - scale.Scaled(12)) lines = 2;
-    const QSize cell(width, icon.height() + lines * fontMetrics().height() + scale.Scaled(16));
+        text =
+            std::max(text, fontMetrics()
+                               .boundingRect(room, Qt::AlignHCenter | Qt::TextWordWrap, deck.Name)
+                               .height());
+    const QSize entry(width, icon.height() + text + 2 * frame + scale.Scaled(6));
+    for (int row = 0; row < Decks->count(); ++row)
+        Decks->item(row)->setSizeHint(entry);
+    const QSize cell = entry + QSize(scale.Scaled(6), scale.Scaled(6));
     Decks->setGridSize(cell);
     Decks->setSpacing(scale.Scaled(4));
     Decks->setStyleSheet(QStringLiteral("QListView::item { border: %1px solid transparent; "
@@ -155,7 +166,7 @@ void DeckDialog::SetScale(const TableScale& scale) {
                              .arg(scale.Scaled(6))
                              .arg(scale.Scaled(2))
                              .arg(TableColour::LightCyan.name()));
-    const int frame =
+    const int sides =
         2 * Decks->frameWidth() + Decks->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     Message->setMinimumHeight(2 * fontMetrics().height());
     const int margin = scale.Scaled(10), spacing = scale.Scaled(8);
@@ -170,7 +181,7 @@ void DeckDialog::SetScale(const TableScale& scale) {
                            2 * fontMetrics().height();
         rows = std::clamp((at->availableGeometry().height() - others) / cell.height(), 1, Rows);
     }
-    Decks->setMinimumSize(Columns * cell.width() + frame + scale.Scaled(4),
+    Decks->setMinimumSize(Columns * cell.width() + sides + scale.Scaled(4),
                           rows * cell.height() + 2 * Decks->frameWidth() + scale.Scaled(4));
     adjustSize();
     if (changed && isVisible()) move(centre - rect().center());
