@@ -127,6 +127,7 @@ void MainWindow::Attach(FrmMain* game) {
     if (Translations::InUse() != QLatin1String("en")) Game->Language = QLocale();
     History = new GameHistory(this, *game);
     connect(Told, &TableNews::TableEventSeen, History, &GameHistory::TableEventSeen);
+    connect(Told, &TableNews::HintTaken, History, &GameHistory::HintTaken);
     connect(Menus->MnuHistory, &QAction::triggered, History, &GameHistory::Open);
 }
 
