@@ -20,6 +20,7 @@ floors=(
     "shell/modules"
     "shell/window"
     "shell/access"
+    "shell/advice"
     "app"
 )
 logic=" core player opponent scores "

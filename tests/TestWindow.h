@@ -1,5 +1,5 @@
-// A real table window over a fresh folder, with its keys and screen-reader
-// interfaces, the table started in it and the window shown, for the window
+// A real table window over a fresh folder, with its keys, screen-reader
+// interfaces and advice, the table started in it and the window shown, for the window
 // tests.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include "Random.h"
 #include "access/TableAccessible.h"
 #include "access/TableAids.h"
+#include "advice/TableAdvice.h"
 #include "window/MainWindow.h"
 
 #include <QTemporaryDir>
@@ -21,11 +22,13 @@ struct TableWindow {
     MainWindow View{Dir.path(), QStringLiteral("/nonexistent/deck.svgz")};
     FrmMain Game;
     std::unique_ptr<TableAids> Aids;
+    std::unique_ptr<TableAdvice> Advice;
 
     explicit TableWindow(std::function<double()> random = MakeRandomSource(1))
         : Game(View, TableSettings{Dir.path(), Dir.path() + "/user", std::move(random)}) {
         View.Attach(&Game);
         Aids = std::make_unique<TableAids>(View, Game);
+        Advice = std::make_unique<TableAdvice>(View, Game, *Aids);
         Game.Dispatch([&] { Game.Form_Load(); });
         View.show();
     }

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AdviceShown</name>
+    <message>
+        <source>Hint mark</source>
+        <extracomment>For screen readers: a frame round what a hint names.</extracomment>
+        <translation>Tipp-Markierung</translation>
+    </message>
+</context>
+<context>
     <name>Announcer</name>
     <message>
         <source>Announcements</source>
@@ -364,6 +372,30 @@
     </message>
 </context>
 <context>
+    <name>DemoPlayer</name>
+    <message>
+        <source>The demo plays your hand. Press any key or click to play yourself.</source>
+        <translation>Die Demo spielt deine Hand. Drück eine beliebige Taste oder klick, um selbst zu spielen.</translation>
+    </message>
+    <message>
+        <source>The demo has stopped: the hand is over.</source>
+        <translation>Die Demo ist beendet: Die Runde ist vorbei.</translation>
+    </message>
+    <message>
+        <source>The demo has stopped: the table is yours.</source>
+        <translation>Die Demo ist beendet: Du bist wieder am Zug.</translation>
+    </message>
+    <message>
+        <source>The demo has stopped.</source>
+        <translation>Die Demo ist beendet.</translation>
+    </message>
+    <message>
+        <source>Demo: %1 Press any key or click to play yourself.</source>
+        <extracomment>While the demo plays: %1 is the move about to be made, a sentence of its own.</extracomment>
+        <translation>Demo: %1 Drück eine Taste oder klick, um selbst zu spielen.</translation>
+    </message>
+</context>
+<context>
     <name>Dorvil</name>
     <message>
         <source>%1 &apos; current points %2</source>
@@ -646,6 +678,14 @@
     <message>
         <source>Call a draw: no more cards can be laid on the table, so this hand cannot end.</source>
         <translation>Wähle Remis: Es lässt sich keine Karte mehr auslegen, diese Runde kann nicht enden.</translation>
+    </message>
+</context>
+<context>
+    <name>HintBox</name>
+    <message>
+        <source>Hint</source>
+        <extracomment>For screen readers: the box that shows a hint or the demo&apos;s move.</extracomment>
+        <translation>Tipp</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1059,21 @@ Die gewonnenen Spiele und der Geldstand im Rahmen Statistik bleiben, wie sie sin
     <message>
         <source>The history file could not be written.</source>
         <translation>Die Verlaufsdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You took %Ln hint, in %1.</source>
+        <extracomment>After the summary: %1 the hands in which advice was taken (&quot;2 hands&quot;).</extracomment>
+        <translation>
+            <numerusform>Du hast %Ln Tipp genommen, in %1.</numerusform>
+            <numerusform>Du hast %Ln Tipps genommen, in %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You took %Ln hints, in %1.</source>
+        <translation>
+            <numerusform>Du hast %Ln Tipp genommen, in %1.</numerusform>
+            <numerusform>Du hast %Ln Tipps genommen, in %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1430,6 +1485,19 @@ Fehler Nr. %2: %3</translation>
         <source>In Stock:- %1</source>
         <extracomment>Under the stock; %1 is the number of cards in it.</extracomment>
         <translation>Im Stapel: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableAdvice</name>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Play menu: shows the next step of a good turn.</extracomment>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <extracomment>Play menu: the computer plays the player&apos;s side until a key or a click.</extracomment>
+        <translation>&amp;Demo</translation>
     </message>
 </context>
 <context>

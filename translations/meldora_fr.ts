@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>AdviceShown</name>
+    <message>
+        <source>Hint mark</source>
+        <extracomment>For screen readers: a frame round what a hint names.</extracomment>
+        <translation>Repère d&apos;indice</translation>
+    </message>
+</context>
+<context>
     <name>Announcer</name>
     <message>
         <source>Announcements</source>
@@ -364,6 +372,30 @@
     </message>
 </context>
 <context>
+    <name>DemoPlayer</name>
+    <message>
+        <source>The demo plays your hand. Press any key or click to play yourself.</source>
+        <translation>La démo joue votre main. Appuyez sur une touche ou cliquez pour jouer vous-même.</translation>
+    </message>
+    <message>
+        <source>The demo has stopped: the hand is over.</source>
+        <translation>La démo s&apos;est arrêtée&#xa0;: la manche est terminée.</translation>
+    </message>
+    <message>
+        <source>The demo has stopped: the table is yours.</source>
+        <translation>La démo s&apos;est arrêtée&#xa0;: à vous de jouer.</translation>
+    </message>
+    <message>
+        <source>The demo has stopped.</source>
+        <translation>La démo s&apos;est arrêtée.</translation>
+    </message>
+    <message>
+        <source>Demo: %1 Press any key or click to play yourself.</source>
+        <extracomment>While the demo plays: %1 is the move about to be made, a sentence of its own.</extracomment>
+        <translation>Démo&#xa0;: %1 Appuyez sur une touche ou cliquez pour jouer vous-même.</translation>
+    </message>
+</context>
+<context>
     <name>Dorvil</name>
     <message>
         <source>%1 &apos; current points %2</source>
@@ -646,6 +678,14 @@
     <message>
         <source>Call a draw: no more cards can be laid on the table, so this hand cannot end.</source>
         <translation>Déclarez la manche nulle&#xa0;: plus aucune carte ne peut être posée, cette manche ne peut pas finir.</translation>
+    </message>
+</context>
+<context>
+    <name>HintBox</name>
+    <message>
+        <source>Hint</source>
+        <extracomment>For screen readers: the box that shows a hint or the demo&apos;s move.</extracomment>
+        <translation>Indice</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1059,21 @@ Les parties gagnées et l&apos;argent dû du cadre Statistiques restent tels que
     <message>
         <source>The history file could not be written.</source>
         <translation>Le fichier d&apos;historique n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>You took %Ln hint, in %1.</source>
+        <extracomment>After the summary: %1 the hands in which advice was taken (&quot;2 hands&quot;).</extracomment>
+        <translation>
+            <numerusform>Vous avez pris %Ln indice, en %1.</numerusform>
+            <numerusform>Vous avez pris %Ln indices, en %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You took %Ln hints, in %1.</source>
+        <translation>
+            <numerusform>Vous avez pris %Ln indice, en %1.</numerusform>
+            <numerusform>Vous avez pris %Ln indices, en %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1430,6 +1485,19 @@ Erreur n° %2&#xa0;: %3</translation>
         <source>In Stock:- %1</source>
         <extracomment>Under the stock; %1 is the number of cards in it.</extracomment>
         <translation>Pioche&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TableAdvice</name>
+    <message>
+        <source>&amp;Hint</source>
+        <extracomment>Play menu: shows the next step of a good turn.</extracomment>
+        <translation>&amp;Indice</translation>
+    </message>
+    <message>
+        <source>&amp;Demo</source>
+        <extracomment>Play menu: the computer plays the player&apos;s side until a key or a click.</extracomment>
+        <translation>&amp;Démo</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,10 @@
 // meldora [--seed N]: opens the card table.
 #include "FrmMain.h"
 #include "Random.h"
-#include "access/TableAccessible.h"
 #include "ViewMemory.h"
+#include "access/TableAccessible.h"
 #include "access/TableAids.h"
+#include "advice/TableAdvice.h"
 #include "window/GameRecovery.h"
 #include "window/Locations.h"
 #include "window/MainWindow.h"
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     const bool continued = recovery.OfferInterruptedGame();
     window.Attach(&game);
     TableAids aids(window, game);
+    TableAdvice advice(window, game, aids);
     if (!continued) game.Dispatch([&] { game.Form_Load(); });
     window.show();
     return app.exec();

@@ -7,7 +7,7 @@
 #include <QPainter>
 
 FocusFrame::FocusFrame(QWidget* table, const QString& name, bool faint)
-    : QWidget(table), Faint(faint) {
+    : QWidget(table), Dashed(faint) {
     setObjectName(name);
     //: For screen readers: the frame round what the keys act on.
     setAccessibleName(QCoreApplication::translate("FocusFrame", "Keyboard focus"));
@@ -32,7 +32,7 @@ void FocusFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRectF box = QRectF(rect()).adjusted(Pen, Pen, -Pen, -Pen);
     const QColor yellow(255, 255, 0);
-    if (Faint) {
+    if (Dashed) {
         p.setPen(QPen(yellow, Pen, Qt::DashLine));
         p.drawRect(box);
         return;

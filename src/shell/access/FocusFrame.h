@@ -14,11 +14,12 @@ class FocusFrame : public QWidget {
     // Lines and margin are drawn at the table's scale, as its other lines are;
     // an empty area hides the frame.
     void Surround(const QRect& area, const TableScale& scale);
+    bool Faint() const { return Dashed; }
 
   protected:
     void paintEvent(QPaintEvent*) override;
 
   private:
-    bool Faint;
+    bool Dashed;
     int Pen = 2;
 };

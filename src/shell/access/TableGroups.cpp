@@ -162,6 +162,22 @@ QRect TableGroups::OutlineOf(const QWidget* widget) const {
     return QRect(widget->mapTo(Client(), QPoint(0, 0)), widget->size());
 }
 
+QRect TableGroups::ShownPart(int card) const {
+    if (card < 1 || card > 52) return {};
+    const QWidget* picture = Picture(card);
+    const QObjectList& stack = Table->children();
+    const qsizetype depth = stack.indexOf(const_cast<QWidget*>(picture));
+    QRect part = picture->geometry();
+    for (int n : Cards(GroupOf(card))) {
+        const QWidget* other = Picture(n);
+        const QRect over = other->geometry();
+        if (n != card && over.intersects(part) && over.left() > part.left() &&
+            stack.indexOf(const_cast<QWidget*>(other)) > depth)
+            part.setRight(over.left() - 1);
+    }
+    return part;
+}
+
 QRect TableGroups::Area(Group g) const {
     switch (g) {
     case Group::Stock: {

@@ -37,6 +37,9 @@ class TableGroups : public QObject {
     QString Name(Group g) const;
     // Where the group lies, in the coordinates of the table's client area.
     QRect Area(Group g) const;
+    // The part of a card that shows: the hand's cards overlap, and a frame
+    // round the whole card would seem to hold its neighbour too.
+    QRect ShownPart(int card) const;
     QWidget* Client() const { return Table; }
     QWidget* Picture(int card) const;
 

@@ -144,6 +144,10 @@ void TableKeys::DropFocused(std::optional<QPoint> twips) {
     const int n = EnsureHandFocus();
     if (n == 0) return;
     Refresh();
+    DropCard(n, twips);
+}
+
+void TableKeys::DropCard(int n, std::optional<QPoint> twips) {
     const int hand = Game.HandSerial;
     bool dragging = false;
     Window.RunHandler([&] { dragging = Game.Cds_MouseDown(n); });
@@ -277,22 +281,8 @@ QRect TableKeys::AreaOf(Stop stop) const {
     return FocusedPart();
 }
 
-// The part of the focused card that shows: the hand's cards overlap, and a
-// frame round the whole card would seem to hold its neighbour too.
 QRect TableKeys::FocusedPart() const {
-    if (Focus == 0) return {};
-    const QWidget* card = Window.Card(Focus);
-    const QObjectList& stack = Client->children();
-    const qsizetype depth = stack.indexOf(const_cast<QWidget*>(card));
-    QRect part = card->geometry();
-    for (int n : Groups.Cards(Group::Hand)) {
-        const QWidget* other = Window.Card(n);
-        const QRect over = other->geometry();
-        if (n != Focus && over.intersects(part) && over.left() > part.left() &&
-            stack.indexOf(const_cast<QWidget*>(other)) > depth)
-            part.setRight(over.left() - 1);
-    }
-    return part;
+    return Focus == 0 ? QRect() : Groups.ShownPart(Focus);
 }
 
 void TableKeys::Refresh() {

@@ -53,6 +53,10 @@ class TableKeys : public QObject {
     void TableEventSeen(const TableEvent& event);
     void MessageBoxMade(MFormDeluxe* box);
     void Refresh();
+    // A click on card n of a pile, and a drag of hand card n let go at a
+    // point in twips, as the keys make them (the demo plays this way too).
+    void ClickCard(int n);
+    void DropCard(int n, std::optional<QPoint> twips);
 
   signals:
     void Notice(const QString& hint); // the hint of a refused key
@@ -63,7 +67,6 @@ class TableKeys : public QObject {
 
   private:
     bool TableKey(QKeyEvent* key);
-    void ClickCard(int n);
     void DropFocused(std::optional<QPoint> twips);
     void Hint(int n);
     bool Stale(int hand) const;

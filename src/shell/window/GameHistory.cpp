@@ -13,8 +13,16 @@ GameHistory::GameHistory(QWidget* window, const FrmMain& game)
 
 void GameHistory::TableEventSeen(const TableEvent& event) {
     if (event.What != TableEvent::HandSettled) return;
-    History::RecordSettledHand(Game, event);
+    History::RecordSettledHand(Game, event, HintHand == Game.HandSerial ? Hints : 0);
     if (Module) Module->Refresh(Window);
+}
+
+void GameHistory::HintTaken() {
+    if (HintHand != Game.HandSerial) {
+        HintHand = Game.HandSerial;
+        Hints = 0;
+    }
+    ++Hints;
 }
 
 void GameHistory::Open() {

@@ -88,30 +88,36 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
 }
 
 // Every control the player uses ends in the handler of the game it names.
+// (No generic lambda here: g++ 12 reaches `this` in a lambda nested in one
+// through the outer lambda's frame, long gone when the control is used.)
 void MainWindow::Wire() {
-    auto handle = [this](auto* sender, auto signal, void (FrmMain::*handler)()) {
-        connect(sender, signal, this,
-                [this, handler] { Send([this, handler] { (Game->*handler)(); }); });
-    };
-    handle(Menus->MnuNew, &QAction::triggered, &FrmMain::MnuNew_Click);
-    handle(Menus->MnuExit, &QAction::triggered, &FrmMain::MnuExit_Click);
-    handle(Menus->MnuCT, &QAction::triggered, &FrmMain::MnuCT);
-    handle(Menus->MnuPname, &QAction::triggered, &FrmMain::MnuPname);
-    handle(Menus->ErasePoints, &QAction::triggered, &FrmMain::ErasePoints);
-    handle(Parts->PicDraw, &PictureButton::Clicked, &FrmMain::LblDraw_Click);
-    handle(Parts->PicSortSame, &PictureButton::Clicked, &FrmMain::LblSortSame_Click);
-    handle(Parts->PicSortSuits, &PictureButton::Clicked, &FrmMain::LblSortSuits_Click);
-    handle(Parts->PicTakeBack, &PictureButton::Clicked, &FrmMain::LblTakeBack_Click);
-    handle(Parts->FramTarget, &TargetFrame::Accepted, &FrmMain::CmdTarget);
-    auto card = [this](auto signal, auto handler, bool playersAction = true) {
-        connect(Cards, signal, this, [this, handler, playersAction](int n) {
-            Send([=, this] { (Game->*handler)(n); }, playersAction);
-        });
-    };
-    card(&CardPictures::Pressed, &FrmMain::Cds_MouseDown);
-    card(&CardPictures::MovedOver, &FrmMain::Cds_MouseMove, false); // hovering
-    card(&CardPictures::Released, &FrmMain::Cds_MouseUp);
-    card(&CardPictures::Clicked, &FrmMain::Cds_Click);
+    using Handler = void (FrmMain::*)();
+    const std::pair<QAction*, Handler> commands[] = {{Menus->MnuNew, &FrmMain::MnuNew_Click},
+                                                     {Menus->MnuExit, &FrmMain::MnuExit_Click},
+                                                     {Menus->MnuCT, &FrmMain::MnuCT},
+                                                     {Menus->MnuPname, &FrmMain::MnuPname},
+                                                     {Menus->ErasePoints, &FrmMain::ErasePoints}};
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this,
+                [this, h = handler] { Send([this, h] { (Game->*h)(); }); });
+    const std::pair<PictureButton*, Handler> buttons[] = {
+        {Parts->PicDraw, &FrmMain::LblDraw_Click},
+        {Parts->PicSortSame, &FrmMain::LblSortSame_Click},
+        {Parts->PicSortSuits, &FrmMain::LblSortSuits_Click},
+        {Parts->PicTakeBack, &FrmMain::LblTakeBack_Click}};
+    for (const auto& [button, handler] : buttons)
+        connect(button, &PictureButton::Clicked, this,
+                [this, h = handler] { Send([this, h] { (Game->*h)(); }); });
+    connect(Parts->FramTarget, &TargetFrame::Accepted, this,
+            [this] { Send([this] { Game->CmdTarget(); }); });
+    connect(Cards, &CardPictures::Pressed, this,
+            [this](int n) { Send([this, n] { Game->Cds_MouseDown(n); }); });
+    connect(Cards, &CardPictures::MovedOver, this, // hovering
+            [this](int n) { Send([this, n] { Game->Cds_MouseMove(n); }, false); });
+    connect(Cards, &CardPictures::Released, this,
+            [this](int n) { Send([this, n] { Game->Cds_MouseUp(n); }); });
+    connect(Cards, &CardPictures::Clicked, this,
+            [this](int n) { Send([this, n] { Game->Cds_Click(n); }); });
     connect(Menus->Dorvil, &DorvilOption::Chosen, this, [this](bool sharp) {
         if (Game) Game->SharpChosen = sharp;
     });
@@ -124,6 +130,7 @@ void MainWindow::Attach(FrmMain* game) {
     if (Translations::InUse() != QLatin1String("en")) Game->Language = QLocale();
     History = new GameHistory(this, *game);
     connect(Told, &TableNews::TableEventSeen, History, &GameHistory::TableEventSeen);
+    connect(Told, &TableNews::HintTaken, History, &GameHistory::HintTaken);
     connect(Menus->MnuHistory, &QAction::triggered, History, &GameHistory::Open);
 }
 

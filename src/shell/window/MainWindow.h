@@ -43,6 +43,8 @@ class MainWindow : public QMainWindow, public TableView {
     clsObjectFollowMouse* Follower() const { return FollowMouse.get(); }
     MFormDeluxe* MessageBox() const { return Deluxe; }
     TableNews& News() const { return *Told; }
+    TableMenus& MenuEntries() const { return *Menus; }
+    void KeepToScale(QObject* part, TableLayout::Step step) { Layout.Keep(part, std::move(step)); }
 
     void CreateCardPictures() override;
     void ShowCardImage(int n, int image) override;

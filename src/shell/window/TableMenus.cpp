@@ -32,7 +32,7 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
         m->setAccessibleName(QString(text).remove(QLatin1Char('&')));
         return m;
     };
-    QMenu* play = menu("MnuPlay", tr("&Play"));
+    QMenu* play = Play = menu("MnuPlay", tr("&Play"));
     QMenu* help = menu("MnuHelp", tr("&Help"));
     QAction* about = bar->addAction(tr("&About"));
     about->setObjectName(QStringLiteral("MnuAbout"));

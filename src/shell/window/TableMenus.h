@@ -17,6 +17,7 @@ class FrmHelp;
 class frmAbout;
 class QAction;
 class QMainWindow;
+class QMenu;
 class QWidget;
 class TableLayout;
 
@@ -27,6 +28,7 @@ class TableMenus : public QObject {
     TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table, const QString& dataFolder);
     ~TableMenus() override;
 
+    QMenu* Play; // New Game, the advice's entries, Exit
     QAction* MnuNew;
     QAction* MnuExit;
     QAction* MnuCT;

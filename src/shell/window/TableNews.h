@@ -1,7 +1,8 @@
 // What the window tells whoever follows the table (the keys, the screen
 // readers, the history of games, the recovery file, advice): every event the
 // game records, every text it writes, its message box when first made, each
-// handler of the player's that has run to its end, and the program closing.
+// handler of the player's that has run to its end, advice the player took,
+// and the program closing.
 // Signals, so that any number may listen.
 #pragma once
 
@@ -23,6 +24,8 @@ class TableNews : public QObject {
     // A handler of the player's (a click, a drop, a key, a menu command) has
     // run to its end; hovering is none.
     void HandlerDone();
+    // The player took advice: a hint asked for, or a move the demo made.
+    void HintTaken();
     // The program closes: `chosen` when the player chose to leave (Exit,
     // "Bye for Now", a close from the window's frame), not when the program
     // or the desktop closed it (the end of a session).

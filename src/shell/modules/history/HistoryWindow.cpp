@@ -257,9 +257,17 @@ void HistoryWindow::ShowSummary(const HistoryFigures& f, qint64 damaged) {
     }
     //: The line at the top: %1 the games ("3 games"), %2 the hands ("12 hands"), %3 the day of
     //: the first hand, %4 who owes whom.
-    SetLabel(Summary, tr("%1 and %2 since %3. %4")
+    QString summary = tr("%1 and %2 since %3. %4")
                           .arg(Games(f.GamesPlayed()), Hands(f.Hands), DayText(f.FirstWhen),
-                               OwedSentence(f.NetOwed())));
+                               OwedSentence(f.NetOwed()));
+    // The help taken, told only to a player who took some.
+    if (f.HintsAsked > 0)
+        //: After the summary: %1 the hands in which advice was taken ("2 hands").
+        summary += QLatin1Char(' ') +
+                   (f.HintsAsked == 1 ? tr("You took %Ln hint, in %1.", nullptr, 1)
+                                      : tr("You took %Ln hints, in %1.", nullptr, N(f.HintsAsked)))
+                       .arg(Hands(f.HandsWithHints));
+    SetLabel(Summary, summary);
 }
 
 void HistoryWindow::ShowFigures(const HistoryFigures& f) {

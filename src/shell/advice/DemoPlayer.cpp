@@ -1,0 +1,161 @@
+// The demo's moves, the answers to the game's questions, and the key or
+// click that ends it.
+#include "DemoPlayer.h"
+
+#include "AdviceShown.h"
+#include "DropAreas.h"
+#include "FrmMain.h"
+#include "access/TableAids.h"
+#include "access/TableGroups.h"
+#include "access/TableKeys.h"
+#include "dialogs/FaceButton.h"
+#include "dialogs/MFormDeluxe.h"
+#include "window/MainWindow.h"
+#include "window/TableNews.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+DemoPlayer::DemoPlayer(MainWindow& window, FrmMain& game, AdviceShown& advice, TableAids& aids)
+    : Window(window), Game(game), Advice(advice), Aids(aids) {
+    Pace.setSingleShot(true);
+    Answer.setSingleShot(true);
+    connect(&Answer, &QTimer::timeout, this, [this] {
+        // Play on, discard when asked: the first button of every question in a hand.
+        if (On && !Interrupted && Box && Box->isVisible()) Box->Face(0)->Choose();
+    });
+}
+
+DemoPlayer::~DemoPlayer() {
+    if (On) qApp->removeEventFilter(this);
+}
+
+void DemoPlayer::SetPace(int showMs, int restMs, int answerMs) {
+    ShowMs = showMs;
+    RestMs = restMs;
+    AnswerMs = answerMs;
+}
+
+void DemoPlayer::Start() {
+    if (On || !Advice.AtRest()) return;
+    On = true;
+    Interrupted = false;
+    qApp->installEventFilter(this);
+    emit RunningChanged();
+    const QString notice = tr("The demo plays your hand. Press any key or click to play yourself.");
+    Advice.SetStanding(notice);
+    Advice.Show({}, notice);
+    disconnect(&Pace, nullptr, this, nullptr);
+    connect(&Pace, &QTimer::timeout, this, &DemoPlayer::Look);
+    Pace.start(ShowMs);
+}
+
+void DemoPlayer::MessageBoxMade(MFormDeluxe* box) {
+    Box = box;
+    connect(box, &MFormDeluxe::Shown, this, &DemoPlayer::BoxShown);
+}
+
+// The end of a hand, or of the game, is the player's to read and answer.
+void DemoPlayer::BoxShown() {
+    if (!On) return;
+    if (Game.HandOver || Game.GameOver || !Game.GameInPlay) {
+        End(tr("The demo has stopped: the hand is over."));
+        return;
+    }
+    Answer.start(AnswerMs);
+}
+
+// At a point of rest: the next move is shown, then made. Between rests (Dorvil
+// plays, a box waits) the demo looks again a little later.
+void DemoPlayer::Look() {
+    if (!On) return;
+    if (Interrupted) return End(tr("The demo has stopped: the table is yours."));
+    if (!Advice.AtRest()) {
+        if (!Game.GameInPlay || Game.HandOver || Game.GameOver || Game.Closing)
+            return End(tr("The demo has stopped: the hand is over."));
+        Pace.start(RestMs);
+        return;
+    }
+    Next = Hint::NextStep(Hint::WhatPlayerSees(Game));
+    if (Next.What == Hint::Advice::None) return End(tr("The demo has stopped."));
+    //: While the demo plays: %1 is the move about to be made, a sentence of its own.
+    Advice.Show(Next, tr("Demo: %1 Press any key or click to play yourself.")
+                          .arg(Next.Text.isEmpty() ? Hint::Sentence(Next) : Next.Text));
+    disconnect(&Pace, nullptr, this, nullptr);
+    connect(&Pace, &QTimer::timeout, this, &DemoPlayer::Move);
+    Pace.start(ShowMs);
+}
+
+void DemoPlayer::Move() {
+    disconnect(&Pace, nullptr, this, nullptr);
+    connect(&Pace, &QTimer::timeout, this, &DemoPlayer::Look);
+    if (!On) return;
+    if (Interrupted || !Advice.AtRest() || Advice.Current() != Next) {
+        Look();
+        return;
+    }
+    emit Window.News().HintTaken();
+    using A = Hint::Advice;
+    Moving = true;
+    switch (Next.What) {
+    case A::TakeFace:
+    case A::TakeStock:
+        Aids.Keys->ClickCard(Next.What == A::TakeFace ? Next.Card
+                                                      : Aids.Groups->TopOfPile(Where::Stock));
+        break;
+    case A::Meld:
+    case A::LayOff:
+        Aids.Keys->DropCard(Next.Card, DropAreas::ColumnPoint(Next.Column));
+        break;
+    case A::Discard:
+        Aids.Keys->DropCard(Next.Card, DropAreas::DiscardPoint);
+        break;
+    case A::TakeBack:
+        Window.RunHandler([this] { Game.LblTakeBack_Click(); });
+        break;
+    case A::CallDraw:
+        Window.RunHandler([this] { Game.LblDraw_Click(); });
+        break;
+    case A::None:
+        break;
+    }
+    Moving = false;
+    if (On) Pace.start(RestMs);
+}
+
+void DemoPlayer::End(const QString& why) {
+    if (!On) return;
+    On = false;
+    Pace.stop();
+    Answer.stop();
+    qApp->removeEventFilter(this);
+    Advice.SetStanding({});
+    Advice.Show({}, why);
+    emit RunningChanged();
+}
+
+// Any key (a modifier alone is none) or click of the player's ends the demo
+// at the next point of rest, and does nothing else; a box waiting for its
+// answer is the player's at once.
+bool DemoPlayer::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int k = key->key();
+        if (key->isAutoRepeat() || k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Alt ||
+            k == Qt::Key_Meta || k == Qt::Key_AltGr || k == 0)
+            return QObject::eventFilter(watched, event);
+    } else if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) {
+        return QObject::eventFilter(watched, event);
+    }
+    if (!watched->isWidgetType()) return QObject::eventFilter(watched, event);
+    event->accept();
+    // A key comes first as the question whether it is a shortcut: taken, it
+    // comes again as the key itself, which ends the demo.
+    if (type == QEvent::ShortcutOverride) return true;
+    Interrupted = true;
+    Answer.stop();
+    if (QApplication::activeModalWidget() || (!Moving && !Pace.isActive()) || Advice.AtRest())
+        End(tr("The demo has stopped: the table is yours."));
+    return true;
+}
