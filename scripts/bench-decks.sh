@@ -11,7 +11,8 @@ home=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1920x1080x24 3>"$home/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
-until [ -s "$home/display" ]; do
+# Its number is told a moment before it takes connections: ready once one is taken.
+until [ -s "$home/display" ] && DISPLAY=:$(cat "$home/display") xdotool getdisplaygeometry >/dev/null 2>&1; do
     kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
     sleep 0.05
 done
