@@ -11,8 +11,8 @@ trap 'rm -rf "$work"' EXIT
 cmake --build build --target meldora-bench-recovery >/dev/null
 ./build/meldora-bench-recovery "" "$runs"
 # A run that ends just as a game ends leaves no file: a few hands more then.
-for spec in "40 4 classic" "23 2 sharp"; do
-    set -- $spec
+for game in "40 4 classic" "23 2 sharp"; do
+    set -- $game
     for hands in $(seq "$1" $(($1 + 20))); do
         rm -rf "$work/$3"
         ./build/meldora-sim --self-play "$hands" --seed "$2" --dorvil "$3" --data "$work/$3" \

@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <functional>
 
 MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     : Folder(programFolder),
@@ -87,9 +88,15 @@ void MainWindow::RunHandler(const std::function<void()>& handler) {
     Send(handler);
 }
 
+// The call goes through std::invoke rather than `Game->*handler` in the
+// lambda: g++ 12's undefined-behaviour sanitizer checks a `->*` call inside a
+// lambda against the lambda's enclosing class and stops the program.
+template <class R, class... A>
+void MainWindow::Call(bool playersAction, R (FrmMain::*handler)(A...), A... args) {
+    Send([this, handler, args...] { std::invoke(handler, Game, args...); }, playersAction);
+}
+
 // Every control the player uses ends in the handler of the game it names.
-// (No generic lambda here: g++ 12 reaches `this` in a lambda nested in one
-// through the outer lambda's frame, long gone when the control is used.)
 void MainWindow::Wire() {
     using Handler = void (FrmMain::*)();
     const std::pair<QAction*, Handler> commands[] = {{Menus->MnuNew, &FrmMain::MnuNew_Click},
@@ -98,26 +105,24 @@ void MainWindow::Wire() {
                                                      {Menus->MnuPname, &FrmMain::MnuPname},
                                                      {Menus->ErasePoints, &FrmMain::ErasePoints}};
     for (const auto& [action, handler] : commands)
-        connect(action, &QAction::triggered, this,
-                [this, h = handler] { Send([this, h] { (Game->*h)(); }); });
+        connect(action, &QAction::triggered, this, [this, h = handler] { Call(true, h); });
     const std::pair<PictureButton*, Handler> buttons[] = {
         {Parts->PicDraw, &FrmMain::LblDraw_Click},
         {Parts->PicSortSame, &FrmMain::LblSortSame_Click},
         {Parts->PicSortSuits, &FrmMain::LblSortSuits_Click},
         {Parts->PicTakeBack, &FrmMain::LblTakeBack_Click}};
     for (const auto& [button, handler] : buttons)
-        connect(button, &PictureButton::Clicked, this,
-                [this, h = handler] { Send([this, h] { (Game->*h)(); }); });
+        connect(button, &PictureButton::Clicked, this, [this, h = handler] { Call(true, h); });
     connect(Parts->FramTarget, &TargetFrame::Accepted, this,
-            [this] { Send([this] { Game->CmdTarget(); }); });
+            [this] { Call(true, &FrmMain::CmdTarget); });
     connect(Cards, &CardPictures::Pressed, this,
-            [this](int n) { Send([this, n] { Game->Cds_MouseDown(n); }); });
+            [this](int n) { Call(true, &FrmMain::Cds_MouseDown, n); });
     connect(Cards, &CardPictures::MovedOver, this, // hovering
-            [this](int n) { Send([this, n] { Game->Cds_MouseMove(n); }, false); });
+            [this](int n) { Call(false, &FrmMain::Cds_MouseMove, n); });
     connect(Cards, &CardPictures::Released, this,
-            [this](int n) { Send([this, n] { Game->Cds_MouseUp(n); }); });
+            [this](int n) { Call(true, &FrmMain::Cds_MouseUp, n); });
     connect(Cards, &CardPictures::Clicked, this,
-            [this](int n) { Send([this, n] { Game->Cds_Click(n); }); });
+            [this](int n) { Call(true, &FrmMain::Cds_Click, n); });
     connect(Menus->Dorvil, &DorvilOption::Chosen, this, [this](bool sharp) {
         if (Game) Game->SharpChosen = sharp;
     });

@@ -44,7 +44,6 @@ class MainWindow : public QMainWindow, public TableView {
     MFormDeluxe* MessageBox() const { return Deluxe; }
     TableNews& News() const { return *Told; }
     TableMenus& MenuEntries() const { return *Menus; }
-    void KeepToScale(QObject* part, TableLayout::Step step) { Layout.Keep(part, std::move(step)); }
 
     void CreateCardPictures() override;
     void ShowCardImage(int n, int image) override;
@@ -79,6 +78,7 @@ class MainWindow : public QMainWindow, public TableView {
 
   private:
     template <class F> void Send(F&& handler, bool playersAction = true);
+    template <class R, class... A> void Call(bool playersAction, R (FrmMain::*h)(A...), A... args);
     void Wire();
 
     QString Folder;
