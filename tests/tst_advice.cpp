@@ -18,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 #include <deque>
 
@@ -150,12 +151,43 @@ class TestAdvice : public QObject {
         w.Deal();
         QTest::keyClick(&w.View, Qt::Key_D);
         auto discards = [&] {
-            return std::count_if(w.Game.HandLog.begin(), w.Game.HandLog.end(),
-                                 [](const TableEvent& e) {
-                                     return e.What == TableEvent::Discards && !e.ByDorvil;
-                                 });
+            return std::count_if(
+                w.Game.HandLog.begin(), w.Game.HandLog.end(),
+                [](const TableEvent& e) { return e.What == TableEvent::Discards && !e.ByDorvil; });
         };
         QTRY_VERIFY_WITH_TIMEOUT(discards() >= 2 || w.Game.HandOver, 30000);
+    }
+
+    // Closing the window from its frame asks the player, never the demo.
+    void aCloseFromTheFrameIsThePlayers() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Advice->Demo().SetPace(2000, 2000, 20);
+        w.Deal();
+        QTest::keyClick(&w.View, Qt::Key_D);
+        QString asked;
+        bool demoOn = true, stillOpen = false;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || !asked.isEmpty()) return;
+            asked = box->windowTitle();
+            demoOn = w.Advice->Demo().Running();
+            QTest::qWait(200);
+            stillOpen = box->isVisible();
+            QTest::keyClick(box, Qt::Key_Right); // "Continue Game"
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        poll.start(10);
+        QCloseEvent close; // as the window manager sends it
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        qApp->notify(&w.View, &close); // (sendEvent would take the flag off)
+        QTRY_VERIFY(!asked.isEmpty() && !QApplication::activeModalWidget());
+        QCOMPARE(asked, QStringLiteral("Really Exit?"));
+        QVERIFY(!demoOn);
+        QVERIFY(stillOpen);
+        QVERIFY(w.View.isVisible());
+        QVERIFY(!w.Game.Closing);
     }
 
     // A key in the demo gives the table back and does nothing else: S would

@@ -139,6 +139,13 @@ void DemoPlayer::End(const QString& why) {
 // answer is the player's at once.
 bool DemoPlayer::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // Leaving from the window's frame asks its question, which is the
+    // player's alone.
+    if (type == QEvent::Close && watched == &Window) {
+        Interrupted = true;
+        End(tr("The demo has stopped: the table is yours."));
+        return QObject::eventFilter(watched, event);
+    }
     if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const int k = key->key();
