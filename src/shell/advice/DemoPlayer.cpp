@@ -19,6 +19,7 @@
 DemoPlayer::DemoPlayer(MainWindow& window, FrmMain& game, AdviceShown& advice, TableAids& aids)
     : Window(window), Game(game), Advice(advice), Aids(aids) {
     Pace.setSingleShot(true);
+    connect(&Pace, &QTimer::timeout, this, [this] { Due == Step::Look ? Look() : Move(); });
     Answer.setSingleShot(true);
     connect(&Answer, &QTimer::timeout, this, [this] {
         // Play on, discard when asked: the first button of every question in a hand.
@@ -45,9 +46,12 @@ void DemoPlayer::Start() {
     const QString notice = tr("The demo plays your hand. Press any key or click to play yourself.");
     Advice.SetStanding(notice);
     Advice.Show({}, notice);
-    disconnect(&Pace, nullptr, this, nullptr);
-    connect(&Pace, &QTimer::timeout, this, &DemoPlayer::Look);
-    Pace.start(ShowMs);
+    Wait(Step::Look, ShowMs);
+}
+
+void DemoPlayer::Wait(Step next, int ms) {
+    Due = next;
+    Pace.start(ms);
 }
 
 void DemoPlayer::MessageBoxMade(MFormDeluxe* box) {
@@ -73,22 +77,17 @@ void DemoPlayer::Look() {
     if (!Advice.AtRest()) {
         if (!Game.GameInPlay || Game.HandOver || Game.GameOver || Game.Closing)
             return End(tr("The demo has stopped: the hand is over."));
-        Pace.start(RestMs);
-        return;
+        return Wait(Step::Look, RestMs);
     }
     Next = Hint::NextStep(Hint::WhatPlayerSees(Game));
     if (Next.What == Hint::Advice::None) return End(tr("The demo has stopped."));
     //: While the demo plays: %1 is the move about to be made, a sentence of its own.
     Advice.Show(Next, tr("Demo: %1 Press any key or click to play yourself.")
                           .arg(Next.Text.isEmpty() ? Hint::Sentence(Next) : Next.Text));
-    disconnect(&Pace, nullptr, this, nullptr);
-    connect(&Pace, &QTimer::timeout, this, &DemoPlayer::Move);
-    Pace.start(ShowMs);
+    Wait(Step::Move, ShowMs);
 }
 
 void DemoPlayer::Move() {
-    disconnect(&Pace, nullptr, this, nullptr);
-    connect(&Pace, &QTimer::timeout, this, &DemoPlayer::Look);
     if (!On) return;
     if (Interrupted || !Advice.AtRest() || Advice.Current() != Next) {
         Look();
@@ -120,7 +119,7 @@ void DemoPlayer::Move() {
         break;
     }
     Moving = false;
-    if (On) Pace.start(RestMs);
+    if (On) Wait(Step::Look, RestMs);
 }
 
 void DemoPlayer::End(const QString& why) {

@@ -41,6 +41,8 @@ class DemoPlayer : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    enum class Step { Look, Move };
+    void Wait(Step next, int ms);
     void Look();
     void Move();
     void BoxShown();
@@ -54,5 +56,6 @@ class DemoPlayer : public QObject {
     int ShowMs = 900, RestMs = 400, AnswerMs = 900;
     Hint::Advice Next;
     QTimer Pace, Answer;
+    Step Due = Step::Look; // what the pace's timer does next
     QPointer<MFormDeluxe> Box;
 };
