@@ -6,8 +6,8 @@
 # in turn (as the build's cache records); a package owning a library that
 # the game or its modules load (ldd); what the game's Debian package
 # declares it needs at run time (Depends and Recommends in
-# cmake/Package.cmake); or a build tool (the package of the compiler, make
-# or cmake the build runs, or one that depends on it directly). The
+# cmake/Package.cmake); or a build tool (the package of the compiler, make,
+# cmake or lrelease the build runs, or one that depends on it directly). The
 # find_package modules, the declared needs and the build tools must all be
 # in play.txt. No package of test.txt may be any of these, nor in play.txt.
 # Prints why each line of play.txt is there; exits 1 on any fault.
@@ -96,6 +96,13 @@ for var in CMAKE_CXX_COMPILER CMAKE_MAKE_PROGRAM CMAKE_COMMAND; do
     tool=$(sed -n "s/^$var:[A-Z]*=//p" "$cache")
     package=$([ -z "$tool" ] || owner "$(realpath "$tool")")
     [ -n "$package" ] && tools[$package]="$(basename "$tool") ($package)" || fail "no Debian package gives the build's $var ($tool)"
+done
+
+# The translation tool the build runs to make the .qm files, as its
+# generated rules name it.
+for tool in $(grep -rhoE '/[^ "]*/lrelease\b' "$build/CMakeFiles" --include=build.make | sort -u); do
+    package=$(owner "$(realpath "$tool")")
+    [ -n "$package" ] && tools[$package]="$(basename "$tool") ($package)" || fail "no Debian package gives the build's $tool"
 done
 
 declare -A listed=()
