@@ -8,12 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 home=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 1920x1080x24 3>"$home/display" >/dev/null 2>&1 &
-xvfb=$!
+xvfb=
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
-# Its number is told a moment before it takes connections: ready once one is taken.
-until [ -s "$home/display" ] && DISPLAY=:$(cat "$home/display") xdotool getdisplaygeometry >/dev/null 2>&1; do
-    kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
-    sleep 0.05
-done
-DISPLAY=:$(cat "$home/display") HOME=$home XDG_RUNTIME_DIR=$home ./build/meldora-bench-decks 2>/dev/null
+source scripts/own-display.sh
+own_display "$home" 1920x1080x24
+HOME=$home XDG_RUNTIME_DIR=$home ./build/meldora-bench-decks 2>/dev/null

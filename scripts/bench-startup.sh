@@ -11,19 +11,14 @@ runs=${RUNS:-9}
 home=$(mktemp -d)
 # A display of its own, free and ready before the first launch (a fixed
 # number may still be held by a server going away).
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$home/display" >/dev/null 2>&1 &
-xvfb=$!
+xvfb=
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
-# Its number is told a moment before it takes connections: ready once one is taken.
-until [ -s "$home/display" ] && DISPLAY=:$(cat "$home/display") xdotool getdisplaygeometry >/dev/null 2>&1; do
-    kill -0 $xvfb 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
-    sleep 0.05
-done
+source scripts/own-display.sh
+own_display "$home" 1024x768x24
 if [ -n "${DECK:-}" ]; then
     mkdir -p "$home/.config/Meldora"
     printf '[Options]\nCardDeck=%s\n' "$DECK" >"$home/.config/Meldora/Meldora.conf"
 fi
-export DISPLAY=:$(cat "$home/display")
 # Sets $ms to the milliseconds from launch until the program's window is
 # mapped, and leaves the program running as $pid. A program that ends before
 # its window shows (on this shared machine a connection to the display is
