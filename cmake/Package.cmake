@@ -28,8 +28,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # multimedia plugin for it) to whichever sound server speaks its protocol;
 # without one the game is silent, hence only a recommendation. Qt's own
 # translations make its dialogs speak the game's language; without them they
-# speak English.
+# speak English. Qt's Wayland platform plugin makes the table a native window
+# on a Wayland desktop, sharp at fractional scales; without it the game runs
+# through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "kdegames-card-data-kf5, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio, qt6-translations-l10n, qt6-wayland")
 include(CPack)

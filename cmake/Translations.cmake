@@ -11,7 +11,7 @@ qt_add_lrelease(meldora TS_FILES ${meldora_ts_files} QM_FILES_OUTPUT_VARIABLE me
     OPTIONS -silent)
 # Every text the player sees lies in these folders; the runner (src/sim)
 # speaks English only.
-set(meldora_translated_folders core player opponent scores hint shell app)
+set(meldora_translated_folders core player opponent scores hint review shell app)
 set(meldora_translated_sources)
 foreach(folder ${meldora_translated_folders})
     file(GLOB_RECURSE found CONFIGURE_DEPENDS
@@ -19,5 +19,5 @@ foreach(folder ${meldora_translated_folders})
     list(APPEND meldora_translated_sources ${found})
 endforeach()
 qt_add_lupdate(meldora TS_FILES ${meldora_ts_files} SOURCES ${meldora_translated_sources}
-    INCLUDE_DIRECTORIES src/core src/scores src/opponent src/player src/shell
+    INCLUDE_DIRECTORIES src/core src/scores src/opponent src/player src/review src/shell
     OPTIONS -no-obsolete -locations none -silent)

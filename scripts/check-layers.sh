@@ -13,14 +13,17 @@ src=${1:-src}
 # include one another; any other two folders on one floor know nothing of
 # each other.
 floors=(
+    "rules"
+    "model"
     "core player opponent scores"
-    "recovery hint"
+    "recovery hint review"
     "sim shell/table"
     "shell/dialogs"
     "shell/modules"
     "shell/window"
     "shell/access"
     "shell/advice"
+    "shell/review"
     "app"
 )
 logic=" core player opponent scores "

@@ -14,8 +14,8 @@ trap 'rm -rf "$work"' EXIT
 # The folders whose texts the player sees (the runner, src/sim, stays English);
 # cmake/Translations.cmake names the same.
 sources=() includes=()
-for folder in core player opponent scores hint shell app; do sources+=("$root/src/$folder"); done
-for folder in core scores opponent player shell; do includes+=(-I "$root/src/$folder"); done
+for folder in core player opponent scores hint review shell app; do sources+=("$root/src/$folder"); done
+for folder in core scores opponent player review shell; do includes+=(-I "$root/src/$folder"); done
 failed=0
 shopt -s nullglob
 files=("$root"/translations/meldora_*.ts)

@@ -39,4 +39,5 @@ run fuzz_target_points target_points -max_len=64
 run fuzz_name name -max_len=512
 run fuzz_history history -max_len=8192
 run fuzz_recovery recovery -max_len=65536
+run fuzz_kept_hands kept_hands -max_len=8192
 exit $failed

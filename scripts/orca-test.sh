@@ -55,6 +55,10 @@
 #   --patient            before each key, wait until Orca has been quiet for
 #                        the -q time (with --voice: until the voice is done),
 #                        as a player who listens to everything would
+#   --seed N             play build/meldora --seed N with the steps and key
+#                        lines of tests/orca/hand-seed-N (default 1711; 102:
+#                        a game carried on after a crash, a refused card, the
+#                        demo, the status bar, the Game History by Tab)
 #   PROGRAM [ARGS...]    another program (default: build/meldora --seed 1711)
 #
 # Steps, one a line; empty lines and lines starting with # are skipped:
@@ -66,6 +70,8 @@
 #                        REGEX (grep -E; default 20 s)
 #   quiet [SECS]         until Orca has said nothing for SECS (default: -q)
 #   mark TEXT            writes "== TEXT" among the utterances
+#   restart              kills the program (SIGKILL, as a crash) and starts it
+#                        again as before; what it says counts for the next wait
 # Exit status: 0 passed; 1 a key line was not said in order; 2 the set-up
 # failed (see the logs); 3 a wait failed or the program ended; 124 timed out.
 set -euo pipefail
@@ -115,6 +121,7 @@ if [[ "${1:-}" != "--inner" ]]; then
         --env) APP_ENV+=("$2"); shift 2 ;;
         --voice) VOICE=1; shift ;;
         --patient) PATIENT=1; shift ;;
+        --seed) SEED=$2; STEPS=$ROOT/tests/orca/hand-seed-$2.steps KEYS=$ROOT/tests/orca/hand-seed-$2.keys; shift 2 ;;
         --no-wm) WM=0; shift ;;
         --braille) BRAILLE=1; shift ;;
         --orca-arg) ORCA_ARGS+=("$2"); shift 2 ;;
@@ -369,28 +376,31 @@ wait_quiet() { # SECONDS: until the speech log has not grown for SECONDS
 mark() { echo "$(now) MARK $*" >>"$SPEECH"; }
 
 # 4. The program: it finds accessibility on because Orca has switched it on.
+start_program() {
+    (
+        while IFS= read -r assignment; do [[ -n "$assignment" ]] && export "${assignment?}"; done <"$WORK/env"
+        exec "$@"
+    ) >>"$LOGS/program.out" 2>&1 &
+    PIDS+=($!)
+    APP_PID=$!
+    # The keys go to the focused X window: make sure it is the program's (with
+    # no window manager, nothing else would give it the focus).
+    WID=""
+    for _ in $(seq 150); do
+        WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1 || true)
+        [[ -n "$WID" ]] && break
+        kill -0 "$APP_PID" 2>/dev/null || break
+        sleep 0.2
+    done
+    [[ -n "$WID" ]] || { say "the program showed no window"; exit 2; }
+    if [[ "${H_WM:-1}" == 1 ]]; then
+        xdotool windowactivate --sync "$WID" 2>/dev/null || true
+    else
+        xdotool windowfocus --sync "$WID" 2>/dev/null || true
+    fi
+}
 START_LINE=$(wc -l <"$SPEECH")
-(
-    while IFS= read -r assignment; do [[ -n "$assignment" ]] && export "${assignment?}"; done <"$WORK/env"
-    exec "$@"
-) >"$LOGS/program.out" 2>&1 &
-PIDS+=($!)
-APP_PID=$!
-# The keys go to the focused X window: make sure it is the program's (with no
-# window manager, nothing else would give it the focus).
-WID=""
-for _ in $(seq 150); do
-    WID=$(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | head -1 || true)
-    [[ -n "$WID" ]] && break
-    kill -0 "$APP_PID" 2>/dev/null || break
-    sleep 0.2
-done
-[[ -n "$WID" ]] || { say "the program showed no window"; exit 2; }
-if [[ "${H_WM:-1}" == 1 ]]; then
-    xdotool windowactivate --sync "$WID" 2>/dev/null || true
-else
-    xdotool windowfocus --sync "$WID" 2>/dev/null || true
-fi
+start_program "$@"
 if [[ -n "$H_READY" ]]; then
     wait_said "$H_READY" 30 "$START_LINE" || { say "the program was not presented as ready"; exit 2; }
 else
@@ -423,6 +433,14 @@ while IFS= read -r line || [[ -n "$line" ]]; do
         wait_said "$regex" "$secs" "${STEP_LINE:-0}" || { say "not said within ${secs}s: $regex"; status=3; break; }
         ;;
     quiet) wait_quiet "${rest:-$QUIET}" ;;
+    restart)
+        # As a crash would: no chance to save or to say goodbye.
+        kill -KILL "$APP_PID" 2>/dev/null || true
+        wait "$APP_PID" 2>/dev/null || true
+        mark "the program killed and started again"
+        STEP_LINE=$(wc -l <"$SPEECH")
+        start_program "$@"
+        ;;
     mark) mark "$rest" ;;
     *) say "unknown step: $line"; status=3; break ;;
     esac

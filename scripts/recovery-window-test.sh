@@ -12,6 +12,7 @@ if [ -z "${MELDORA_RECOVERY_BUS:-}" ]; then # a private session bus for the acce
     MELDORA_RECOVERY_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 source scripts/table-geometry.sh
+source scripts/own-display.sh
 shots=${SHOTS:-/tmp/meldora-recovery}
 seed=${SEED:-3}
 mkdir -p "$shots"
@@ -19,12 +20,10 @@ work=$(mktemp -d)
 mkdir -p "$work/program" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cp build/meldora build/meldora-sound.so build/meldora-history.so data/* "$work/program/"
-fifo=$work/display
-mkfifo "$fifo"
-Xvfb -displayfd 7 -screen 0 1280x1024x24 7>"$fifo" >/dev/null 2>&1 &
-xvfb=$!
-read -r number <"$fifo"
-export DISPLAY=:$number HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
+# (the program is started only once the server takes connections: started at
+# the moment Xvfb tells its number, it can find no display and abort)
+own_display "$work" 1280x1024x24
+export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES='qt.multimedia*=false'
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!
@@ -42,13 +41,28 @@ check() { # NAME CONDITION...
     if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failed=1; fi
 }
 
-start() {
+start() { # a program that shows no window within 30 s fails the test, never hangs it
     "$work/program/meldora" --seed "$seed" >>"$work/stderr" 2>&1 &
     pid=$!
+    local deadline=$((SECONDS + 30))
     until main=$(xdotool search --onlyvisible --name '^Meldora $' 2>/dev/null | head -1) &&
-        [ -n "$main" ]; do sleep 0.05; done
+        [ -n "$main" ]; do
+        if ! kill -0 "$pid" 2>/dev/null || ((SECONDS > deadline)); then
+            echo "FAIL the program shows its window; its standard error:"
+            sed 's/^/    /' "$work/stderr"
+            exit 1
+        fi
+        sleep 0.05
+    done
     sleep 1
-    table_geometry "$main"
+    # The window first found can be gone by now (BadWindow): look it up again.
+    for _ in 1 2 3 4 5; do
+        main=$(xdotool search --onlyvisible --pid "$pid" --name '^Meldora $' 2>/dev/null | head -1) &&
+            [ -n "$main" ] && table_geometry "$main" 2>/dev/null && return
+        sleep 0.5
+    done
+    echo "FAIL the program's window can be measured"
+    exit 1
 }
 message_box() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | grep -v "^$main\$" | head -1; }
 box_title() { local box; box=$(message_box) && [ -n "$box" ] && xdotool getwindowname "$box"; }

@@ -32,7 +32,7 @@ class TestView : public TableView {
     std::vector<int> Pauses;
     std::vector<ShownMessage> Messages;
     std::deque<int> Answers; // button to click in the next message boxes; 0 when none
-    QString InputAnswer;
+    std::optional<QString> InputAnswer; // nothing: the player cancels
     QString TargetBoxText;
     QStringList Errors;
     std::vector<TableEvent> Events;
@@ -76,7 +76,7 @@ class TestView : public TableView {
         Answers.pop_front();
         return choice;
     }
-    QString InputBox(const QString&, const QString&, const QString&) override {
+    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
         return InputAnswer;
     }
     void ErrorBox(const QString& text) override { Errors << text; }

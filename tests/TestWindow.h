@@ -10,6 +10,7 @@
 #include "advice/TableAdvice.h"
 #include "window/MainWindow.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -24,8 +25,14 @@ struct TableWindow {
     std::unique_ptr<TableAids> Aids;
     std::unique_ptr<TableAdvice> Advice;
 
-    explicit TableWindow(std::function<double()> random = MakeRandomSource(1))
+    // A `name` is the player's, as Names2.dat holds it when the table starts.
+    explicit TableWindow(std::function<double()> random = MakeRandomSource(1),
+                         const QString& name = QString())
         : Game(View, TableSettings{Dir.path(), Dir.path() + "/user", std::move(random)}) {
+        if (!name.isEmpty()) {
+            QFile names(Dir.filePath("Names2.dat"));
+            if (names.open(QIODevice::WriteOnly)) names.write("\"" + name.toUtf8() + "\"\r\n");
+        }
         View.Attach(&Game);
         Aids = std::make_unique<TableAids>(View, Game);
         Advice = std::make_unique<TableAdvice>(View, Game, *Aids);

@@ -144,6 +144,43 @@ class TestAdvice : public QObject {
         QCOMPARE(records[0].Hints, taken.count());
     }
 
+    // While a screen reader listens, the demo's first move waits until the
+    // notice of its start has had the time to be spoken.
+    void demoWaitsForSpeech() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Deal();
+        w.Advice->Demo().SetListened(true);
+        QSignalSpy taken(&w.View.News(), &TableNews::HintTaken);
+        QElapsedTimer clock;
+        clock.start();
+        QTest::keyClick(&w.View, Qt::Key_D);
+        const int speaking = w.Aids->Voice->SpeakingFor();
+        QTRY_VERIFY_WITH_TIMEOUT(taken.count() > 0, 20000);
+        QVERIFY(speaking > 3000);
+        QVERIFY(clock.elapsed() >= speaking);
+    }
+
+    // Stopped while a screen reader listens, the demo tells again the move
+    // that the key cut off before it was said.
+    void aKeyRetellsTheMoveNotHeard() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Deal();
+        w.Advice->Demo().SetListened(true);
+        QSignalSpy taken(&w.View.News(), &TableNews::HintTaken);
+        QTest::keyClick(&w.View, Qt::Key_D);
+        QTRY_VERIFY_WITH_TIMEOUT(taken.count() > 0, 20000);
+        QVERIFY(w.Aids->Voice->SpeakingFor() > 0);
+        QTest::keyClick(&w.View, Qt::Key_S);
+        QTRY_VERIFY(!w.Advice->Demo().Running());
+        const QString last = w.Aids->Voice->Recent().last();
+        QVERIFY2(last.startsWith("The demo has stopped: the table is yours. Not heard before you "
+                                 "stopped it: You take the "),
+                 qPrintable(last));
+        QVERIFY(!w.Advice->Shown().Text().contains("Not heard")); // told, not shown
+    }
+
     // Across Dorvil's turns: the demo plays on until the hand ends.
     void demoPlaysOnAfterDorvil() {
         Window w;

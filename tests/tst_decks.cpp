@@ -174,7 +174,11 @@ struct DeckTable {
 class TestDecks : public QObject {
     Q_OBJECT
   private slots:
+    // A home of its own: tests run side by side (ctest -j) would otherwise
+    // share, and clear, each other's settings in test mode.
     void initTestCase() {
+        QVERIFY(Home.isValid());
+        qputenv("HOME", Home.path().toLocal8Bit());
         QStandardPaths::setTestModeEnabled(true);
         UserSettings().clear();
     }
@@ -270,24 +274,44 @@ class TestDecks : public QObject {
     }
 
     // The deck chosen in an earlier session, gone or damaged since: the
-    // table starts with the standard deck (here svg-red), and says so once.
+    // table starts with the standard deck (here svg-red), or plain faces
+    // when that is not installed either, and the lines say which.
     void chosenDeckGoneAtStart_data() {
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("its folder without its SVG") << "svg-gone";
-        QTest::newRow("no such folder") << "svg-nowhere";
-        QTest::newRow("cut short") << "svg-cut";
-        QTest::newRow("lacking a card") << "svg-lacking";
+        QTest::addColumn<bool>("standard");
+        QTest::addColumn<QString>("inUse");
+        QTest::addColumn<QStringList>("endings");
+        const QStringList standardInstead{"the standard deck stands in"};
+        QTest::newRow("its folder without its SVG")
+            << "svg-gone" << true << "svg-red" << standardInstead;
+        QTest::newRow("no such folder") << "svg-nowhere" << true << "svg-red" << standardInstead;
+        QTest::newRow("cut short")
+            << "svg-cut" << true << "svg-red" << QStringList{"red.svg instead"};
+        QTest::newRow("lacking a card")
+            << "svg-lacking" << true << "svg-red" << QStringList{"red.svg instead"};
+        QTest::newRow("gone, and no standard deck")
+            << "svg-gone" << false << ""
+            << QStringList{"plain card faces stand in", "plain card faces stand in"};
+        QTest::newRow("no standard deck, the chosen one there")
+            << "svg-blue" << false << "svg-blue"
+            << QStringList{"svg-blue chosen for the table is used"};
     }
     void chosenDeckGoneAtStart() {
         QFETCH(QString, chosen);
+        QFETCH(bool, standard);
+        QFETCH(QString, inUse);
+        QFETCH(QStringList, endings);
         DeckFolders folders;
         UserSettings().setValue("Options/CardDeck", chosen);
         ErrorLines errors;
-        DeckTable t(folders.Entry("svg-red").SvgPath);
-        QCOMPARE(t.Choice().InUse(), QStringLiteral("svg-red"));
+        DeckTable t(standard ? folders.Entry("svg-red").SvgPath : QString());
+        QTRY_COMPARE(t.Choice().InUse(), inUse);
         const QStringList lines = errors.Lines().filter(QRegularExpression("^meldora:"));
-        QCOMPARE(lines.size(), 1);
-        QVERIFY2(lines[0].contains(chosen), qPrintable(lines[0]));
+        QCOMPARE(lines.size(), endings.size());
+        for (int i = 0; i < lines.size(); ++i)
+            QVERIFY2(lines[i].endsWith(endings[i]) &&
+                         (lines[i].contains(chosen) || (i == 0 && !standard)),
+                     qPrintable(lines[i]));
         QVERIFY(!t.View.Card(1)->grab().toImage().isNull());
     }
 
@@ -443,6 +467,9 @@ class TestDecks : public QObject {
         QCOMPARE(UserSettings().value("Options/CardDeck").toString(), QStringLiteral("svg-blue"));
         QCOMPARE(DeckChoice::StartingDeck("standard.svgz"), folders.Entry("svg-blue").SvgPath);
     }
+
+  private:
+    QTemporaryDir Home;
 };
 
 QTEST_MAIN(TestDecks)

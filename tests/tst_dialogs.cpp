@@ -1,11 +1,15 @@
 // The game's own boxes and windows: the message box's layout (a pure
 // function of its text's height and its buttons), its clicks, pressed look
-// and pictures, the help window and the about box.
+// and pictures, the help window, the about box and the name dialog.
+#include "FrmMain.h"
+#include "TestWindow.h"
 #include "dialogs/FaceButton.h"
 #include "dialogs/HelpAbout.h"
 #include "dialogs/MFormDeluxe.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -182,6 +186,56 @@ class TestDialogs : public QObject {
             third->cmdSysInfo();
             QCOMPARE(shown, QStringLiteral("System Information Is Unavailable At This Time"));
         }
+    }
+
+    // Cancel, or closing the name dialog, keeps the name everywhere: on the
+    // table, in Names2.dat, and in History.csv as the next hand records it.
+    void nameDialogCancelledOrClosed_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("Cancel") << true;
+        QTest::newRow("closed") << false;
+    }
+    void nameDialogCancelledOrClosed() {
+        QFETCH(bool, cancel);
+        TableWindow w(MakeRandomSource(1), QStringLiteral("Ada"));
+        auto settleAHand = [&w] {
+            QTimer::singleShot(50, [] {
+                if (auto* box = qobject_cast<MFormDeluxe*>(QApplication::activeModalWidget()))
+                    box->Face(0)->Choose();
+            });
+            w.Game.PlayerCount = 0; // the player goes out
+            w.Game.Dispatch([&] { w.Game.SettleHand(); });
+        };
+        settleAHand();
+        auto file = [&w](const char* name) {
+            QFile f(w.Dir.filePath(QLatin1String(name)));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        };
+        auto texts = [&w] {
+            QStringList shown;
+            for (QLabel* label : w.View.findChildren<QLabel*>())
+                shown << label->objectName() + QLatin1Char('=') + label->text();
+            return shown;
+        };
+        const QByteArray names = file("Names2.dat"), history = file("History.csv");
+        const QStringList before = texts();
+        QVERIFY(history.contains("\"Ada\""));
+        QTimer::singleShot(50, [cancel] {
+            auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            box->setTextValue(QStringLiteral("Zed"));
+            if (cancel)
+                box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+            else
+                box->close();
+        });
+        w.View.findChild<QAction*>("MnuPname")->trigger();
+        QCOMPARE(w.Game.PlayerName, QStringLiteral("Ada"));
+        QCOMPARE(file("Names2.dat"), names);
+        QCOMPARE(file("History.csv"), history);
+        QCOMPARE(texts(), before);
+        settleAHand();
+        QVERIFY(file("History.csv").trimmed().split('\n').last().contains("\"Ada\""));
     }
 };
 

@@ -7,10 +7,12 @@
 #include "access/Announcer.h"
 #include "access/Notices.h"
 #include "access/TableAids.h"
+#include "access/TableGroups.h"
 #include "access/TableKeys.h"
 #include "dialogs/FaceButton.h"
 #include "dialogs/MFormDeluxe.h"
 #include "table/TableWidgets.h"
+#include "window/TableControls.h"
 #include "window/MainWindow.h"
 
 #include <QAccessible>
@@ -130,6 +132,9 @@ class TestKeyboard : public QObject {
         QVERIFY(w.Game.MadeMeld(1));
         w.Type("Delete");
         QCOMPARE(answers.Titles, (QStringList{" Dorvil Beaten Again.", "Play another game?"}));
+        const QStringList said = w.Said(); // the discard that went out, told again after the box
+        const qsizetype won = said.indexOf(QRegularExpression("^You win the hand.*"));
+        QVERIFY(won > 0 && said.count(said[won - 1]) == 2 && said[won - 1].startsWith("You disc"));
         QCOMPARE(w.Game.PlayerScore, 122);
         QCOMPARE(w.Game.PlayerGamesWon, 1);
         QVERIFY(w.Game.Closing); // "Bye for Now"
@@ -166,6 +171,59 @@ class TestKeyboard : public QObject {
         QCOMPARE(w.Keys().FocusedCard(), focused);
         QApplication::processEvents();
         QVERIFY(w.Framed(focused));
+    }
+
+    // A key that moves nothing retells the card under the frame; a sort
+    // tells the new order's first card.
+    void keysThatChangeNothingAnswer_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("right at the end") << "End Right" << "Seven of Hearts. 4 of 4.";
+        QTest::newRow("end again") << "End End" << "Seven of Hearts. 4 of 4.";
+        QTest::newRow("left at the start") << "Home Left" << "Two of Diamonds. 1 of 4.";
+        QTest::newRow("sort by suit") << "suits" << "sorted by suit";
+        QTest::newRow("sort by rank") << "same" << "sorted by rank";
+    }
+    void keysThatChangeNothingAnswer() {
+        QFETCH(QString, keys);
+        QFETCH(QString, said);
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Lay({2, 16, 33, 45}, {44, 14, 49}, 9, false);
+        if (keys == "suits" || keys == "same") {
+            const TableControls& c = w.View.Controls();
+            (keys == "suits" ? c.PicSortSuits : c.PicSortSame)->Click();
+            const int first = w.Aids->Groups->Cards(Group::Hand).first();
+            said = QStringLiteral("Your hand is %1. The first card is the %2.")
+                       .arg(said, FrmMain::CardName(first));
+        } else {
+            w.Type(keys);
+        }
+        QCOMPARE(w.Said().last(), said);
+    }
+
+    // A card refused while a meld is open: the box names the open column,
+    // and the card's return is told once the box has been read.
+    void aRefusalsReasonComesFirst() {
+        Window w;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Lay({2, 16, 33, 45}, {44, 14, 49}, 9, true);
+        QString described;
+        bool toldEarly = true;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || !described.isEmpty()) return;
+            described = box->accessibleDescription();
+            toldEarly = w.Said().last().contains("goes back");
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        poll.start(10);
+        w.Type("Home 1 3"); // the Two of Diamonds opens Meld 1; the next card goes to 3
+        QTRY_VERIFY(!described.isEmpty() && !QApplication::activeModalWidget());
+        QVERIFY2(described.endsWith("Button: Carry On! Meld 1 is open."), qPrintable(described));
+        QVERIFY(!toldEarly);
+        QTRY_COMPARE(w.Said().last(), QStringLiteral("The Three of Clubs goes back to your hand."));
     }
 
     // Each key refused where the mouse is: nothing moves, and the hint the
@@ -288,7 +346,7 @@ class TestKeyboard : public QObject {
         QCOMPARE(
             groups,
             (QStringList{"Stock, 40 cards", "Discard pile: Nine of Clubs", "Dorvil's hand, 2 cards",
-                         "Meld 1: Seven of Diamonds, Seven of Clubs, Seven of Spades",
+                         "Meld 1: Sevens of Diamonds, Clubs and Spades",
                          "Meld 2: Four, Five, Six of Hearts", "Meld 3: empty", "Meld 4: empty",
                          "Meld 5: empty", "Meld 6: empty", "Your hand"}));
         QAccessibleInterface* hand = table->child(9);

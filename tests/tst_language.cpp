@@ -107,6 +107,9 @@ class TestLanguage : public QObject {
             {"MnuDorvilSharp", {"Dorvil Plays &Sharp", "Dorvil spielt &gewieft", "Dorvil &rusé"}},
             {"MnuLanguage", {"Lan&guage", "&Sprache", "&Langue"}},
             {"MnuCardDeck", {"Card &Deck...", "Karten&deck...", "&Jeu de cartes..."}},
+            {"MnuSound", {"S&ound", "&Ton", "&Son"}},
+            {"MnuPace", {"&Pace", "Tem&po", "&Vitesse"}},
+            {"MnuPaceQuick", {"&Quick", "&Schnell", "&Rapide"}},
             {"MnuLanguage_System", {"System default", "Systemstandard", "Langue du système"}},
             {"MnuLanguageNote",
              {"Takes effect at the next start", "Gilt ab dem nächsten Start",
@@ -139,12 +142,13 @@ class TestLanguage : public QObject {
             return w.Find<QLabel>(QStringLiteral("StatusBar1_Panel%1").arg(i))->text();
         };
         const QString name = Expected(Name);
-        QCOMPARE(info(), Expected({"Cards shuffled - use menu if you wish and then click on pack "
-                                   "or press F2 to deal cards.",
-                                   "Karten gemischt – nutze bei Bedarf das Menü, dann klicke auf "
-                                   "den Stapel oder drücke F2 zum Geben.",
-                                   "Cartes mélangées – menu si besoin, puis cliquez sur le paquet "
-                                   "ou F2 pour distribuer."}));
+        QCOMPARE(info(),
+                 Expected({"Cards shuffled - use menu if you wish and then click on pack "
+                           "or press F2 to deal cards.",
+                           "Karten gemischt – nutze bei Bedarf das Menü, dann klicke auf "
+                           "den Stapel oder drücke F2 zum Geben.",
+                           "Cartes mélangées – utilisez le menu si besoin, puis cliquez sur "
+                           "le paquet ou appuyez sur F2 pour distribuer."}));
         QCOMPARE(w.Find<QLabel>("LblMoneyP")->text(),
                  Expected({"$0.00", "0,00\u00a0$", "0,00\u00a0$"}));
         QCOMPARE(panel(1), Expected({"Target:- 100", "Ziel: 100", "Objectif\u00a0: 100"}));
@@ -159,7 +163,7 @@ class TestLanguage : public QObject {
                                    "pioche."})
                              .arg(name));
         QCOMPARE(panel(2),
-                 Expected({"%1's current points 0", "Punktestand %1: 0", "Score (%1)\u00a0: 0"})
+                 Expected({"%1's current points 0", "Punktestand %1: 0", "Score de %1\u00a0: 0"})
                      .arg(name));
 
         BoxSeen seen;
@@ -214,6 +218,31 @@ class TestLanguage : public QObject {
                            "MELDORA – RÈGLES ET AIDE"}));
     }
 
+    // The rules name every command of the menus, with its key, in the language in use.
+    void rulesTellEveryCommand() {
+        TableWindow w;
+        FrmHelp help{QIcon()};
+        help.LoadText(QStringLiteral(DATA_DIR), Translations::InUse());
+        const QString rules = help.TxtHelp->toPlainText();
+        QList<QAction*> commands{w.Find<QMenu>("MnuLanguage")->menuAction(),
+                                 w.Find<QMenu>("MnuPace")->menuAction()};
+        for (const char* name : {"MnuNew", "MnuHint", "MnuDemo", "MnuExit", "MnuRules", "MnuCT",
+                                 "MnuPname", "ErasePoints", "MnuDorvilClassic", "MnuDorvilSharp",
+                                 "MnuCardDeck", "MnuHistory", "MnuFullScreen", "MnuSound",
+                                 "MnuPaceNormal", "MnuPaceQuick"}) {
+            auto* action = w.Find<QAction>(name);
+            if (!action) action = w.Advice->findChild<QAction*>(name);
+            QVERIFY2(action, name);
+            commands << action;
+        }
+        for (QAction* command : commands) {
+            const QString text = command->text().remove('&');
+            const QString key = command->shortcut().toString(QKeySequence::NativeText);
+            QVERIFY2(rules.contains(text), qPrintable(text));
+            QVERIFY2(key.isEmpty() || rules.contains('(' + key + ')'), qPrintable(key));
+        }
+    }
+
     // The Card Deck dialog, with a deck named in each language and lacking
     // a card: the deck's own name for the language the program speaks (not
     // the desktop's, which may differ), and why it cannot be used.
@@ -249,8 +278,8 @@ class TestLanguage : public QObject {
         QTRY_COMPARE(box->findChild<QLabel*>("DeckMessage")->text(),
                      Expected({"Lacking cannot be used: it has no Ace of Diamonds.",
                                "Das Kartendeck Unvollständig kann nicht verwendet werden: Die "
-                               "Karte Karo Ass fehlt.",
-                               "Le jeu de cartes Incomplet est inutilisable\u00a0: la carte As "
+                               "Karte Karo-Ass fehlt.",
+                               "Le jeu de cartes Incomplet est inutilisable\u00a0: la carte as "
                                "de carreau est absente."}));
         box->reject();
         qunsetenv("LC_ALL");

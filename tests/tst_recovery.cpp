@@ -129,6 +129,7 @@ class TestRecovery : public QObject {
         QTest::newRow("mid-hand, a card taken") << "drawn";
         QTest::newRow("after Dorvil melds, a meld left open") << "open meld";
         QTest::newRow("Sharp Dorvil, the target frame shown") << "sharp";
+        QTest::newRow("Expert Dorvil, the target frame shown") << "expert";
     }
     // Saved, read back from its file and laid onto a fresh table and view,
     // the table is the one saved; the two then play on alike.
@@ -140,18 +141,21 @@ class TestRecovery : public QObject {
             a.Run([&] { a.Frm.Form_Load(); });
             a.Run([&] { a.Frm.Cds_Click(1); });
             a.Run([&] { a.Frm.Cds_MouseDown(a.First(Where::Stock)); });
+            a.Frm.HandHints = 12; // the advice taken goes with the hand
         } else {
             // Dorvil holds three sevens; the player holds the eights and a
             // run to start.
             LayHand(a.Frm, a.View, {8, 21, 34, 2, 3, 4, 50, 12}, {7, 20, 33, 40, 45, 51}, 30);
-            a.Frm.SharpChosen = a.Frm.SharpAtTable = moment == "sharp";
+            a.Frm.DorvilChosen = a.Frm.DorvilAtTable = moment == "expert" ? DorvilExpert
+                                                        : moment == "sharp"  ? DorvilSharp
+                                                                             : DorvilClassic;
             a.Run([&] { a.Frm.Cds_MouseDown(30); });
             a.Drop(50, 1000, 5500);
             QVERIFY(a.Frm.MadeMeld(2));
             a.Run([&] { a.Frm.Cds_MouseDown(a.First(Where::Stock)); });
             a.Drop(2, 4300, 4000); // column 2: his sevens lie in column 1
             QCOMPARE(a.Frm.Melds(2).Count, 1);
-            if (moment == "sharp") a.Run([&] { a.Frm.MnuCT(); });
+            if (moment == "sharp" || moment == "expert") a.Run([&] { a.Frm.MnuCT(); });
         }
         QVERIFY(Recovery::AtPointOfRest(a.Frm, a.Shown));
         QCOMPARE(Recovery::KeepRecovery(dir.path(), a.Frm, a.Shown), Recovery::Kept::Written);
@@ -164,7 +168,7 @@ class TestRecovery : public QObject {
         QCOMPARE(Screen(b.View), Screen(a.View));
         QCOMPARE(b.Frm.HandLog.size(), a.Frm.HandLog.size());
         for (Table* t : {&a, &b}) {
-            if (moment == "sharp") t->Run([&] { t->Frm.CmdTarget(); });
+            if (moment == "sharp" || moment == "expert") t->Run([&] { t->Frm.CmdTarget(); });
             if (moment != "drawn") t->Run([&] { t->Frm.LblTakeBack_Click(); });
             t->Drop(t->First(Where::PlayerHand), 1000, 5500);
             t->PlayTurn();
@@ -227,14 +231,14 @@ class TestRecovery : public QObject {
         const QByteArray places = body.mid(body.indexOf("\nplaces ") + 1).split('\n')[0];
         if (damage == "cut") bad = good.left(good.size() / 2);
         if (damage == "byte") bad = good, bad[good.size() / 3] = bad[good.size() / 3] ^ 1;
-        if (damage == "version") replace("Meldora-Recovery 1\n", "Meldora-Recovery 2\n");
+        if (damage == "version") replace("Meldora-Recovery 2\n", "Meldora-Recovery 3\n");
         if (damage == "foreign") bad = "0,0,0,0,\"Player\"\r\n";
         if (damage == "huge") bad = good + QByteArray(Recovery::MaxFileSize, 'x');
         if (damage == "two places") replace("\ncolumns 0", "\ncolumns 1");
         if (damage == "count") replace("\ncounts 10", "\ncounts 11");
         if (damage == "target") replace("\ntarget 100\n", "\ntarget 9999\n");
         if (damage == "twice") replace("\ntarget 100\n", "\ntarget 100\ntarget 100\n");
-        if (damage == "unknown") replace("\ntarget 100\n", "\ntarget 100\nhints 3\n");
+        if (damage == "unknown") replace("\ntarget 100\n", "\ntarget 100\ntips 3\n");
         if (damage == "missing") replace("\ntarget 100\n", "\n");
         if (damage == "zeros") {
             const qsizetype at = body.indexOf("\nrandom ") + 8;
@@ -263,6 +267,26 @@ class TestRecovery : public QObject {
         QCOMPARE(ReadFile(path + ".damaged.2"), bad);
         QCOMPARE(ReadFile(path + ".damaged"), QByteArray("an older one"));
         QVERIFY(Recovery::SavedGame::Read(good, nullptr)); // the damage alone was refused
+    }
+
+    // A file of the first version, written before the hand's advice was
+    // kept, is taken up as a hand in which none was taken.
+    void aFileOfTheFirstVersionIsRead() {
+        QTemporaryDir dir;
+        Table a(dir.path(), 5);
+        a.Run([&] { a.Frm.Form_Load(); });
+        a.Run([&] { a.Frm.Cds_Click(1); });
+        QByteArray body = Unsealed(a.Saved());
+        QVERIFY(body.startsWith("Meldora-Recovery 2\n") && body.contains("\nhints 0\n"));
+        body.replace("Meldora-Recovery 2\n", "Meldora-Recovery 1\n").replace("\nhints 0\n", "\n");
+        QString why;
+        const std::optional<Recovery::SavedGame> old = Recovery::SavedGame::Read(Sealed(body), &why);
+        QVERIFY2(old, qPrintable(why));
+        Table b(dir.path(), 999);
+        b.Frm.HandHints = 7;
+        QVERIFY(old->RestoreInto(b.Frm, b.Shown));
+        QCOMPARE(b.Frm.HandHints, 0);
+        QCOMPARE(b.Saved(), a.Saved());
     }
 
     // Kept while a game is in progress, gone before the first deal and once

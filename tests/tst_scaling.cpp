@@ -11,6 +11,7 @@
 #include "table/ImageList.h"
 #include "table/TableWidgets.h"
 #include "window/MainWindow.h"
+#include "window/SessionEnd.h"
 #include "window/TableNews.h"
 #include "window/UserSettings.h"
 #include "window/WindowState.h"
@@ -232,17 +233,21 @@ class TestScaling : public QObject {
         QCOMPARE(FitToScreen(wanted, QRect(0, 0, 1920, 1040), QSize(392, 337)), fitted);
     }
 
-    // A close that the program or the desktop starts (the end of a session)
-    // asks nothing and closes down as Exit does: the deal waiting in a pause
-    // stops, and the window keeps its size. (Before any other test closes the
-    // program: once the application is told to quit, nested loops return at once.)
-    void desktopCloseClosesDown() {
+    // The end of the desktop session (the session manager's request to
+    // commit, then every window closed) asks nothing and closes down as Exit
+    // does: the deal waiting in a pause stops, and the window keeps its size.
+    // (Before any other test closes the program: once the application is
+    // told to quit, nested loops return at once.)
+    void sessionEndClosesDown() {
         UserSettings().clear();
         Window w;
         w.View.setGeometry(30, 20, 700, 560);
         const QSize closed = w.View.size();
         bool dealt = false;
-        QTimer::singleShot(100, [] { QApplication::closeAllWindows(); });
+        QTimer::singleShot(100, [&] {
+            w.View.findChild<SessionEnd*>()->CommitRequested();
+            QApplication::closeAllWindows();
+        });
         w.Game.Dispatch([&] {
             w.Game.Cds_Click(1);
             dealt = true;

@@ -232,15 +232,27 @@ class TestScores : public QObject {
         QCOMPARE(SavedRecord::ParseLine(t.ReadFile("Scores.dat")).value(4), readBack);
     }
 
-    void cancelledNameIsEmpty() {
+    // Cancelling (or closing) the name dialog changes nothing; OK with the
+    // box emptied gives an empty name, as the player asked.
+    void cancelledNameChangesNothing_data() {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("cancelled") << std::optional<QString>() << "Ada";
+        QTest::newRow("OK, emptied") << std::optional<QString>(QString()) << "";
+    }
+    void cancelledNameChangesNothing() {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(QString, name);
         TestTable t;
+        t.WriteFile("Names2.dat", "\"Ada\"\r\n");
+        t.Run([&] { t.Frm.Form_Load(); });
         t.Frm.PlayerScore = 12;
-        t.View.InputAnswer.clear();
+        t.View.InputAnswer = answer;
         t.Run([&] { t.Frm.MnuPname(); });
-        QCOMPARE(t.Frm.PlayerName, QString());
-        QCOMPARE(t.View.Texts[Ctl::LblNoWonP], QStringLiteral("Won "));
-        QCOMPARE(t.View.Panels[2], QStringLiteral("'s current points 12"));
-        QCOMPARE(t.ReadFile("Names2.dat"), QByteArray("\"\"\r\n"));
+        QCOMPARE(t.Frm.PlayerName, name);
+        QCOMPARE(t.View.Texts[Ctl::LblName0], name);
+        QCOMPARE(t.View.Texts[Ctl::LblNoWonP], "Won " + name);
+        QCOMPARE(t.ReadFile("Names2.dat"), "\"" + name.toUtf8() + "\"\r\n");
     }
 
     void unwritableProgramFolderUsesUserFolder() {

@@ -79,6 +79,23 @@ class TestSelfPlay : public QObject {
         QVERIFY(runs[0].Games > 0 && runs[0].Sessions > 1);
     }
 
+    // A run told to play one game ends with the hand that wins it.
+    void runStopsAfterItsGames() {
+        SelfPlayConfig config{100000, 3, QString(), QStringLiteral("greedy")};
+        config.Games = 1;
+        SelfPlay play(config);
+        int64_t dealt = 0, dealtAtWin = 0;
+        play.ListenToDeals([&] { ++dealt; });
+        play.ListenToTable([&](const TableEvent& e) {
+            if (e.What == TableEvent::GameWon) dealtAtWin = dealt;
+        });
+        const SelfPlayResult r = play.Run();
+        QCOMPARE(r.FaultReport, QString());
+        QCOMPARE(r.Games, 1);
+        QVERIFY(dealtAtWin > 1);
+        QCOMPARE(r.Hands, dealtAtWin);
+    }
+
     void commandLine_data() {
         QTest::addColumn<QString>("args");
         QTest::addColumn<bool>("usable");
@@ -102,6 +119,9 @@ class TestSelfPlay : public QObject {
         QTest::newRow("keeping the game") << "--self-play 5 --data /tmp/x --recovery" << true;
         QTest::newRow("keeping the game nowhere") << "--self-play 5 --recovery" << false;
         QTest::newRow("restoring a scenario") << "--restore a.scn" << false;
+        QTest::newRow("drops tried") << "--self-play 5 --drop-trials 0.5" << true;
+        QTest::newRow("drops tried past certainty") << "--self-play 5 --drop-trials 2" << false;
+        QTest::newRow("drops tried in a scenario") << "--drop-trials 0 a.scn" << false;
     }
     void commandLine() {
         QFETCH(QString, args);

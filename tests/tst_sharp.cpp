@@ -68,7 +68,7 @@ void Lay(FrmMain& f, TestView& view, const QList<int>& player, const QList<int>&
         f.LayOutColumn(c);
     }
     f.LayOutStock();
-    f.SharpChosen = f.SharpAtTable = true;
+    f.DorvilChosen = f.DorvilAtTable = true;
 }
 
 void Drop(FrmMain& f, TestView& view, int n, int left, int top) {
@@ -237,16 +237,16 @@ class TestSharp : public QObject {
     void wholeHandsAgainstTheGreedyPlayer() {
         TestTable t(5);
         t.Run([&] { t.Frm.Form_Load(); });
-        t.Frm.SharpChosen = true;
+        t.Frm.DorvilChosen = true;
         t.Run([&] { t.Frm.Cds_Click(1); });
-        QVERIFY(t.Frm.SharpAtTable);
-        t.Frm.SharpChosen = false; // a change in the middle of a hand waits for the next
+        QVERIFY(t.Frm.DorvilAtTable);
+        t.Frm.DorvilChosen = false; // a change in the middle of a hand waits for the next
         int hands = 0, turns = 0;
         for (int serial = t.Frm.HandSerial; hands < 40 && turns < 5000; ++turns) {
             if (t.Frm.HandSerial != serial) {
                 serial = t.Frm.HandSerial, ++hands;
-                QCOMPARE(t.Frm.SharpAtTable, hands != 1); // the second hand is Classic's
-                t.Frm.SharpChosen = true;
+                QCOMPARE(t.Frm.DorvilAtTable, hands != 1); // the second hand is Classic's
+                t.Frm.DorvilChosen = true;
             }
             QVERIFY(t.Frm.PlayerTurn && !t.Frm.PlayerHasDrawn);
             const bool face = Greedy::TakesFaceCard(t.Frm);
@@ -289,7 +289,7 @@ class TestSharp : public QObject {
         QFETCH(QString, player);
         SelfPlay play(SelfPlayConfig{300, 4, QString(), player, true});
         bool sharp = true;
-        play.ListenToTable([&](const TableEvent&) { sharp = sharp && play.Table()->SharpAtTable; });
+        play.ListenToTable([&](const TableEvent&) { sharp = sharp && play.Table()->DorvilAtTable; });
         const SelfPlayResult r = play.Run();
         QCOMPARE(r.FaultReport, QString());
         QVERIFY(sharp);
@@ -305,7 +305,7 @@ class TestSharp : public QObject {
     void newGameInTheMiddleOfHisTurn() {
         TestTable t(11);
         t.Run([&] { t.Frm.Form_Load(); });
-        t.Frm.SharpChosen = true;
+        t.Frm.DorvilChosen = true;
         t.Run([&] { t.Frm.Cds_Click(1); });
         t.Run([&] { t.Frm.Cds_MouseDown(t.Frm.FaceCard); });
         const int start = t.Frm.HandSerial;
@@ -340,23 +340,23 @@ class TestSharp : public QObject {
         QVERIFY(classic && sharp && note);
         QCOMPARE(classic->text(), QStringLiteral("Dorvil Plays C&lassic"));
         QCOMPARE(sharp->text(), QStringLiteral("Dorvil Plays &Sharp"));
-        QVERIFY(classic->isChecked() && !sharp->isChecked() && !game.SharpChosen);
+        QVERIFY(classic->isChecked() && !sharp->isChecked() && !game.DorvilChosen);
         QVERIFY(note->isHidden());
         QWidget* stats = window->findChild<QWidget*>("FramStats");
         QCOMPARE(stats->toolTip(), QStringLiteral("Dorvil plays Classic"));
         game.SeatDorvil(); // as the deal of a hand does: Classic plays it
         sharp->trigger();
-        QVERIFY(!classic->isChecked() && game.SharpChosen && !game.SharpAtTable);
+        QVERIFY(!classic->isChecked() && game.DorvilChosen && !game.DorvilAtTable);
         QCOMPARE(note->text(), QStringLiteral("Sharp from the next hand"));
         QCOMPARE(stats->toolTip(),
                  QStringLiteral("Dorvil plays Classic; Sharp from the next hand"));
         QCOMPARE(UserSettings().value("Options/DorvilPlays").toString(), QStringLiteral("Sharp"));
         game.SeatDorvil();
-        QVERIFY(game.SharpAtTable);
+        QVERIFY(game.DorvilAtTable);
         QCOMPARE(note->text(), QStringLiteral("Sharp"));
         QVERIFY(!note->isHidden());
         classic->trigger();
-        QVERIFY(game.SharpAtTable);
+        QVERIFY(game.DorvilAtTable);
         QCOMPARE(note->text(), QStringLiteral("Sharp; Classic from the next hand"));
         QCOMPARE(stats->toolTip(),
                  QStringLiteral("Dorvil plays Sharp; Classic from the next hand"));
@@ -365,7 +365,7 @@ class TestSharp : public QObject {
         MainWindow again(dir.path(), QStringLiteral("/nonexistent/deck.svgz"));
         FrmMain next(again, TableSettings{dir.path(), dir.path(), MakeRandomSource(3)});
         again.Attach(&next);
-        QVERIFY(next.SharpChosen);
+        QVERIFY(next.DorvilChosen);
         QVERIFY(again.findChild<QAction*>("MnuDorvilSharp")->isChecked());
         QCOMPARE(again.findChild<QLabel*>("LblDorvilPlays")->text(), QStringLiteral("Sharp"));
         UserSettings().remove(QStringLiteral("Options/DorvilPlays"));

@@ -16,6 +16,7 @@
 #include "window/MainWindow.h"
 #include "window/NestedPause.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,6 +41,43 @@ using Window = TableWindow;
 class TestShell : public QObject {
     Q_OBJECT
   private slots:
+    // Beyond the cards, a screen reader finds the status bar its command
+    // reads, Dorvil's hand and the statistics (one group carrying its
+    // figures) in the Tab ring, and, once keys play, the table's labels
+    // labelling the table, so that it does not read them all again each time
+    // a box gives the table back.
+    void screenReaderFindsScoresAndStatistics() {
+        TableWindow w;
+        w.View.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        auto type = [&](Qt::Key key, int times = 1, Qt::KeyboardModifiers mods = {}) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w.View,
+                                key, mods);
+        };
+        QAccessibleInterface* status = QAccessible::queryAccessibleInterface(w.Find("StatusBar1"));
+        QCOMPARE(status->role(), QAccessible::StatusBar);
+        QCOMPARE(status->childCount(), 4);
+        QCOMPARE(status->child(0)->text(QAccessible::Name),
+                 w.Find("StatusBar1_Panel1")->accessibleName());
+        QAccessibleInterface* info = QAccessible::queryAccessibleInterface(w.Find("LblInfo"));
+        QVERIFY(info->relations().isEmpty());
+        type(Qt::Key_S); // deals
+        QTRY_VERIFY_WITH_TIMEOUT(w.Game.PlayerTurn && w.Game.OppCount == 10, 20000);
+        type(Qt::Key_Tab, 3);
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(w.Find("ClientArea"));
+        QVERIFY(table->child(2)->state().focused); // Dorvil's hand
+        QCOMPARE(info->relations(QAccessible::Labelled).value(0).first, table);
+        type(Qt::Key_Tab);
+        type(Qt::Key_Tab, 4, Qt::ShiftModifier); // past the stock, round to the last stop
+        QAccessibleInterface* stats = QAccessible::queryAccessibleInterface(w.Find("FramStats"));
+        QVERIFY(stats->state().focused);
+        QCOMPARE(stats->childCount(), 0);
+        w.Find("LblMoneyG")->setAccessibleName("$1.25");
+        QVERIFY2(stats->text(QAccessible::Name).endsWith("Owed Dorvil $1.25."),
+                 qPrintable(stats->text(QAccessible::Name)));
+    }
+
     // The window reads the user's configuration: never the real one.
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 

@@ -221,6 +221,44 @@ class TestTable_ : public QObject {
         QCOMPARE(TableProblem(t.Frm), QString());
     }
 
+    // A kept pack dealt again: the non-dealer's ten from the front, one each
+    // in turn, the face card, then the stock in the pack's order; the
+    // practice ends where the next hand would be dealt, and saves nothing.
+    void practiceDealsTheKeptPack_data() {
+        QTest::addColumn<bool>("playerDeals");
+        QTest::newRow("Dorvil deals") << false;
+        QTest::newRow("the player deals, Dorvil plays first") << true;
+    }
+    void practiceDealsTheKeptPack() {
+        QFETCH(bool, playerDeals);
+        TestTable t(6);
+        t.Run([&] { t.Frm.Form_Load(); });
+        t.Run([&] { t.Frm.Cds_Click(1); });
+        std::vector<int> pack;
+        for (int i = 0; i < 52; ++i)
+            pack.push_back(i * 5 % 52 + 1);
+        t.Run([&] { t.Frm.DealPractice(pack, playerDeals); });
+        QVERIFY(t.Frm.Practice);
+        QVERIFY(t.Frm.PlayerTurn);
+        Rules::Mask expected = 0;
+        for (int i = playerDeals ? 1 : 0; i < 20; i += 2)
+            expected |= Rules::Bit(pack[i]);
+        QCOMPARE(t.Frm.CardsAt(Where::PlayerHand), expected);
+        if (!playerDeals) {
+            QCOMPARE(t.Frm.FaceCard, pack[20]);
+            t.Run([&] { t.Frm.TakeStockCard(); });
+            QCOMPARE(t.Frm.Cards(pack[21]).Place, Where::PlayerHand);
+        }
+        t.Run([&] { t.Frm.ErasePoints(); });
+        const int serial = t.Frm.HandSerial;
+        t.View.Answers = {0}; // New Game
+        t.Run([&] { t.Frm.MnuNew_Click(); });
+        QVERIFY(t.Frm.Practice && t.Frm.HandOver);
+        QVERIFY(t.Frm.HandSerial != serial); // what waited on the practice hand stops
+        QCOMPARE(t.View.Messages.size(), size_t(1));
+        QVERIFY(!QFile::exists(t.Program + "/Scores.dat"));
+    }
+
     void netMoneyOwed_data() {
         QTest::addColumn<int>("player");
         QTest::addColumn<int>("dorvil");

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     const bool sharp = argc <= 3 || std::string(argv[3]) != "classic";
     BenchView view;
     FrmMain f(view, TableSettings{QString(), QString(), MakeRandomSource(seed)});
-    f.SharpChosen = sharp;
+    f.DorvilChosen = sharp;
     f.Dispatch([&] { f.Form_Load(); });
     f.Dispatch([&] { f.Cds_Click(1); });
     std::vector<double> take, play, all;

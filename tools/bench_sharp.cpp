@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     volatile int sink = 0;
     play.ListenToTable([&](const TableEvent& e) {
         const FrmMain* f = play.Table();
-        if (!f || !f->SharpAtTable) return;
+        if (!f || !f->DorvilAtTable) return;
         if (e.What == TableEvent::Discards && !e.ByDorvil) {
             face.push_back(Microseconds([&] { sink = Sharp::TakesFaceCard(f->WhatDorvilSees()); }));
         } else if (e.ByDorvil && e.What != TableEvent::Discards && e.What != TableEvent::HandWon &&

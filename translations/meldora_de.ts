@@ -161,6 +161,47 @@
         <extracomment>Where a card lies in the hand, for screen readers: the 2nd of 11 cards.</extracomment>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>Meld %1 is open.</source>
+        <extracomment>For screen readers, after a message box&apos;s buttons: %1 the open meld&apos;s column.</extracomment>
+        <translation>Auslage %1 ist offen.</translation>
+    </message>
+    <message>
+        <source>You held: %1.</source>
+        <extracomment>The end of a hand, for screen readers: %1 the cards left in the loser&apos;s hand.</extracomment>
+        <translation>Du hattest: %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil held: %1.</source>
+        <translation>Dorvil hatte: %1.</translation>
+    </message>
+    <message>
+        <source>You %1, Dorvil %2; target %3.</source>
+        <extracomment>After a hand, for screen readers: %1 the player&apos;s score, %2 Dorvil&apos;s, %3 the target.</extracomment>
+        <translation>Du %1, Dorvil %2; Ziel %3.</translation>
+    </message>
+    <message>
+        <source>Final score: you %1, Dorvil %2.</source>
+        <extracomment>The end of a game, for screen readers: %1 the player&apos;s final score, %2 Dorvil&apos;s.</extracomment>
+        <translation>Endstand: du %1, Dorvil %2.</translation>
+    </message>
+    <message>
+        <source>You win by 1 point: Dorvil owes you 1 cent.</source>
+        <extracomment>%1 the margin in points, which is also the money in cents.</extracomment>
+        <translation>Du gewinnst mit 1 Punkt Vorsprung: Dorvil schuldet dir 1 Cent.</translation>
+    </message>
+    <message>
+        <source>You win by %1 points: Dorvil owes you %1 cents.</source>
+        <translation>Du gewinnst mit %1 Punkten Vorsprung: Dorvil schuldet dir %1 Cent.</translation>
+    </message>
+    <message>
+        <source>Dorvil wins by 1 point: you owe him 1 cent.</source>
+        <translation>Dorvil gewinnt mit 1 Punkt Vorsprung: Du schuldest ihm 1 Cent.</translation>
+    </message>
+    <message>
+        <source>Dorvil wins by %1 points: you owe him %1 cents.</source>
+        <translation>Dorvil gewinnt mit %1 Punkten Vorsprung: Du schuldest ihm %1 Cent.</translation>
+    </message>
 </context>
 <context>
     <name>CardDeck</name>
@@ -278,7 +319,7 @@
     <message>
         <source>%1 of %2</source>
         <extracomment>A card&apos;s name, for screen readers: %1 is its rank (Seven), %2 its suit (Hearts).</extracomment>
-        <translation>%2 %1</translation>
+        <translation>%2-%1</translation>
     </message>
     <message>
         <source>Aces</source>
@@ -331,6 +372,71 @@
     <message>
         <source>Kings</source>
         <translation>Könige</translation>
+    </message>
+    <message>
+        <source>Ace of %1</source>
+        <comment>object</comment>
+        <translation>das %1-Ass</translation>
+    </message>
+    <message>
+        <source>Two of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Zwei</translation>
+    </message>
+    <message>
+        <source>Three of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Drei</translation>
+    </message>
+    <message>
+        <source>Four of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Vier</translation>
+    </message>
+    <message>
+        <source>Five of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Fünf</translation>
+    </message>
+    <message>
+        <source>Six of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Sechs</translation>
+    </message>
+    <message>
+        <source>Seven of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Sieben</translation>
+    </message>
+    <message>
+        <source>Eight of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Acht</translation>
+    </message>
+    <message>
+        <source>Nine of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Neun</translation>
+    </message>
+    <message>
+        <source>Ten of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Zehn</translation>
+    </message>
+    <message>
+        <source>Jack of %1</source>
+        <comment>object</comment>
+        <translation>den %1-Buben</translation>
+    </message>
+    <message>
+        <source>Queen of %1</source>
+        <comment>object</comment>
+        <translation>die %1-Dame</translation>
+    </message>
+    <message>
+        <source>King of %1</source>
+        <comment>object</comment>
+        <translation>den %1-König</translation>
     </message>
 </context>
 <context>
@@ -393,6 +499,16 @@
         <source>Demo: %1 Press any key or click to play yourself.</source>
         <extracomment>While the demo plays: %1 is the move about to be made, a sentence of its own.</extracomment>
         <translation>Demo: %1 Drück eine Taste oder klick, um selbst zu spielen.</translation>
+    </message>
+    <message>
+        <source>Demo: %1</source>
+        <extracomment>Told to a screen reader while the demo plays: %1 the move about to be made.</extracomment>
+        <translation>Demo: %1</translation>
+    </message>
+    <message>
+        <source>Not heard before you stopped it: %1</source>
+        <extracomment>Told to a screen reader as the demo stops: %1 the moves it made that the player&apos;s key cut off before they were heard, each a sentence of its own.</extracomment>
+        <translation>Vor dem Anhalten nicht gehört: %1</translation>
     </message>
 </context>
 <context>
@@ -475,22 +591,19 @@
         <source>Well done, you won this hand
  and receive the points left in Dorvil&apos;s hand as shown below.</source>
         <extracomment>A message box of two lines.</extracomment>
-        <translation>Gut gemacht, du hast diese Runde gewonnen
- und bekommst die Punkte, die Dorvil noch auf der Hand hat (siehe unten).</translation>
+        <translation>Gut gemacht, du hast diese Runde gewonnen und bekommst die Punkte, die Dorvil noch auf der Hand hat (siehe unten).</translation>
     </message>
     <message>
         <source>%1 well done you won the hand and the game.
  See statistics top right for details.</source>
         <extracomment>A message box of two lines; %1 is the player&apos;s name.</extracomment>
-        <translation>%1, gut gemacht: Du hast die Runde und das Spiel gewonnen.
- Einzelheiten stehen in der Statistik oben rechts.</translation>
+        <translation>%1, gut gemacht: Du hast die Runde und das Spiel gewonnen. Einzelheiten stehen in der Statistik oben rechts.</translation>
     </message>
     <message>
         <source>%1 unfortunately Dorvil won the hand and the game.
  See statistics top right for details.</source>
         <extracomment>A message box of two lines; %1 is the player&apos;s name.</extracomment>
-        <translation>%1, leider hat Dorvil die Runde und das Spiel gewonnen.
- Einzelheiten stehen in der Statistik oben rechts.</translation>
+        <translation>%1, leider hat Dorvil die Runde und das Spiel gewonnen. Einzelheiten stehen in der Statistik oben rechts.</translation>
     </message>
 </context>
 <context>
@@ -506,25 +619,21 @@
         <translation>Dorvil spielt &amp;gewieft</translation>
     </message>
     <message>
-        <source>Sharp Dorvil remembers every card he has seen and weighs each discard. Options menu: Dorvil Plays Classic or Sharp.</source>
-        <translation>Der gewiefte Dorvil merkt sich jede Karte, die er gesehen hat, und wägt jedes Abwerfen ab. Menü Optionen: Dorvil spielt klassisch oder gewieft.</translation>
-    </message>
-    <message>
         <source>Sharp from the next hand</source>
-        <extracomment>The note under Dorvil&apos;s name: the other Dorvil is chosen and sits down at the next deal.</extracomment>
         <translation>Gewieft ab der nächsten Runde</translation>
     </message>
     <message>
         <source>Classic from the next hand</source>
+        <extracomment>The note under Dorvil&apos;s name: the other Dorvil is chosen and sits down at the next deal.</extracomment>
         <translation>Klassisch ab der nächsten Runde</translation>
     </message>
     <message>
         <source>Sharp</source>
-        <extracomment>The note under Dorvil&apos;s name: which Dorvil plays now.</extracomment>
         <translation>Gewieft</translation>
     </message>
     <message>
         <source>Classic</source>
+        <extracomment>The note under Dorvil&apos;s name: which Dorvil plays now.</extracomment>
         <translation>Klassisch</translation>
     </message>
     <message>
@@ -541,6 +650,28 @@
         <source>Dorvil plays %1; %2</source>
         <extracomment>As &quot;Dorvil plays %1&quot;, with the next hand&apos;s Dorvil.</extracomment>
         <translation>Dorvils Spielweise: %1; %2</translation>
+    </message>
+    <message>
+        <source>Dorvil Plays &amp;Expert</source>
+        <extracomment>Options menu: the strongest Dorvil, who plays each choice forward (&quot;Expert Dorvil&quot;).</extracomment>
+        <translation>Dorvil spielt &amp;meisterlich</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Meisterlich</translation>
+    </message>
+    <message>
+        <source>Expert from the next hand</source>
+        <translation>Meisterlich ab der nächsten Runde</translation>
+    </message>
+    <message>
+        <source>Expert Dorvil is at the table: he plays each choice forward many times over the cards he cannot see, and never looks at yours. Options menu: Dorvil Plays Classic, Sharp or Expert.</source>
+        <extracomment>The note&apos;s tool tip while Expert Dorvil is at the table or about to be.</extracomment>
+        <translation>Der meisterliche Dorvil sitzt am Tisch: Er spielt jede Wahl viele Male mit den Karten durch, die er nicht sieht, und schaut nie in deine. Menü Optionen: Dorvil spielt klassisch, gewieft oder meisterlich.</translation>
+    </message>
+    <message>
+        <source>Sharp Dorvil remembers every card he has seen and weighs each discard. Options menu: Dorvil Plays Classic, Sharp or Expert.</source>
+        <translation>Der gewiefte Dorvil merkt sich jede Karte, die er gesehen hat, und wägt jeden Abwurf genau ab. Menü Optionen: Dorvil spielt klassisch, gewieft oder meisterlich.</translation>
     </message>
 </context>
 <context>
@@ -600,40 +731,56 @@
     </message>
 </context>
 <context>
+    <name>HandReview</name>
+    <message>
+        <source>&amp;Review Hand</source>
+        <extracomment>Play menu: the last hand shown again move by move, with the judgement of each move.</extracomment>
+        <translation>&amp;Rückblick auf die Runde</translation>
+    </message>
+    <message>
+        <source>Review Hand</source>
+        <translation>Rückblick auf die Runde</translation>
+    </message>
+    <message>
+        <source>No hand has been kept yet.</source>
+        <translation>Es wurde noch keine Runde aufbewahrt.</translation>
+    </message>
+</context>
+<context>
     <name>Hint</name>
     <message>
         <source>Lay the %1 of %2, %3 and %4 as a meld in column %5.</source>
         <extracomment>A set of three: %1 the rank in the plural (Fours), %2-%4 the suits, %5 the column.</extracomment>
-        <translation>Lege die %1 in %2, %3 und %4 in Auslage %5 aus.</translation>
+        <translation>Lege die %2-, %3- und %4-%1 als Kombination in Auslage %5 aus.</translation>
     </message>
     <message>
         <source>Lay the four %1 as a meld in column %2.</source>
         <extracomment>A set of four: %1 the rank in the plural (Fours), %2 the column.</extracomment>
-        <translation>Lege die vier %1 in Auslage %2 aus.</translation>
+        <translation>Lege die vier %1 als Kombination in Auslage %2 aus.</translation>
     </message>
     <message>
         <source>Lay the %1, %2 and %3 of %4 as a meld in column %5.</source>
         <extracomment>A run of three: %1-%3 the ranks, %4 the suit, %5 the column.</extracomment>
-        <translation>Lege %4 %1, %2 und %3 in Auslage %5 aus.</translation>
+        <translation>Lege die %4-%1, -%2 und -%3 als Kombination in Auslage %5 aus.</translation>
     </message>
     <message>
         <source>Lay the %1 to the %2 of %3 as a meld in column %4.</source>
         <extracomment>A run of four or more: %1 its lowest rank, %2 its highest, %3 the suit, %4 the column.</extracomment>
-        <translation>Lege %3 %1 bis %2 in Auslage %4 aus.</translation>
+        <translation>Lege die %3-Folge von %1 bis %2 als Kombination in Auslage %4 aus.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: it completes your run of %2.</source>
         <extracomment>%2 the run&apos;s suit (Hearts).</extracomment>
-        <translation>Nimm %1 vom Ablagestapel: Die Karte vervollständigt deine %2-Folge.</translation>
+        <translation>Nimm %1 vom Ablagestapel: Damit ist deine %2-Folge komplett.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: it completes your set of %2.</source>
         <extracomment>%2 the set&apos;s rank in the plural (Fours).</extracomment>
-        <translation>Nimm %1 vom Ablagestapel: Die Karte vervollständigt deinen Satz %2.</translation>
+        <translation>Nimm %1 vom Ablagestapel: Damit hast du einen Satz %2 beisammen.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: it can be laid off on column %2.</source>
-        <translation>Nimm %1 vom Ablagestapel: Die Karte lässt sich an Auslage %2 anlegen.</translation>
+        <translation>Nimm %1 vom Ablagestapel: Die Karte passt an Auslage %2.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: the stock is empty.</source>
@@ -641,7 +788,7 @@
     </message>
     <message>
         <source>Take the %1 from the discard pile: it brings your hand closer to a meld.</source>
-        <translation>Nimm %1 vom Ablagestapel: Die Karte bringt dich einer Auslage näher.</translation>
+        <translation>Nimm %1 vom Ablagestapel: Damit kommst du einer Kombination näher.</translation>
     </message>
     <message>
         <source>Take a card from the stock.</source>
@@ -649,11 +796,11 @@
     </message>
     <message>
         <source>Lay the %1 in column %2 to complete your meld.</source>
-        <translation>Lege %1 in Auslage %2, um deine Auslage zu vervollständigen.</translation>
+        <translation>Lege %1 in Auslage %2 und mach deine Kombination komplett.</translation>
     </message>
     <message>
         <source>Lay the %1 in column %2 to go on with your meld.</source>
-        <translation>Lege %1 in Auslage %2, um deine Auslage fortzusetzen.</translation>
+        <translation>Lege %1 in Auslage %2 und setz deine Kombination fort.</translation>
     </message>
     <message>
         <source>Lay the %1 off on column %2.</source>
@@ -661,11 +808,11 @@
     </message>
     <message>
         <source>Take back the open meld in column %1: your hand cannot complete it.</source>
-        <translation>Nimm die offene Auslage %1 zurück: Deine Hand kann sie nicht vervollständigen.</translation>
+        <translation>Nimm die offene Kombination aus Auslage %1 zurück: Deine Hand kann sie nicht vervollständigen.</translation>
     </message>
     <message>
         <source>Discard the %1 and go out.</source>
-        <translation>Wirf %1 ab und geh raus.</translation>
+        <translation>Wirf %1 ab und mach aus.</translation>
     </message>
     <message>
         <source>Discard the %1.</source>
@@ -673,11 +820,11 @@
     </message>
     <message>
         <source>Call a draw: the stock has been drawn through again and again, and this hand may never end.</source>
-        <translation>Wähle Remis: Der Stapel wurde wieder und wieder durchgezogen, diese Runde endet vielleicht nie.</translation>
+        <translation>Erkläre Remis: Der Stapel wurde wieder und wieder durchgespielt, diese Runde endet vielleicht nie.</translation>
     </message>
     <message>
         <source>Call a draw: no more cards can be laid on the table, so this hand cannot end.</source>
-        <translation>Wähle Remis: Es lässt sich keine Karte mehr auslegen, diese Runde kann nicht enden.</translation>
+        <translation>Erkläre Remis: Keine Karte lässt sich mehr auf den Tisch legen, diese Runde kann also nicht enden.</translation>
     </message>
 </context>
 <context>
@@ -697,7 +844,7 @@
     </message>
     <message>
         <source>Money owed after each game (above 0, Dorvil owes you)</source>
-        <translation>Geldstand nach jedem Spiel (über 0 schuldet Dorvil dir etwas)</translation>
+        <translation>Konto nach jedem Spiel (über 0 schuldet Dorvil dir etwas)</translation>
     </message>
     <message>
         <source>Game</source>
@@ -915,7 +1062,7 @@
     <message>
         <source>Money owed</source>
         <extracomment>The heading over the words that tell what the chart of the money owed shows.</extracomment>
-        <translation>Geldstand</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>Margins</source>
@@ -924,7 +1071,7 @@
     </message>
     <message>
         <source>Chart of the money owed game after game</source>
-        <translation>Diagramm des Geldstands Spiel für Spiel</translation>
+        <translation>Diagramm des Kontos Spiel für Spiel</translation>
     </message>
     <message>
         <source>Chart of the games&apos; margins</source>
@@ -964,7 +1111,7 @@
     </message>
     <message>
         <source>&lt;p&gt;Every hand you play against Dorvil is remembered here.&lt;br&gt;Once a game is won, this window tells how the rivalry goes:&lt;br&gt;the money owed game after game, the margins of the wins,&lt;br&gt;and the winning streaks.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Jede Runde, die du gegen Dorvil spielst, wird hier festgehalten.&lt;br&gt;Sobald ein Spiel gewonnen ist, zeigt dieses Fenster, wie das Duell steht:&lt;br&gt;den Geldstand Spiel für Spiel, den Vorsprung bei den Siegen&lt;br&gt;und die Siegesserien.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Jede Runde, die du gegen Dorvil spielst, wird hier festgehalten.&lt;br&gt;Sobald ein Spiel gewonnen ist, zeigt dieses Fenster, wie das Duell steht:&lt;br&gt;das Konto Spiel für Spiel, den Vorsprung bei den Siegen&lt;br&gt;und die Siegesserien.&lt;/p&gt;</translation>
     </message>
     <message numerus="yes">
         <source>&lt;p&gt;%Ln hand of your first game is recorded.&lt;br&gt;The figures and charts appear once a game is won.&lt;/p&gt;</source>
@@ -1049,14 +1196,6 @@
         <translation>Verlauf leeren</translation>
     </message>
     <message>
-        <source>Clear the whole history of games? It cannot be brought back.
-
-The games won and the money owed in the Statistics frame stay as they are.</source>
-        <translation>Den ganzen Spielverlauf löschen? Er lässt sich nicht wiederherstellen.
-
-Die gewonnenen Spiele und der Geldstand im Rahmen Statistik bleiben, wie sie sind.</translation>
-    </message>
-    <message>
         <source>The history file could not be written.</source>
         <translation>Die Verlaufsdatei konnte nicht geschrieben werden.</translation>
     </message>
@@ -1064,16 +1203,177 @@ Die gewonnenen Spiele und der Geldstand im Rahmen Statistik bleiben, wie sie sin
         <source>You took %Ln hint, in %1.</source>
         <extracomment>After the summary: %1 the hands in which advice was taken (&quot;2 hands&quot;).</extracomment>
         <translation>
-            <numerusform>Du hast %Ln Tipp genommen, in %1.</numerusform>
-            <numerusform>Du hast %Ln Tipps genommen, in %1.</numerusform>
+            <numerusform>Du hast dir in %1 %Ln Tipp geholt.</numerusform>
+            <numerusform>Du hast dir in %1 %Ln Tipps geholt.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You took %Ln hints, in %1.</source>
         <translation>
-            <numerusform>Du hast %Ln Tipp genommen, in %1.</numerusform>
-            <numerusform>Du hast %Ln Tipps genommen, in %1.</numerusform>
+            <numerusform>Du hast dir in %1 %Ln Tipp geholt.</numerusform>
+            <numerusform>Du hast dir in %1 %Ln Tipps geholt.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A win rate; %1 the number, as the language writes it before its per cent sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>For screen readers, a figure shown as &quot;-&quot;: there is none yet.</extracomment>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>&amp;Hands...</source>
+        <extracomment>A button: the list of hands kept for review.</extracomment>
+        <translation>&amp;Runden...</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Clear the whole history of games and the hands kept for review? They cannot be brought back.
+
+The games won and the money owed in the Statistics frame stay as they are.</source>
+        <translation>Den ganzen Spielverlauf und die für den Rückblick aufbewahrten Runden löschen? Sie lassen sich nicht wiederherstellen.
+
+Die gewonnenen Spiele und die Schulden im Statistikrahmen bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>Games against each Dorvil</source>
+        <extracomment>For screen readers: the table of the games against each Dorvil.</extracomment>
+        <translation>Spiele gegen jeden Dorvil</translation>
+    </message>
+    <message>
+        <source>Games you won and lost, and the money, against each Dorvil.</source>
+        <extracomment>For screen readers: what the table of the games against each Dorvil holds.</extracomment>
+        <translation>Deine gewonnenen und verlorenen Spiele und das Geld gegen jeden Dorvil.</translation>
+    </message>
+    <message>
+        <source>Classic Dorvil</source>
+        <extracomment>The rows of the table of the games against each Dorvil, 380 pixels wide with three columns of figures: keep each heading short.</extracomment>
+        <translation>Klassischer Dorvil</translation>
+    </message>
+    <message>
+        <source>Sharp Dorvil</source>
+        <translation>Gewiefter Dorvil</translation>
+    </message>
+    <message>
+        <source>Expert Dorvil</source>
+        <translation>Meisterlicher Dorvil</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>The row of the games recorded before the history named the Dorvil who played them.</extracomment>
+        <translation>Nicht erfasst</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <extracomment>The columns of the table of the games against each Dorvil: games the player won, games he lost, and the money he won (or lost). Keep each heading short.</extracomment>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>nothing yet</source>
+        <extracomment>For screen readers, the money against a Dorvil not met yet.</extracomment>
+        <translation>noch nichts</translation>
+    </message>
+    <message>
+        <source>you won %1</source>
+        <extracomment>For screen readers, the money won against a Dorvil: %1 an amount of money.</extracomment>
+        <translation>du hast %1 gewonnen</translation>
+    </message>
+    <message>
+        <source>you lost %1</source>
+        <extracomment>For screen readers, the money lost against a Dorvil: %1 an amount of money.</extracomment>
+        <translation>du hast %1 verloren</translation>
+    </message>
+    <message>
+        <source>Games recorded before the history named the Dorvil who played them</source>
+        <extracomment>The tool tip of the row &quot;Not recorded&quot;.</extracomment>
+        <translation>Spiele, die aufgezeichnet wurden, bevor der Verlauf den Dorvil nannte, der sie spielte</translation>
+    </message>
+</context>
+<context>
+    <name>KeptHandsList</name>
+    <message>
+        <source>Kept Hands</source>
+        <extracomment>The title of the list of hands kept for review.</extracomment>
+        <translation>Aufbewahrte Runden</translation>
+    </message>
+    <message>
+        <source>Kept hands</source>
+        <extracomment>For screen readers: the list of hands kept for review.</extracomment>
+        <translation>Aufbewahrte Runden</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Went out</source>
+        <translation>Raus</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Dorvil</source>
+        <translation>Dorvil</translation>
+    </message>
+    <message>
+        <source>No one</source>
+        <translation>Niemand</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Meisterlich</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Gewieft</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged entry was skipped.</source>
+        <extracomment>Under the list: %n entries of the file could not be read.</extracomment>
+        <translation>
+            <numerusform>%n beschädigter Eintrag wurde übersprungen.</numerusform>
+            <numerusform>%n beschädigte Einträge wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged entries were skipped.</source>
+        <translation>
+            <numerusform>%n beschädigter Eintrag wurde übersprungen.</numerusform>
+            <numerusform>%n beschädigte Einträge wurden übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <extracomment>A button: opens the review of the hand chosen in the list.</extracomment>
+        <translation>&amp;Ansehen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1416,24 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
         <source>Card table</source>
         <extracomment>For screen readers: the table itself.</extracomment>
         <translation>Spieltisch</translation>
+    </message>
+</context>
+<context>
+    <name>PaceOption</name>
+    <message>
+        <source>&amp;Pace</source>
+        <extracomment>Options menu: the submenu that chooses how fast the cards move.</extracomment>
+        <translation>Tem&amp;po</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <extracomment>Options menu, Pace: every pause and card move as long as the table has always had them.</extracomment>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>&amp;Quick</source>
+        <extracomment>Options menu, Pace: the deal, the player&apos;s moves and Dorvil&apos;s turn three times as fast.</extracomment>
+        <translation>&amp;Schnell</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1575,248 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     </message>
 </context>
 <context>
+    <name>PracticeHand</name>
+    <message>
+        <source>Practice hand: not counted</source>
+        <extracomment>On the table while a kept deal is played again; the hand counts nowhere.</extracomment>
+        <translation>Übungsrunde: zählt nicht</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>taking the %1 from the discard pile</source>
+        <translation>vom Ablagestapel zu nehmen (%1)</translation>
+    </message>
+    <message>
+        <source>taking a card from the stock</source>
+        <translation>vom Stapel zu ziehen</translation>
+    </message>
+    <message>
+        <source>discarding the %1</source>
+        <translation>%1 abzuwerfen</translation>
+    </message>
+    <message>
+        <source>melding the %1</source>
+        <translation>%1 auszulegen</translation>
+    </message>
+    <message>
+        <source>laying off the %1 on Meld %2</source>
+        <translation>%1 an Auslage %2 anzulegen</translation>
+    </message>
+    <message>
+        <source>Good: %1 was as good as any choice.</source>
+        <translation>Gut: %1 war so gut wie jede andere Wahl.</translation>
+    </message>
+    <message>
+        <source>%1 was worse than %2 by about %3 points on average.</source>
+        <extracomment>%1 the choice made, %2 the better one, %3 points on average.</extracomment>
+        <translation>%1 war im Mittel um etwa %3 Punkte schlechter als %2.</translation>
+    </message>
+    <message>
+        <source>Every decision you made was good.</source>
+        <translation>Jede deiner Entscheidungen war gut.</translation>
+    </message>
+    <message>
+        <source>move %1 (about %2 points)</source>
+        <extracomment>A move that cost points: %1 its number in the review, %2 the points.</extracomment>
+        <translation>Zug %1 (etwa %2 Punkte)</translation>
+    </message>
+    <message>
+        <source>The moves that cost most: %1. They cost about %2 points in all.</source>
+        <extracomment>%1 the moves that cost most, %2 the points all costly decisions lost.</extracomment>
+        <translation>Die teuersten Züge: %1. Sie kosteten insgesamt etwa %2 Punkte.</translation>
+    </message>
+    <message>
+        <source>Dealt by %1 on %2 at %3; %4; scores %5 to %6 before the hand, target %7.</source>
+        <extracomment>The first line of a hand&apos;s review: %1 who dealt (&quot;you&quot; or &quot;Dorvil&quot;), %2 the date, %3 the time, %4 which Dorvil played, %5 and %6 the player&apos;s and Dorvil&apos;s scores before the hand, %7 the target.</extracomment>
+        <translation>Gegeben von %1 am %2 um %3; %4; Stand vor der Runde %5 zu %6, Ziel %7.</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>dir</translation>
+    </message>
+    <message>
+        <source>Expert Dorvil</source>
+        <translation>Meisterlicher Dorvil</translation>
+    </message>
+    <message>
+        <source>Sharp Dorvil</source>
+        <translation>Gewiefter Dorvil</translation>
+    </message>
+    <message>
+        <source>Classic Dorvil</source>
+        <translation>Klassischer Dorvil</translation>
+    </message>
+    <message>
+        <source>Dorvil takes the %1 from the discard pile.</source>
+        <translation>Dorvil nimmt vom Ablagestapel: %1.</translation>
+    </message>
+    <message>
+        <source>You take the %1 from the discard pile.</source>
+        <translation>Du nimmst vom Ablagestapel: %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil takes the %1 from the stock.</source>
+        <translation>Dorvil zieht vom Stapel: %1.</translation>
+    </message>
+    <message>
+        <source>You take the %1 from the stock.</source>
+        <translation>Du ziehst vom Stapel: %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil melds the %1, the %2 and the %3 in Meld %4.</source>
+        <extracomment>Dorvil&apos;s new meld of three cards: %1, %2, %3 its cards, %4 its column.</extracomment>
+        <translation>Dorvil legt in Auslage %4 aus: %1, %2 und %3.</translation>
+    </message>
+    <message>
+        <source>Dorvil lays off the %1 on Meld %2.</source>
+        <translation>Dorvil legt an Auslage %2 an: %1.</translation>
+    </message>
+    <message>
+        <source>You lay off the %1 on Meld %2.</source>
+        <translation>Du legst an Auslage %2 an: %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil melds the %1 in Meld %2.</source>
+        <translation>Dorvil legt in Auslage %2 aus: %1.</translation>
+    </message>
+    <message>
+        <source>You meld the %1 in Meld %2.</source>
+        <translation>Du legst in Auslage %2 aus: %1.</translation>
+    </message>
+    <message>
+        <source>You take your open meld back from Meld %1.</source>
+        <translation>Du nimmst deine offene Auslage %1 zurück.</translation>
+    </message>
+    <message>
+        <source>Dorvil discards the %1.</source>
+        <translation>Dorvil wirft ab: %1.</translation>
+    </message>
+    <message>
+        <source>You discard the %1.</source>
+        <translation>Du wirfst ab: %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil ends his turn without a discard.</source>
+        <translation>Dorvil beendet seinen Zug ohne Abwurf.</translation>
+    </message>
+    <message>
+        <source>You call a draw.</source>
+        <translation>Du erklärst ein Unentschieden.</translation>
+    </message>
+    <message>
+        <source>The hand ends without a score.</source>
+        <translation>Die Runde endet ohne Punkte.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dorvil goes out and scores %n point.</source>
+        <translation>
+            <numerusform>Dorvil geht raus und bekommt %n Punkt.</numerusform>
+            <numerusform>Dorvil geht raus und bekommt %n Punkte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dorvil goes out and scores %n points.</source>
+        <translation>
+            <numerusform>Dorvil geht raus und bekommt %n Punkt.</numerusform>
+            <numerusform>Dorvil geht raus und bekommt %n Punkte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You go out and score %n point.</source>
+        <translation>
+            <numerusform>Du gehst raus und bekommst %n Punkt.</numerusform>
+            <numerusform>Du gehst raus und bekommst %n Punkte.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You go out and score %n points.</source>
+        <translation>
+            <numerusform>Du gehst raus und bekommst %n Punkt.</numerusform>
+            <numerusform>Du gehst raus und bekommst %n Punkte.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewTable</name>
+    <message>
+        <source>Dorvil&apos;s hand: %1. Your hand: %2.</source>
+        <extracomment>The review&apos;s table for screen readers: %1 Dorvil&apos;s cards, %2 the player&apos;s.</extracomment>
+        <translation>Dorvils Hand: %1. Deine Hand: %2.</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <extracomment>Over the player&apos;s hand in the review&apos;s table.</extracomment>
+        <translation>Du</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Review Hand</source>
+        <extracomment>The review window&apos;s title.</extracomment>
+        <translation>Rückblick auf die Runde</translation>
+    </message>
+    <message>
+        <source>Judging your moves...</source>
+        <extracomment>The review&apos;s summary line while Expert Dorvil weighs the player&apos;s decisions.</extracomment>
+        <translation>Deine Züge werden beurteilt …</translation>
+    </message>
+    <message>
+        <source>The deal (Home)</source>
+        <translation>Das Geben (Pos1)</translation>
+    </message>
+    <message>
+        <source>One move back (Left)</source>
+        <translation>Ein Zug zurück (Links)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Abspielen</translation>
+    </message>
+    <message>
+        <source>Play the hand through (Space)</source>
+        <translation>Die Runde abspielen (Leertaste)</translation>
+    </message>
+    <message>
+        <source>One move forward (Right)</source>
+        <translation>Ein Zug vor (Rechts)</translation>
+    </message>
+    <message>
+        <source>The end of the hand (End)</source>
+        <translation>Das Ende der Runde (Ende)</translation>
+    </message>
+    <message>
+        <source>Play This &amp;Deal Again</source>
+        <translation>Dieselben &amp;Karten noch einmal</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Close the review</source>
+        <translation>Den Rückblick schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>The deal.</source>
+        <translation>Das Geben.</translation>
+    </message>
+    <message>
+        <source>The same deal as a practice hand (D)</source>
+        <translation>Dieselben Karten als Übungsrunde (D)</translation>
+    </message>
+</context>
+<context>
     <name>Scores</name>
     <message>
         <source>Player</source>
@@ -1304,12 +1864,15 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     </message>
 </context>
 <context>
-    <name>StatusPanels</name>
+    <name>SoundOption</name>
     <message>
-        <source>Status bar</source>
-        <extracomment>The status bar&apos;s name, for screen readers.</extracomment>
-        <translation>Statusleiste</translation>
+        <source>S&amp;ound</source>
+        <extracomment>Options menu: the game&apos;s sounds on (checked) or off; Ctrl+M switches.</extracomment>
+        <translation>&amp;Ton</translation>
     </message>
+</context>
+<context>
+    <name>StatusPanels</name>
     <message>
         <source>Target</source>
         <translation>Ziel</translation>
@@ -1341,6 +1904,11 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     <message>
         <source>Number of points you currently have in your hand</source>
         <translation>Punkte der Karten, die du gerade auf der Hand hast</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <extracomment>The status bar&apos;s name, for screen readers (who add &quot;status bar&quot; to it).</extracomment>
+        <translation>Punktestand</translation>
     </message>
 </context>
 <context>
@@ -1544,7 +2112,7 @@ Fehler Nr. %2: %3</translation>
     </message>
     <message>
         <source>Click to call draw and start new hand</source>
-        <translation>Klicken: Spiel ohne Wertung beenden und neu geben</translation>
+        <translation>Klicken: Remis – das Spiel endet ohne Wertung, und ein neues beginnt</translation>
     </message>
     <message>
         <source>Sort Same</source>
@@ -1575,8 +2143,8 @@ Fehler Nr. %2: %3</translation>
     </message>
     <message>
         <source>   Meld 1           Meld 2         Meld 3         Meld 4           Meld 5          Meld 6      </source>
-        <extracomment>The headings over the six meld columns, in one line spaced out with blanks so that each stands over its column (88 pixels apart); keep each heading short.</extracomment>
-        <translation> Auslage 1      Auslage 2    Auslage 3     Auslage 4      Auslage 5      Auslage 6    </translation>
+        <extracomment>The headings over the six meld columns, in one line, each separated from the next by two blanks or more: each is drawn centred over its column, 88 pixels wide.</extracomment>
+        <translation>Auslage 1  Auslage 2  Auslage 3  Auslage 4  Auslage 5  Auslage 6</translation>
     </message>
     <message>
         <source>No. in Stock</source>
@@ -1650,6 +2218,29 @@ Fehler Nr. %2: %3</translation>
     <message>
         <source>Your hand</source>
         <translation>Deine Hand</translation>
+    </message>
+    <message>
+        <source>Meld %1: %2 of %3</source>
+        <comment>set</comment>
+        <extracomment>A meld column holding a set: %1 its number, %2 the rank in the plural (&quot;Nines&quot;), %3 its suits (&quot;Diamonds, Hearts and Spades&quot;).</extracomment>
+        <translation>Auslage %1: %2 in %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 %5; %6 %7, %8 %9.</source>
+        <extracomment>The statistics frame for screen readers: %1 its caption, then each heading and its figure (%2 &quot;Won Player&quot; %3 &quot;2&quot;, %4 &quot;Won Dorvil&quot; %5 &quot;1&quot;, %6 &quot;Owed Player&quot; %7 &quot;$0.00&quot;, ...).</extracomment>
+        <translation>%1: %2 %3, %4 %5; %6 %7, %8 %9.</translation>
+    </message>
+</context>
+<context>
+    <name>TableKeys</name>
+    <message>
+        <source>Your hand is sorted by suit. The first card is the %1.</source>
+        <extracomment>For screen readers, after a sort: %1 the first card of the hand (&quot;Two of Clubs&quot;).</extracomment>
+        <translation>Deine Hand ist nach Farben sortiert. Die erste Karte: %1.</translation>
+    </message>
+    <message>
+        <source>Your hand is sorted by rank. The first card is the %1.</source>
+        <translation>Deine Hand ist nach Werten sortiert. Die erste Karte: %1.</translation>
     </message>
 </context>
 <context>
@@ -1767,7 +2358,7 @@ Fehler Nr. %2: %3</translation>
     <message>
         <source>A game for fun: the money owed is only kept score, never paid.</source>
         <extracomment>Three short lines at most.</extracomment>
-        <translation>Ein Spiel zum Spaß: Das geschuldete Geld ist nur ein Punktestand und wird nie bezahlt.</translation>
+        <translation>Ein Spiel zum Spaß: Das Konto zählt nur Punkte, bezahlt wird nie.</translation>
     </message>
     <message>
         <source>&amp;OK</source>

@@ -161,6 +161,47 @@
         <extracomment>Where a card lies in the hand, for screen readers: the 2nd of 11 cards.</extracomment>
         <translation>%1 sur %2</translation>
     </message>
+    <message>
+        <source>Meld %1 is open.</source>
+        <extracomment>For screen readers, after a message box&apos;s buttons: %1 the open meld&apos;s column.</extracomment>
+        <translation>La colonne %1 est ouverte.</translation>
+    </message>
+    <message>
+        <source>You held: %1.</source>
+        <extracomment>The end of a hand, for screen readers: %1 the cards left in the loser&apos;s hand.</extracomment>
+        <translation>Il vous restait&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil held: %1.</source>
+        <translation>Il restait à Dorvil&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>You %1, Dorvil %2; target %3.</source>
+        <extracomment>After a hand, for screen readers: %1 the player&apos;s score, %2 Dorvil&apos;s, %3 the target.</extracomment>
+        <translation>Vous %1, Dorvil %2&#xa0;; objectif %3.</translation>
+    </message>
+    <message>
+        <source>Final score: you %1, Dorvil %2.</source>
+        <extracomment>The end of a game, for screen readers: %1 the player&apos;s final score, %2 Dorvil&apos;s.</extracomment>
+        <translation>Score final&#xa0;: vous %1, Dorvil %2.</translation>
+    </message>
+    <message>
+        <source>You win by 1 point: Dorvil owes you 1 cent.</source>
+        <extracomment>%1 the margin in points, which is also the money in cents.</extracomment>
+        <translation>Vous gagnez avec 1 point d&apos;avance&#xa0;: Dorvil vous doit 1 centime.</translation>
+    </message>
+    <message>
+        <source>You win by %1 points: Dorvil owes you %1 cents.</source>
+        <translation>Vous gagnez avec %1 points d&apos;avance&#xa0;: Dorvil vous doit %1 centimes.</translation>
+    </message>
+    <message>
+        <source>Dorvil wins by 1 point: you owe him 1 cent.</source>
+        <translation>Dorvil gagne avec 1 point d&apos;avance&#xa0;: vous lui devez 1 centime.</translation>
+    </message>
+    <message>
+        <source>Dorvil wins by %1 points: you owe him %1 cents.</source>
+        <translation>Dorvil gagne avec %1 points d&apos;avance&#xa0;: vous lui devez %1 centimes.</translation>
+    </message>
 </context>
 <context>
     <name>CardDeck</name>
@@ -204,55 +245,55 @@
     <name>Cards</name>
     <message>
         <source>Ace</source>
-        <translation>As</translation>
+        <translation>as</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation>Deux</translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation>Trois</translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation>Quatre</translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation>Cinq</translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation>Six</translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>Seven</source>
-        <translation>Sept</translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>Eight</source>
-        <translation>Huit</translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>Nine</source>
-        <translation>Neuf</translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>Ten</source>
-        <translation>Dix</translation>
+        <translation>dix</translation>
     </message>
     <message>
         <source>Jack</source>
-        <translation>Valet</translation>
+        <translation>valet</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation>Dame</translation>
+        <translation>dame</translation>
     </message>
     <message>
         <source>King</source>
-        <translation>Roi</translation>
+        <translation>roi</translation>
     </message>
     <message>
         <source>Diamonds</source>
@@ -282,55 +323,120 @@
     </message>
     <message>
         <source>Aces</source>
-        <translation>As</translation>
+        <translation>as</translation>
     </message>
     <message>
         <source>Twos</source>
-        <translation>Deux</translation>
+        <translation>deux</translation>
     </message>
     <message>
         <source>Threes</source>
-        <translation>Trois</translation>
+        <translation>trois</translation>
     </message>
     <message>
         <source>Fours</source>
-        <translation>Quatre</translation>
+        <translation>quatre</translation>
     </message>
     <message>
         <source>Fives</source>
-        <translation>Cinq</translation>
+        <translation>cinq</translation>
     </message>
     <message>
         <source>Sixes</source>
-        <translation>Six</translation>
+        <translation>six</translation>
     </message>
     <message>
         <source>Sevens</source>
-        <translation>Sept</translation>
+        <translation>sept</translation>
     </message>
     <message>
         <source>Eights</source>
-        <translation>Huit</translation>
+        <translation>huit</translation>
     </message>
     <message>
         <source>Nines</source>
-        <translation>Neuf</translation>
+        <translation>neuf</translation>
     </message>
     <message>
         <source>Tens</source>
-        <translation>Dix</translation>
+        <translation>dix</translation>
     </message>
     <message>
         <source>Jacks</source>
-        <translation>Valets</translation>
+        <translation>valets</translation>
     </message>
     <message>
         <source>Queens</source>
-        <translation>Dames</translation>
+        <translation>dames</translation>
     </message>
     <message>
         <source>Kings</source>
-        <translation>Rois</translation>
+        <translation>rois</translation>
+    </message>
+    <message>
+        <source>Ace of %1</source>
+        <comment>object</comment>
+        <translation>l&apos;as de %1</translation>
+    </message>
+    <message>
+        <source>Two of %1</source>
+        <comment>object</comment>
+        <translation>le deux de %1</translation>
+    </message>
+    <message>
+        <source>Three of %1</source>
+        <comment>object</comment>
+        <translation>le trois de %1</translation>
+    </message>
+    <message>
+        <source>Four of %1</source>
+        <comment>object</comment>
+        <translation>le quatre de %1</translation>
+    </message>
+    <message>
+        <source>Five of %1</source>
+        <comment>object</comment>
+        <translation>le cinq de %1</translation>
+    </message>
+    <message>
+        <source>Six of %1</source>
+        <comment>object</comment>
+        <translation>le six de %1</translation>
+    </message>
+    <message>
+        <source>Seven of %1</source>
+        <comment>object</comment>
+        <translation>le sept de %1</translation>
+    </message>
+    <message>
+        <source>Eight of %1</source>
+        <comment>object</comment>
+        <translation>le huit de %1</translation>
+    </message>
+    <message>
+        <source>Nine of %1</source>
+        <comment>object</comment>
+        <translation>le neuf de %1</translation>
+    </message>
+    <message>
+        <source>Ten of %1</source>
+        <comment>object</comment>
+        <translation>le dix de %1</translation>
+    </message>
+    <message>
+        <source>Jack of %1</source>
+        <comment>object</comment>
+        <translation>le valet de %1</translation>
+    </message>
+    <message>
+        <source>Queen of %1</source>
+        <comment>object</comment>
+        <translation>la dame de %1</translation>
+    </message>
+    <message>
+        <source>King of %1</source>
+        <comment>object</comment>
+        <translation>le roi de %1</translation>
     </message>
 </context>
 <context>
@@ -394,13 +500,23 @@
         <extracomment>While the demo plays: %1 is the move about to be made, a sentence of its own.</extracomment>
         <translation>Démo&#xa0;: %1 Appuyez sur une touche ou cliquez pour jouer vous-même.</translation>
     </message>
+    <message>
+        <source>Demo: %1</source>
+        <extracomment>Told to a screen reader while the demo plays: %1 the move about to be made.</extracomment>
+        <translation>Démo&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Not heard before you stopped it: %1</source>
+        <extracomment>Told to a screen reader as the demo stops: %1 the moves it made that the player&apos;s key cut off before they were heard, each a sentence of its own.</extracomment>
+        <translation>Non entendu avant l’arrêt : %1</translation>
+    </message>
 </context>
 <context>
     <name>Dorvil</name>
     <message>
         <source>%1 &apos; current points %2</source>
         <extracomment>The status bar&apos;s panel of the player&apos;s score once the player has won a hand; %1 is the player&apos;s name, %2 the score.</extracomment>
-        <translation>Score (%1)&#xa0;: %2</translation>
+        <translation>Score de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Next Hand</source>
@@ -423,7 +539,7 @@
     <message>
         <source> Dorvil&apos;s current points %1</source>
         <extracomment>The status bar&apos;s panel of Dorvil&apos;s score once he has won a hand; %1 is the score.</extracomment>
-        <translation>Score (Dorvil)&#xa0;: %1</translation>
+        <translation>Score de Dorvil&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1   sorry, Dorvil won this hand and gains the number of points left in your hand as shown below.</source>
@@ -475,22 +591,19 @@
         <source>Well done, you won this hand
  and receive the points left in Dorvil&apos;s hand as shown below.</source>
         <extracomment>A message box of two lines.</extracomment>
-        <translation>Bravo, vous avez gagné cette manche
- et recevez les points restés dans la main de Dorvil, comme indiqué ci-dessous.</translation>
+        <translation>Bravo, vous avez gagné cette manche et recevez les points restés dans la main de Dorvil, comme indiqué ci-dessous.</translation>
     </message>
     <message>
         <source>%1 well done you won the hand and the game.
  See statistics top right for details.</source>
         <extracomment>A message box of two lines; %1 is the player&apos;s name.</extracomment>
-        <translation>%1, bravo&#xa0;: vous avez gagné la manche et la partie.
- Les détails sont dans les statistiques en haut à droite.</translation>
+        <translation>%1, bravo&#xa0;: vous avez gagné la manche et la partie. Les détails sont dans les statistiques en haut à droite.</translation>
     </message>
     <message>
         <source>%1 unfortunately Dorvil won the hand and the game.
  See statistics top right for details.</source>
         <extracomment>A message box of two lines; %1 is the player&apos;s name.</extracomment>
-        <translation>%1, hélas, Dorvil a gagné la manche et la partie.
- Les détails sont dans les statistiques en haut à droite.</translation>
+        <translation>%1, hélas, Dorvil a gagné la manche et la partie. Les détails sont dans les statistiques en haut à droite.</translation>
     </message>
 </context>
 <context>
@@ -506,25 +619,21 @@
         <translation>Dorvil &amp;rusé</translation>
     </message>
     <message>
-        <source>Sharp Dorvil remembers every card he has seen and weighs each discard. Options menu: Dorvil Plays Classic or Sharp.</source>
-        <translation>Dorvil rusé retient chaque carte qu&apos;il a vue et pèse chacune de ses défausses. Menu Options&#xa0;: Dorvil classique ou Dorvil rusé.</translation>
-    </message>
-    <message>
         <source>Sharp from the next hand</source>
-        <extracomment>The note under Dorvil&apos;s name: the other Dorvil is chosen and sits down at the next deal.</extracomment>
         <translation>Rusé dès la manche suivante</translation>
     </message>
     <message>
         <source>Classic from the next hand</source>
+        <extracomment>The note under Dorvil&apos;s name: the other Dorvil is chosen and sits down at the next deal.</extracomment>
         <translation>Classique dès la manche suivante</translation>
     </message>
     <message>
         <source>Sharp</source>
-        <extracomment>The note under Dorvil&apos;s name: which Dorvil plays now.</extracomment>
         <translation>Rusé</translation>
     </message>
     <message>
         <source>Classic</source>
+        <extracomment>The note under Dorvil&apos;s name: which Dorvil plays now.</extracomment>
         <translation>Classique</translation>
     </message>
     <message>
@@ -541,6 +650,28 @@
         <source>Dorvil plays %1; %2</source>
         <extracomment>As &quot;Dorvil plays %1&quot;, with the next hand&apos;s Dorvil.</extracomment>
         <translation>Style de Dorvil&#xa0;: %1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>Dorvil Plays &amp;Expert</source>
+        <extracomment>Options menu: the strongest Dorvil, who plays each choice forward (&quot;Expert Dorvil&quot;).</extracomment>
+        <translation>Dorvil &amp;expert</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Expert from the next hand</source>
+        <translation>Expert dès la manche suivante</translation>
+    </message>
+    <message>
+        <source>Expert Dorvil is at the table: he plays each choice forward many times over the cards he cannot see, and never looks at yours. Options menu: Dorvil Plays Classic, Sharp or Expert.</source>
+        <extracomment>The note&apos;s tool tip while Expert Dorvil is at the table or about to be.</extracomment>
+        <translation>Dorvil l’expert est à la table : il joue chaque choix jusqu’au bout bien des fois avec les cartes qu’il ne voit pas, et ne regarde jamais les vôtres. Menu Options : Dorvil classique, rusé ou expert.</translation>
+    </message>
+    <message>
+        <source>Sharp Dorvil remembers every card he has seen and weighs each discard. Options menu: Dorvil Plays Classic, Sharp or Expert.</source>
+        <translation>Dorvil rusé retient chaque carte qu&apos;il a vue et pèse chacune de ses défausses. Menu Options&#xa0;: Dorvil classique, Dorvil rusé ou Dorvil expert.</translation>
     </message>
 </context>
 <context>
@@ -600,11 +731,27 @@
     </message>
 </context>
 <context>
+    <name>HandReview</name>
+    <message>
+        <source>&amp;Review Hand</source>
+        <extracomment>Play menu: the last hand shown again move by move, with the judgement of each move.</extracomment>
+        <translation>&amp;Revoir la donne</translation>
+    </message>
+    <message>
+        <source>Review Hand</source>
+        <translation>Revoir la donne</translation>
+    </message>
+    <message>
+        <source>No hand has been kept yet.</source>
+        <translation>Aucune donne n&apos;a encore été conservée.</translation>
+    </message>
+</context>
+<context>
     <name>Hint</name>
     <message>
         <source>Lay the %1 of %2, %3 and %4 as a meld in column %5.</source>
         <extracomment>A set of three: %1 the rank in the plural (Fours), %2-%4 the suits, %5 the column.</extracomment>
-        <translation>Posez les %1 de %2, %3 et %4 dans la colonne %5.</translation>
+        <translation>Posez les %1 de %2, de %3 et de %4 dans la colonne %5.</translation>
     </message>
     <message>
         <source>Lay the four %1 as a meld in column %2.</source>
@@ -614,34 +761,34 @@
     <message>
         <source>Lay the %1, %2 and %3 of %4 as a meld in column %5.</source>
         <extracomment>A run of three: %1-%3 the ranks, %4 the suit, %5 the column.</extracomment>
-        <translation>Posez %1, %2 et %3 de %4 dans la colonne %5.</translation>
+        <translation>Posez les %1, %2 et %3 de %4 dans la colonne %5.</translation>
     </message>
     <message>
         <source>Lay the %1 to the %2 of %3 as a meld in column %4.</source>
         <extracomment>A run of four or more: %1 its lowest rank, %2 its highest, %3 the suit, %4 the column.</extracomment>
-        <translation>Posez la suite de %1 à %2 de %3 dans la colonne %4.</translation>
+        <translation>Posez la suite de %3 (%1 à %2) dans la colonne %4.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: it completes your run of %2.</source>
         <extracomment>%2 the run&apos;s suit (Hearts).</extracomment>
-        <translation>Prenez à la défausse&#xa0;: %1. Cette carte complète votre suite à %2.</translation>
+        <translation>Prenez %1 à la défausse&#xa0;: votre suite à %2 sera complète.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: it completes your set of %2.</source>
         <extracomment>%2 the set&apos;s rank in the plural (Fours).</extracomment>
-        <translation>Prenez à la défausse&#xa0;: %1. Cette carte complète votre brelan de %2.</translation>
+        <translation>Prenez %1 à la défausse&#xa0;: votre brelan de %2 sera complet.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: it can be laid off on column %2.</source>
-        <translation>Prenez à la défausse&#xa0;: %1. Cette carte peut s&apos;ajouter à la colonne %2.</translation>
+        <translation>Prenez %1 à la défausse&#xa0;: vous pourrez l&apos;ajouter à la colonne %2.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: the stock is empty.</source>
-        <translation>Prenez à la défausse&#xa0;: %1. La pioche est vide.</translation>
+        <translation>Prenez %1 à la défausse&#xa0;: la pioche est vide.</translation>
     </message>
     <message>
         <source>Take the %1 from the discard pile: it brings your hand closer to a meld.</source>
-        <translation>Prenez à la défausse&#xa0;: %1. Cette carte rapproche votre main d&apos;une combinaison.</translation>
+        <translation>Prenez %1 à la défausse&#xa0;: votre main se rapproche d&apos;une combinaison.</translation>
     </message>
     <message>
         <source>Take a card from the stock.</source>
@@ -649,15 +796,15 @@
     </message>
     <message>
         <source>Lay the %1 in column %2 to complete your meld.</source>
-        <translation>Posez la carte %1 dans la colonne %2 pour compléter votre combinaison.</translation>
+        <translation>Posez %1 dans la colonne %2 pour compléter votre combinaison.</translation>
     </message>
     <message>
         <source>Lay the %1 in column %2 to go on with your meld.</source>
-        <translation>Posez la carte %1 dans la colonne %2 pour poursuivre votre combinaison.</translation>
+        <translation>Posez %1 dans la colonne %2 pour poursuivre votre combinaison.</translation>
     </message>
     <message>
         <source>Lay the %1 off on column %2.</source>
-        <translation>Ajoutez la carte %1 à la colonne %2.</translation>
+        <translation>Ajoutez %1 à la colonne %2.</translation>
     </message>
     <message>
         <source>Take back the open meld in column %1: your hand cannot complete it.</source>
@@ -665,19 +812,19 @@
     </message>
     <message>
         <source>Discard the %1 and go out.</source>
-        <translation>Défaussez la carte %1 et terminez.</translation>
+        <translation>Défaussez %1 et terminez la manche.</translation>
     </message>
     <message>
         <source>Discard the %1.</source>
-        <translation>Défaussez la carte %1.</translation>
+        <translation>Défaussez %1.</translation>
     </message>
     <message>
         <source>Call a draw: the stock has been drawn through again and again, and this hand may never end.</source>
-        <translation>Déclarez la manche nulle&#xa0;: la pioche a été épuisée encore et encore, cette manche risque de ne jamais finir.</translation>
+        <translation>Déclarez la partie nulle&#xa0;: la pioche a été refaite encore et encore, et cette manche pourrait ne jamais finir.</translation>
     </message>
     <message>
         <source>Call a draw: no more cards can be laid on the table, so this hand cannot end.</source>
-        <translation>Déclarez la manche nulle&#xa0;: plus aucune carte ne peut être posée, cette manche ne peut pas finir.</translation>
+        <translation>Déclarez la partie nulle&#xa0;: plus aucune carte ne peut être posée, cette manche ne peut donc pas finir.</translation>
     </message>
 </context>
 <context>
@@ -1049,14 +1196,6 @@
         <translation>Effacer l&apos;historique</translation>
     </message>
     <message>
-        <source>Clear the whole history of games? It cannot be brought back.
-
-The games won and the money owed in the Statistics frame stay as they are.</source>
-        <translation>Effacer tout l&apos;historique des parties&#xa0;? Il ne pourra pas être récupéré.
-
-Les parties gagnées et l&apos;argent dû du cadre Statistiques restent tels quels.</translation>
-    </message>
-    <message>
         <source>The history file could not be written.</source>
         <translation>Le fichier d&apos;historique n&apos;a pas pu être écrit.</translation>
     </message>
@@ -1064,16 +1203,177 @@ Les parties gagnées et l&apos;argent dû du cadre Statistiques restent tels que
         <source>You took %Ln hint, in %1.</source>
         <extracomment>After the summary: %1 the hands in which advice was taken (&quot;2 hands&quot;).</extracomment>
         <translation>
-            <numerusform>Vous avez pris %Ln indice, en %1.</numerusform>
-            <numerusform>Vous avez pris %Ln indices, en %1.</numerusform>
+            <numerusform>Vous avez demandé %Ln indice, sur %1.</numerusform>
+            <numerusform>Vous avez demandé %Ln indices, répartis sur %1.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>You took %Ln hints, in %1.</source>
         <translation>
-            <numerusform>Vous avez pris %Ln indice, en %1.</numerusform>
-            <numerusform>Vous avez pris %Ln indices, en %1.</numerusform>
+            <numerusform>Vous avez demandé %Ln indice, sur %1.</numerusform>
+            <numerusform>Vous avez demandé %Ln indices, répartis sur %1.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A win rate; %1 the number, as the language writes it before its per cent sign.</extracomment>
+        <translation>%1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <extracomment>For screen readers, a figure shown as &quot;-&quot;: there is none yet.</extracomment>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>&amp;Hands...</source>
+        <extracomment>A button: the list of hands kept for review.</extracomment>
+        <translation>&amp;Donnes...</translation>
+    </message>
+    <message>
+        <source>Hands</source>
+        <translation>Donnes</translation>
+    </message>
+    <message>
+        <source>Clear the whole history of games and the hands kept for review? They cannot be brought back.
+
+The games won and the money owed in the Statistics frame stay as they are.</source>
+        <translation>Effacer tout l&apos;historique des parties et les donnes conservées pour les revoir ? Elles ne pourront pas être récupérées.
+
+Les parties gagnées et l&apos;argent dû dans le cadre Statistiques restent tels quels.</translation>
+    </message>
+    <message>
+        <source>Games against each Dorvil</source>
+        <extracomment>For screen readers: the table of the games against each Dorvil.</extracomment>
+        <translation>Parties contre chaque Dorvil</translation>
+    </message>
+    <message>
+        <source>Games you won and lost, and the money, against each Dorvil.</source>
+        <extracomment>For screen readers: what the table of the games against each Dorvil holds.</extracomment>
+        <translation>Les parties que vous avez gagnées et perdues, et l&apos;argent, contre chaque Dorvil.</translation>
+    </message>
+    <message>
+        <source>Classic Dorvil</source>
+        <extracomment>The rows of the table of the games against each Dorvil, 380 pixels wide with three columns of figures: keep each heading short.</extracomment>
+        <translation>Dorvil classique</translation>
+    </message>
+    <message>
+        <source>Sharp Dorvil</source>
+        <translation>Dorvil rusé</translation>
+    </message>
+    <message>
+        <source>Expert Dorvil</source>
+        <translation>Dorvil expert</translation>
+    </message>
+    <message>
+        <source>Not recorded</source>
+        <extracomment>The row of the games recorded before the history named the Dorvil who played them.</extracomment>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <extracomment>The columns of the table of the games against each Dorvil: games the player won, games he lost, and the money he won (or lost). Keep each heading short.</extracomment>
+        <translation>Gagnées</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdues</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>nothing yet</source>
+        <extracomment>For screen readers, the money against a Dorvil not met yet.</extracomment>
+        <translation>rien pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>you won %1</source>
+        <extracomment>For screen readers, the money won against a Dorvil: %1 an amount of money.</extracomment>
+        <translation>vous avez gagné %1</translation>
+    </message>
+    <message>
+        <source>you lost %1</source>
+        <extracomment>For screen readers, the money lost against a Dorvil: %1 an amount of money.</extracomment>
+        <translation>vous avez perdu %1</translation>
+    </message>
+    <message>
+        <source>Games recorded before the history named the Dorvil who played them</source>
+        <extracomment>The tool tip of the row &quot;Not recorded&quot;.</extracomment>
+        <translation>Parties enregistrées avant que l&apos;historique ne nomme le Dorvil qui les a jouées</translation>
+    </message>
+</context>
+<context>
+    <name>KeptHandsList</name>
+    <message>
+        <source>Kept Hands</source>
+        <extracomment>The title of the list of hands kept for review.</extracomment>
+        <translation>Donnes conservées</translation>
+    </message>
+    <message>
+        <source>Kept hands</source>
+        <extracomment>For screen readers: the list of hands kept for review.</extracomment>
+        <translation>Donnes conservées</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Went out</source>
+        <translation>Sorti</translation>
+    </message>
+    <message>
+        <source>Points</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Dorvil</source>
+        <translation>Dorvil</translation>
+    </message>
+    <message>
+        <source>No one</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation>Vous</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Sharp</source>
+        <translation>Rusé</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged entry was skipped.</source>
+        <extracomment>Under the list: %n entries of the file could not be read.</extracomment>
+        <translation>
+            <numerusform>%n entrée endommagée a été ignorée.</numerusform>
+            <numerusform>%n entrées endommagées ont été ignorées.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n damaged entries were skipped.</source>
+        <translation>
+            <numerusform>%n entrée endommagée a été ignorée.</numerusform>
+            <numerusform>%n entrées endommagées ont été ignorées.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Review</source>
+        <extracomment>A button: opens the review of the hand chosen in the list.</extracomment>
+        <translation>Re&amp;voir</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fe&amp;rmer</translation>
     </message>
 </context>
 <context>
@@ -1116,6 +1416,24 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
         <source>Card table</source>
         <extracomment>For screen readers: the table itself.</extracomment>
         <translation>Table de jeu</translation>
+    </message>
+</context>
+<context>
+    <name>PaceOption</name>
+    <message>
+        <source>&amp;Pace</source>
+        <extracomment>Options menu: the submenu that chooses how fast the cards move.</extracomment>
+        <translation>&amp;Vitesse</translation>
+    </message>
+    <message>
+        <source>&amp;Normal</source>
+        <extracomment>Options menu, Pace: every pause and card move as long as the table has always had them.</extracomment>
+        <translation>&amp;Normale</translation>
+    </message>
+    <message>
+        <source>&amp;Quick</source>
+        <extracomment>Options menu, Pace: the deal, the player&apos;s moves and Dorvil&apos;s turn three times as fast.</extracomment>
+        <translation>&amp;Rapide</translation>
     </message>
 </context>
 <context>
@@ -1237,7 +1555,7 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     </message>
     <message>
         <source>%1 push cards to a Meld or the Discard pile.</source>
-        <translation>%1, faites glisser des cartes vers une combinaison ou la défausse.</translation>
+        <translation>%1, faites glisser des cartes vers une colonne ou sur la défausse.</translation>
     </message>
     <message>
         <source>%1 you may only click on UpCarrd or Stock card - at  the right time.</source>
@@ -1254,6 +1572,248 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     <message>
         <source>%1 you have already taken a card this turn..</source>
         <translation>%1, vous avez déjà pris une carte à ce tour.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeHand</name>
+    <message>
+        <source>Practice hand: not counted</source>
+        <extracomment>On the table while a kept deal is played again; the hand counts nowhere.</extracomment>
+        <translation>Partie d’entraînement : non comptée</translation>
+    </message>
+</context>
+<context>
+    <name>Review</name>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>taking the %1 from the discard pile</source>
+        <translation>prendre %1 sur la défausse</translation>
+    </message>
+    <message>
+        <source>taking a card from the stock</source>
+        <translation>piocher dans le talon</translation>
+    </message>
+    <message>
+        <source>discarding the %1</source>
+        <translation>défausser %1</translation>
+    </message>
+    <message>
+        <source>melding the %1</source>
+        <translation>poser %1</translation>
+    </message>
+    <message>
+        <source>laying off the %1 on Meld %2</source>
+        <translation>ajouter %1 à la combinaison %2</translation>
+    </message>
+    <message>
+        <source>Good: %1 was as good as any choice.</source>
+        <translation>Bien : %1 valait tout autre choix.</translation>
+    </message>
+    <message>
+        <source>%1 was worse than %2 by about %3 points on average.</source>
+        <extracomment>%1 the choice made, %2 the better one, %3 points on average.</extracomment>
+        <translation>%1 était en moyenne moins bon d’environ %3 points que %2.</translation>
+    </message>
+    <message>
+        <source>Every decision you made was good.</source>
+        <translation>Toutes vos décisions étaient bonnes.</translation>
+    </message>
+    <message>
+        <source>move %1 (about %2 points)</source>
+        <extracomment>A move that cost points: %1 its number in the review, %2 the points.</extracomment>
+        <translation>coup %1 (environ %2 points)</translation>
+    </message>
+    <message>
+        <source>The moves that cost most: %1. They cost about %2 points in all.</source>
+        <extracomment>%1 the moves that cost most, %2 the points all costly decisions lost.</extracomment>
+        <translation>Les coups les plus coûteux : %1. Ils ont coûté environ %2 points en tout.</translation>
+    </message>
+    <message>
+        <source>Dealt by %1 on %2 at %3; %4; scores %5 to %6 before the hand, target %7.</source>
+        <extracomment>The first line of a hand&apos;s review: %1 who dealt (&quot;you&quot; or &quot;Dorvil&quot;), %2 the date, %3 the time, %4 which Dorvil played, %5 and %6 the player&apos;s and Dorvil&apos;s scores before the hand, %7 the target.</extracomment>
+        <translation>Donne de %1 le %2 à %3 ; %4 ; score %5 à %6 avant la donne, objectif %7.</translation>
+    </message>
+    <message>
+        <source>you</source>
+        <translation>vous</translation>
+    </message>
+    <message>
+        <source>Expert Dorvil</source>
+        <translation>Dorvil expert</translation>
+    </message>
+    <message>
+        <source>Sharp Dorvil</source>
+        <translation>Dorvil rusé</translation>
+    </message>
+    <message>
+        <source>Classic Dorvil</source>
+        <translation>Dorvil classique</translation>
+    </message>
+    <message>
+        <source>Dorvil takes the %1 from the discard pile.</source>
+        <translation>Dorvil prend sur la défausse : %1.</translation>
+    </message>
+    <message>
+        <source>You take the %1 from the discard pile.</source>
+        <translation>Vous prenez sur la défausse : %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil takes the %1 from the stock.</source>
+        <translation>Dorvil pioche dans le talon : %1.</translation>
+    </message>
+    <message>
+        <source>You take the %1 from the stock.</source>
+        <translation>Vous piochez dans le talon : %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil melds the %1, the %2 and the %3 in Meld %4.</source>
+        <extracomment>Dorvil&apos;s new meld of three cards: %1, %2, %3 its cards, %4 its column.</extracomment>
+        <translation>Dorvil pose dans la combinaison %4 : %1, %2 et %3.</translation>
+    </message>
+    <message>
+        <source>Dorvil lays off the %1 on Meld %2.</source>
+        <translation>Dorvil ajoute à la combinaison %2 : %1.</translation>
+    </message>
+    <message>
+        <source>You lay off the %1 on Meld %2.</source>
+        <translation>Vous ajoutez à la combinaison %2 : %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil melds the %1 in Meld %2.</source>
+        <translation>Dorvil pose dans la combinaison %2 : %1.</translation>
+    </message>
+    <message>
+        <source>You meld the %1 in Meld %2.</source>
+        <translation>Vous posez dans la combinaison %2 : %1.</translation>
+    </message>
+    <message>
+        <source>You take your open meld back from Meld %1.</source>
+        <translation>Vous reprenez votre combinaison ouverte %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil discards the %1.</source>
+        <translation>Dorvil défausse : %1.</translation>
+    </message>
+    <message>
+        <source>You discard the %1.</source>
+        <translation>Vous défaussez : %1.</translation>
+    </message>
+    <message>
+        <source>Dorvil ends his turn without a discard.</source>
+        <translation>Dorvil termine son tour sans défausser.</translation>
+    </message>
+    <message>
+        <source>You call a draw.</source>
+        <translation>Vous déclarez la partie nulle.</translation>
+    </message>
+    <message>
+        <source>The hand ends without a score.</source>
+        <translation>La donne se termine sans score.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Dorvil goes out and scores %n point.</source>
+        <translation>
+            <numerusform>Dorvil sort et marque %n point.</numerusform>
+            <numerusform>Dorvil sort et marque %n points.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Dorvil goes out and scores %n points.</source>
+        <translation>
+            <numerusform>Dorvil sort et marque %n point.</numerusform>
+            <numerusform>Dorvil sort et marque %n points.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You go out and score %n point.</source>
+        <translation>
+            <numerusform>Vous sortez et marquez %n point.</numerusform>
+            <numerusform>Vous sortez et marquez %n points.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>You go out and score %n points.</source>
+        <translation>
+            <numerusform>Vous sortez et marquez %n point.</numerusform>
+            <numerusform>Vous sortez et marquez %n points.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReviewTable</name>
+    <message>
+        <source>Dorvil&apos;s hand: %1. Your hand: %2.</source>
+        <extracomment>The review&apos;s table for screen readers: %1 Dorvil&apos;s cards, %2 the player&apos;s.</extracomment>
+        <translation>Main de Dorvil : %1. Votre main : %2.</translation>
+    </message>
+    <message>
+        <source>You</source>
+        <extracomment>Over the player&apos;s hand in the review&apos;s table.</extracomment>
+        <translation>Vous</translation>
+    </message>
+</context>
+<context>
+    <name>ReviewWindow</name>
+    <message>
+        <source>Review Hand</source>
+        <extracomment>The review window&apos;s title.</extracomment>
+        <translation>Revoir la donne</translation>
+    </message>
+    <message>
+        <source>Judging your moves...</source>
+        <extracomment>The review&apos;s summary line while Expert Dorvil weighs the player&apos;s decisions.</extracomment>
+        <translation>Évaluation de vos coups…</translation>
+    </message>
+    <message>
+        <source>The deal (Home)</source>
+        <translation>La donne (Début)</translation>
+    </message>
+    <message>
+        <source>One move back (Left)</source>
+        <translation>Un coup en arrière (Gauche)</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>&amp;Lecture</translation>
+    </message>
+    <message>
+        <source>Play the hand through (Space)</source>
+        <translation>Rejouer la donne en entier (Espace)</translation>
+    </message>
+    <message>
+        <source>One move forward (Right)</source>
+        <translation>Un coup en avant (Droite)</translation>
+    </message>
+    <message>
+        <source>The end of the hand (End)</source>
+        <translation>La fin de la donne (Fin)</translation>
+    </message>
+    <message>
+        <source>Play This &amp;Deal Again</source>
+        <translation>Rejouer cette &amp;donne</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fe&amp;rmer</translation>
+    </message>
+    <message>
+        <source>Close the review</source>
+        <translation>Fermer la revue</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>The deal.</source>
+        <translation>La donne.</translation>
+    </message>
+    <message>
+        <source>The same deal as a practice hand (D)</source>
+        <translation>La même donne en partie d’entraînement (D)</translation>
     </message>
 </context>
 <context>
@@ -1304,12 +1864,15 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     </message>
 </context>
 <context>
-    <name>StatusPanels</name>
+    <name>SoundOption</name>
     <message>
-        <source>Status bar</source>
-        <extracomment>The status bar&apos;s name, for screen readers.</extracomment>
-        <translation>Barre d&apos;état</translation>
+        <source>S&amp;ound</source>
+        <extracomment>Options menu: the game&apos;s sounds on (checked) or off; Ctrl+M switches.</extracomment>
+        <translation>&amp;Son</translation>
     </message>
+</context>
+<context>
+    <name>StatusPanels</name>
     <message>
         <source>Target</source>
         <translation>Objectif</translation>
@@ -1341,6 +1904,11 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     <message>
         <source>Number of points you currently have in your hand</source>
         <translation>Points des cartes que vous avez en main</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <extracomment>The status bar&apos;s name, for screen readers (who add &quot;status bar&quot; to it).</extracomment>
+        <translation>Scores</translation>
     </message>
 </context>
 <context>
@@ -1447,7 +2015,7 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     <message>
         <source>Cards shuffled - use menu if you wish and then click on pack or press F2 to deal cards.</source>
         <extracomment>The instruction line before the first deal.</extracomment>
-        <translation>Cartes mélangées – menu si besoin, puis cliquez sur le paquet ou F2 pour distribuer.</translation>
+        <translation>Cartes mélangées – utilisez le menu si besoin, puis cliquez sur le paquet ou appuyez sur F2 pour distribuer.</translation>
     </message>
     <message>
         <source>Unexpected error in procedure: %1
@@ -1464,17 +2032,17 @@ Erreur n° %2&#xa0;: %3</translation>
     <message>
         <source>%1&apos;s current points %2</source>
         <extracomment>The status bar&apos;s panel of the player&apos;s score; %1 is the player&apos;s name, %2 the score.</extracomment>
-        <translation>Score (%1)&#xa0;: %2</translation>
+        <translation>Score de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Dorvil&apos;s current points %1</source>
         <extracomment>The status bar&apos;s panel of Dorvil&apos;s score; %1 is the score.</extracomment>
-        <translation>Score (Dorvil)&#xa0;: %1</translation>
+        <translation>Score de Dorvil&#xa0;: %1</translation>
     </message>
     <message>
         <source>Won %1</source>
         <extracomment>The statistics frame: heading over the games the player has won; %1 is the player&apos;s name.</extracomment>
-        <translation>Gagnées %1</translation>
+        <translation>Victoires %1</translation>
     </message>
     <message>
         <source> Owed %1</source>
@@ -1520,17 +2088,17 @@ Erreur n° %2&#xa0;: %3</translation>
     <message>
         <source> Won Player</source>
         <extracomment>The statistics frame: heading over the games the player has won (until the name shows).</extracomment>
-        <translation> Gagnées Joueur</translation>
+        <translation> Victoires Joueur</translation>
     </message>
     <message>
         <source> Won Dorvil</source>
         <extracomment>The statistics frame: heading over the games Dorvil has won.</extracomment>
-        <translation> Gagnées Dorvil</translation>
+        <translation> Victoires Dorvil</translation>
     </message>
     <message>
         <source>Owed You</source>
         <extracomment>The statistics frame: heading over the money Dorvil owes the player (until the name shows).</extracomment>
-        <translation>Dû à vous</translation>
+        <translation>Vous est dû</translation>
     </message>
     <message>
         <source>Owed Dorvil</source>
@@ -1540,7 +2108,7 @@ Erreur n° %2&#xa0;: %3</translation>
     <message>
         <source>Call Draw</source>
         <extracomment>A button: end the game with no scores (shown once the stock has been rebuilt).</extracomment>
-        <translation>Match nul</translation>
+        <translation>Partie nulle</translation>
     </message>
     <message>
         <source>Click to call draw and start new hand</source>
@@ -1575,8 +2143,8 @@ Erreur n° %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>   Meld 1           Meld 2         Meld 3         Meld 4           Meld 5          Meld 6      </source>
-        <extracomment>The headings over the six meld columns, in one line spaced out with blanks so that each stands over its column (88 pixels apart); keep each heading short.</extracomment>
-        <translation>Colonne 1      Colonne 2   Colonne 3    Colonne 4      Colonne 5    Colonne 6    </translation>
+        <extracomment>The headings over the six meld columns, in one line, each separated from the next by two blanks or more: each is drawn centred over its column, 88 pixels wide.</extracomment>
+        <translation>Colonne 1  Colonne 2  Colonne 3  Colonne 4  Colonne 5  Colonne 6</translation>
     </message>
     <message>
         <source>No. in Stock</source>
@@ -1650,6 +2218,29 @@ Erreur n° %2&#xa0;: %3</translation>
     <message>
         <source>Your hand</source>
         <translation>Votre main</translation>
+    </message>
+    <message>
+        <source>Meld %1: %2 of %3</source>
+        <comment>set</comment>
+        <extracomment>A meld column holding a set: %1 its number, %2 the rank in the plural (&quot;Nines&quot;), %3 its suits (&quot;Diamonds, Hearts and Spades&quot;).</extracomment>
+        <translation>Colonne %1&#xa0;: %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3, %4 %5; %6 %7, %8 %9.</source>
+        <extracomment>The statistics frame for screen readers: %1 its caption, then each heading and its figure (%2 &quot;Won Player&quot; %3 &quot;2&quot;, %4 &quot;Won Dorvil&quot; %5 &quot;1&quot;, %6 &quot;Owed Player&quot; %7 &quot;$0.00&quot;, ...).</extracomment>
+        <translation>%1 : %2 %3, %4 %5 ; %6 %7, %8 %9.</translation>
+    </message>
+</context>
+<context>
+    <name>TableKeys</name>
+    <message>
+        <source>Your hand is sorted by suit. The first card is the %1.</source>
+        <extracomment>For screen readers, after a sort: %1 the first card of the hand (&quot;Two of Clubs&quot;).</extracomment>
+        <translation>Votre main est triée par couleur. Première carte&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Your hand is sorted by rank. The first card is the %1.</source>
+        <translation>Votre main est triée par valeur. Première carte&#xa0;: %1.</translation>
     </message>
 </context>
 <context>

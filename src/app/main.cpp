@@ -5,6 +5,8 @@
 #include "access/TableAccessible.h"
 #include "access/TableAids.h"
 #include "advice/TableAdvice.h"
+#include "review/HandReview.h"
+#include "review/PracticeHand.h"
 #include "window/GameRecovery.h"
 #include "window/Locations.h"
 #include "window/MainWindow.h"
@@ -13,7 +15,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
-#include <cstdio>
 
 namespace {
 // Asking for the version or the options needs no display: they print and end
@@ -57,7 +58,6 @@ int main(int argc, char** argv) {
         if (!ok) parser.showHelp(2);
     }
 
-    if (where.DeckPath.isEmpty()) std::fprintf(stderr, "%s\n", qPrintable(MissingDeckLine()));
     InstallTableAccessibility();
     MainWindow window(where.DataFolder, where.DeckPath);
     window.RestoreWindow();
@@ -69,10 +69,14 @@ int main(int argc, char** argv) {
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
                                MakeRandomSource(seed)});
     GameRecovery recovery(window, game, shown);
-    const bool continued = recovery.OfferInterruptedGame();
-    window.Attach(&game);
+    // The keys and the screen reader's voice are there for the first
+    // question: the interrupted game's is read as every box is.
     TableAids aids(window, game);
     TableAdvice advice(window, game, aids);
+    const bool continued = recovery.OfferInterruptedGame();
+    window.Attach(&game);
+    HandReview review(window, game);
+    PracticeHand practice(window, game, shown, review);
     if (!continued) game.Dispatch([&] { game.Form_Load(); });
     window.show();
     return app.exec();

@@ -15,6 +15,12 @@ int FrmMain::GetSingleCard() {
         for (int n = 1; n <= 52 && !any; ++n)
             any = Cards(n).Place == Where::Stock;
         if (!any) return 0; // nothing to draw: never loop for ever
+        // A practice hand draws its kept order while it lasts; a card no
+        // longer in the stock (its order after a rebuild) is drawn at random.
+        while (Practice && StackedNext < Stacked.size()) {
+            const int k = Stacked[StackedNext++];
+            if (k >= 1 && k <= 52 && Cards(k).Place == Where::Stock) return k;
+        }
         for (;;) {
             double x = Settings.Random() * 52.0;
             int k = static_cast<int>(std::nearbyint(x));
@@ -27,6 +33,8 @@ int FrmMain::GetSingleCard() {
 }
 
 void FrmMain::NewHand() {
+    if (Practice && PracticeDealt) EndPractice();
+    PracticeDealt = Practice;
     View.NewHandStarting();
     View.SetFollowEnabled(false);
     BeginNewHandSerial();
@@ -125,6 +133,7 @@ void FrmMain::DealHand() {
     View.SetVisible(Ctl::PicSortSame, true);
     View.SetVisible(Ctl::PicSortSuits, true);
     CountHandPoints();
+    View.HandDealt();
     PassTurn();
 }
 

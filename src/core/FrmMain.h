@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Arr1.h"
+#include "Rules.h"
 #include "TableView.h"
 
 #include <QLocale>
@@ -54,6 +55,11 @@ struct MeldStep;
 } // namespace Sharp
 
 class RandomSource;
+
+// Which Dorvil plays: by the classic fixed rules, Sharp Dorvil's judgement of
+// what he has seen, or Expert Dorvil's, who plays his choices forward. Kept
+// as these numbers in the recovery file.
+enum DorvilLevel : int { DorvilClassic = 0, DorvilSharp = 1, DorvilExpert = 2 };
 
 struct TableSettings {
     // Where the saved files go first: the program's folder when it runs from
@@ -127,6 +133,16 @@ class FrmMain {
     void LayOutOppHand();
     void LayOutHandBacks();
     void RebuildStock();
+    // ----- a practice hand (core) -----
+    // A kept deal dealt again through the table's own deal: `pack` in the
+    // order the table draws it (the non-dealer's card first, one each in
+    // turn, the face card, then the stock from its top). A practice hand is
+    // counted nowhere: whatever keeps the statistics, the history or the
+    // recovery file leaves it alone while Practice is set. It ends where the
+    // next hand would be dealt: the table is then left with HandOver set,
+    // for the window to lay the game in progress back.
+    bool Practice = false;
+    void DealPractice(const std::vector<int>& pack, bool playerDeals);
     // ----- game flow (core) -----
     void MnuNew_Click();
     void LblDraw_Click();
@@ -195,9 +211,9 @@ class FrmMain {
     void OppDiscard();
     void OppRemoveCard();
     // ----- which Dorvil plays; Sharp Dorvil's turn (opponent) -----
-    bool SharpChosen = false;        // the choice of the Options menu
-    bool SharpAtTable = false;       // the choice as the hand in play began
-    std::vector<TableEvent> HandLog; // what has happened in the hand in play
+    int DorvilChosen = DorvilClassic;  // the choice of the Options menu (DorvilLevel)
+    int DorvilAtTable = DorvilClassic; // the choice as the hand in play began
+    std::vector<TableEvent> HandLog;   // what has happened in the hand in play
     void SeatDorvil();
     void SharpPlay();
     Sharp::DorvilSees WhatDorvilSees() const;
@@ -216,6 +232,7 @@ class FrmMain {
 
     // ----- bookkeeping of sequences -----
     int HandSerial = 0; // changes whenever a new hand is laid out
+    int HandHints = 0;  // advice the player took in the hand in play (hints, the demo's moves)
     bool Closing = false;
     bool TakingCard = false; // a card taken by the player is on its way into the hand
     bool SequenceRunning() const { return !Sequences.empty(); } // a handler has not ended
@@ -223,7 +240,14 @@ class FrmMain {
     // (its state can be saved and restored); null for scripted draws.
     RandomSource* RandomGenerator();
 
-    static QString CardName(int n);   // "Seven of Hearts", in the language in use
+    // What the rules see of the table: column c (its cards and its shape),
+    // and the cards that lie in one place (Where) as a mask.
+    Rules::Meld MeldIn(int c) const;
+    Rules::Mask CardsAt(int place) const;
+
+    static QString CardName(int n); // "Seven of Hearts", in the language in use
+    // As the object of a sentence, with the language's article: "die Herz-Sieben".
+    static QString CardInSentence(int n);
     static QString RankName(int n);   // "Seven"
     static QString RankPlural(int n); // "Sevens"
     static QString SuitName(int n);   // "Hearts"
@@ -232,6 +256,9 @@ class FrmMain {
     TableView& View;
     TableSettings Settings;
     std::vector<int> Sequences; // the hand each running sequence acts on
+    std::vector<int> Stacked;   // the practice hand's draws, in order
+    size_t StackedNext = 0;
+    bool PracticeDealt = false;
 
     void BeginNewHandSerial();
     void MoveToFront(int n, int left, int top); // a hop of card picture n
@@ -239,6 +266,7 @@ class FrmMain {
     void SharpLay(const Sharp::MeldStep& step);
     bool SharpFits(int c, int n) const;
     void Checkpoint();
+    [[noreturn]] void EndPractice();
     void CloseDown(); // ends the program and the sequence that asked for it
     void EndProgram();
     bool HandChanged(int hand) const { return hand != HandSerial || HandOver || GameOver; }

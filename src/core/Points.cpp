@@ -5,12 +5,17 @@
 #include <QCoreApplication>
 
 void FrmMain::CountHandPoints() {
-    PlayerHandPoints = 0;
-    for (int n = 1; n <= 52; ++n)
-        if (Cards(n).Place == Where::PlayerHand) PlayerHandPoints += Cards(n).Rank;
+    PlayerHandPoints = Rules::Points(CardsAt(Where::PlayerHand));
     //: The status bar's last panel; %1 is the points of the cards in the player's hand.
     View.SetPanelText(
         4, QCoreApplication::translate("Table", "%1 Points in your hand").arg(PlayerHandPoints));
+}
+
+Rules::Mask FrmMain::CardsAt(int place) const {
+    Rules::Mask cards = 0;
+    for (int n = 1; n <= 52; ++n)
+        if (Cards(n).Place == place) cards |= Rules::Bit(n);
+    return cards;
 }
 
 void FrmMain::PlayCardSound() {
@@ -44,6 +49,7 @@ void FrmMain::Checkpoint() {
 // on the old hand stops when its wait ends.
 void FrmMain::BeginNewHandSerial() {
     ++HandSerial;
+    HandHints = 0;
     HandLog.clear();
     if (!Sequences.empty()) Sequences.back() = HandSerial;
 }

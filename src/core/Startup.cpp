@@ -142,6 +142,24 @@ const char* const RankPlurals[] = {
     QT_TRANSLATE_NOOP("Cards", "Nines"),  QT_TRANSLATE_NOOP("Cards", "Tens"),
     QT_TRANSLATE_NOOP("Cards", "Jacks"),  QT_TRANSLATE_NOOP("Cards", "Queens"),
     QT_TRANSLATE_NOOP("Cards", "Kings")};
+// A card as the object of a sentence ("Discard the %1."), with the article
+// the language puts before it where it has one; %1 is the suit.
+const struct {
+    const char* Source;
+    const char* Comment;
+} RankInSentence[] = {QT_TRANSLATE_NOOP3("Cards", "Ace of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Two of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Three of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Four of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Five of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Six of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Seven of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Eight of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Nine of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Ten of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Jack of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "Queen of %1", "object"),
+                      QT_TRANSLATE_NOOP3("Cards", "King of %1", "object")};
 const char* const SuitNames[] = {
     QT_TRANSLATE_NOOP("Cards", "Diamonds"), QT_TRANSLATE_NOOP("Cards", "Clubs"),
     QT_TRANSLATE_NOOP("Cards", "Hearts"), QT_TRANSLATE_NOOP("Cards", "Spades")};
@@ -160,6 +178,12 @@ QString FrmMain::RankPlural(int n) {
 QString FrmMain::SuitName(int n) {
     return n < 1 || n > 52 ? QString()
                            : QCoreApplication::translate("Cards", SuitNames[(n - 1) / 13]);
+}
+
+QString FrmMain::CardInSentence(int n) {
+    if (n < 1 || n > 52) return CardName(n);
+    const auto& text = RankInSentence[(n - 1) % 13];
+    return QCoreApplication::translate("Cards", text.Source, text.Comment).arg(SuitName(n));
 }
 
 QString FrmMain::CardName(int n) {

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <optional>
 
 // Controls of the main window that the game writes to or shows and hides.
 enum class Ctl {
@@ -93,9 +95,10 @@ class TableView {
     // The game's own message box: returns the button clicked, 0..2.
     virtual int DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
                           const QString& caption2, int icon, const QString& title) = 0;
-    // The standard text-input dialog; Cancel gives the empty string.
-    virtual QString InputBox(const QString& prompt, const QString& title,
-                             const QString& preset) = 0;
+    // The standard text-input dialog: the text given with OK, or nothing
+    // when the player cancels or closes it.
+    virtual std::optional<QString> InputBox(const QString& prompt, const QString& title,
+                                            const QString& preset) = 0;
     // The standard message box with a critical icon, for unexpected errors.
     virtual void ErrorBox(const QString& text) = 0;
 
@@ -113,6 +116,12 @@ class TableView {
     virtual void Record(const TableEvent&) {}
     // Told when a new hand is about to be laid out.
     virtual void NewHandStarting() {}
-    // Told as each hand is dealt which Dorvil plays it: Sharp, or Classic.
-    virtual void DorvilSeated(bool /*sharp*/) {}
+    // Told once a hand is dealt and its face card turned, before its first turn.
+    virtual void HandDealt() {}
+    // Told as each hand is dealt which Dorvil plays it (DorvilLevel).
+    virtual void DorvilSeated(int /*level*/) {}
+    // Dorvil's thinking: `work` touches nothing of the table. A window runs it
+    // off its own thread and answers the player meanwhile, so the table may
+    // have moved on when this returns; a headless table simply runs it.
+    virtual void Think(const std::function<void()>& work) { work(); }
 };

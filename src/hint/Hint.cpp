@@ -3,6 +3,7 @@
 // to the rules the table applies to the player's drops.
 #include "Hint.h"
 
+#include "Rules.h"
 #include "SharpHand.h"
 
 #include <algorithm>
@@ -21,8 +22,7 @@ std::vector<int> CardsOf(Mask m) {
 }
 
 bool IsSet(Mask meld) {
-    return Sharp::Count(meld & Sharp::RankMask(Sharp::RankOfBit(Sharp::Lowest(meld)))) ==
-           Sharp::Count(meld);
+    return Rules::ShapeOf(meld) == Rules::Shape::Set;
 }
 
 // The order in which the player lays a meld: the cards already in the column
@@ -156,23 +156,14 @@ Advice NextStep(const PlayerSees& s) {
 
 bool Accepts(const PlayerSees& s, int n, int c) {
     if (c < 1 || c > 6 || !std::binary_search(s.Hand.begin(), s.Hand.end(), n)) return false;
-    // While a meld of one or two cards is open, cards go only into its column.
     for (int other = 1; other <= 6; ++other) {
         const Sharp::ColumnSeen& col = s.Columns[static_cast<size_t>(other - 1)];
-        if (other != c && !col.Cards.empty() && !col.Done) return false;
+        if (other != c && !col.Cards.empty() && !col.Done && !Rules::MayLayIn(c, other))
+            return false;
     }
     const Sharp::ColumnSeen& col = s.Columns[static_cast<size_t>(c - 1)];
-    if (col.Cards.empty()) return true;
-    const int low = col.Cards.front(), high = col.Cards.back();
-    const bool sameRank = Sharp::RankOf(n) == Sharp::RankOf(low);
-    const bool sameSuit = Sharp::SuitOf(n) == Sharp::SuitOf(low);
-    // The second card makes a run or a set of the first.
-    if (col.Cards.size() == 1) return sameRank || (sameSuit && (n == low - 1 || n == low + 1));
-    // Runs grow at their ends only.
-    const bool fits =
-        (col.IsSet && sameRank) || (col.IsRun && sameSuit && (n == high + 1 || n == low - 1));
-    // A card added to a complete meld needs a meld of three of the player's own.
-    return fits && (!col.Done || s.MadeMeld);
+    const Rules::Meld meld = Rules::MeldOf(Sharp::MaskOf(col.Cards), col.IsSet, col.IsRun);
+    return Rules::Joins(meld, n) && (!col.Done || Rules::MayLayOff(s.MadeMeld));
 }
 
 } // namespace Hint

@@ -48,6 +48,10 @@ struct Advice {
 // The next step of a good turn; None when it is not the player's turn.
 Advice NextStep(const PlayerSees& sees);
 
+// The next step by Expert Dorvil's judgement from the player's chair (when he
+// sits at the table): slower than NextStep, as he plays his choices forward.
+Advice ExpertStep(const PlayerSees& sees);
+
 // Whether the table takes card n dropped on column c, by the rules the game
 // applies to the player's drops.
 bool Accepts(const PlayerSees& sees, int n, int c);

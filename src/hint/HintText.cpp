@@ -40,10 +40,10 @@ QString NewMeld(const Advice& a) {
 
 } // namespace
 
-// %1 is always a card's name ("Seven of Hearts"), or the column's number
-// where there is no card.
+// %1 is always a card's name ("Seven of Hearts", with its article where the
+// language puts one), or the column's number where there is no card.
 QString Sentence(const Advice& a) {
-    const QString card = FrmMain::CardName(a.Card);
+    const QString card = FrmMain::CardInSentence(a.Card);
     const QString column = QString::number(a.Column);
     switch (a.What) {
     case Advice::None:

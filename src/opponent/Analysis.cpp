@@ -7,16 +7,9 @@
 bool FrmMain::OppWantsFaceCard() {
     const int f = FaceCard;
     const CardRecord& face = Cards(f);
-    for (int c = 1; c <= 6; ++c) {
-        const MeldColumn& m = Melds(c);
-        if (m.Done && m.IsSet && face.Rank == Cards(m.Low).Rank) return true;
-    }
-    for (int c = 1; c <= 6; ++c) {
-        const MeldColumn& m = Melds(c);
-        if (m.Done && m.IsRun && face.Suit == Cards(m.Low).Suit &&
-            (f == m.High + 1 || f == m.Low - 1))
-            return true;
-    }
+    // A card that a complete meld takes, he can lay off.
+    for (int c = 1; c <= 6; ++c)
+        if (Melds(c).Done && Rules::Joins(MeldIn(c), f)) return true;
     if (OppCount > 1) {
         for (int i = 2; i <= OppCount; ++i)
             if (OppCards(i).Card == OppCards(i - 1).Card + 1 && OppCards(i).Suit == face.Suit &&
@@ -171,7 +164,7 @@ void FrmMain::OppMeldThird(int c, int n) {
     m.Done = true;
     Record(TableEvent::Melds, true, n, c);
     AnimToColumn(c, n);
-    if (Cards(m.Slot(3)).Rank == Cards(m.Slot(1)).Rank)
+    if (Rules::ShapeOf(MeldIn(c).Cards) == Rules::Shape::Set)
         m.IsSet = true;
     else
         m.IsRun = true;

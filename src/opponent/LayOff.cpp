@@ -23,16 +23,19 @@ void FrmMain::OppLayOff() {
 
 // A pass visits the positions of the list as it stands when the pass begins;
 // the list closes up behind each card laid off, so the card that followed it
-// is not visited in the same pass.
+// is not visited in the same pass. A run is extended below in the first pass
+// and above in the three others.
 void FrmMain::OppLayOffOnSet(int c) {
     if (!Melds(c).Done) return;
     const int hand = HandSerial;
     const int last = OppCount;
+    Rules::Meld meld = MeldIn(c);
     for (int i = 1; i <= last; ++i) {
-        if (OppCards(i).Rank == Cards(Melds(c).Low).Rank) {
+        if (Rules::Joins(meld, OppCards(i).Card)) {
             OppAddToColumn(c, OppCards(i).Card);
             SettleHand();
             if (HandChanged(hand)) return;
+            meld = MeldIn(c);
         }
     }
 }
@@ -42,20 +45,22 @@ void FrmMain::OppLayOffOnRun(int c) {
     const int hand = HandSerial;
     for (int pass = 0; pass < 4; ++pass) {
         const int last = OppCount;
+        Rules::Meld meld = MeldIn(c);
         for (int i = 1; i <= last; ++i) {
             const MeldColumn& m = Melds(c);
-            int wanted = pass == 0 ? m.Low - 1 : m.High + 1;
-            if (OppCards(i).Suit == m.RunSuit && OppCards(i).Card == wanted) {
+            const int n = OppCards(i).Card;
+            if (Rules::Joins(meld, n) && (pass == 0 ? n < m.Low : n > m.High)) {
                 OppAddToColumn(c, OppCards(i).Card);
                 SettleHand();
                 if (HandChanged(hand)) return;
+                meld = MeldIn(c);
             }
         }
     }
 }
 
 void FrmMain::OppAddToColumn(int c, int n) {
-    if (!MadeMeld(2)) return;
+    if (!Rules::MayLayOff(MadeMeld(2))) return;
     // Stale list entries past the hand's end may name a card already laid.
     if (Cards(n).Place != Where::DorvilHand) return;
     MeldColumn& m = Melds(c);

@@ -18,16 +18,15 @@ void FrmMain::SettleHand() {
     if (PlayerCount == 0) {
         HandOver = true;
         PlayerHandPoints = 0;
-        for (int b = 1; b <= OppCount; ++b) {
-            OppHandPoints += OppCards(b).Rank;
+        for (int b = 1; b <= OppCount; ++b)
             View.ShowCardImage(OppCards(b).Card, OppCards(b).Card);
-        }
-        PlayerScore = SavedRecord::Saturate16(PlayerScore + OppHandPoints);
+        OppHandPoints += Rules::Points(CardsAt(Where::DorvilHand));
+        PlayerScore = Rules::AddPoints(PlayerScore, OppHandPoints);
         Record(TableEvent::HandWon, false, 0, 0, OppHandPoints);
         //: The status bar's panel of the player's score once the player has won a hand; %1 is the
         //: player's name, %2 the score.
         SetStatusPlayer(QCoreApplication::translate("Dorvil", "%1 ' current points %2"));
-        if (PlayerScore < TargetPoints || PlayerScore <= OppScore) {
+        if (!Rules::WinsGame(PlayerScore, OppScore, TargetPoints)) {
             Record(TableEvent::HandSettled, false, 0, 0, OppHandPoints);
             //: A message box of two lines.
             DeluxeMsg(TwoLines(QCoreApplication::translate(
@@ -56,11 +55,11 @@ void FrmMain::SettleHand() {
         HandOver = true;
         OppHandPoints = 0;
         CountHandPoints();
-        OppScore = SavedRecord::Saturate16(OppScore + PlayerHandPoints);
+        OppScore = Rules::AddPoints(OppScore, PlayerHandPoints);
         Record(TableEvent::HandWon, true, 0, 0, PlayerHandPoints);
         //: The status bar's panel of Dorvil's score once he has won a hand; %1 is the score.
         SetStatusDorvil(QCoreApplication::translate("Dorvil", " Dorvil's current points %1"));
-        if (OppScore < TargetPoints || OppScore <= PlayerScore) {
+        if (!Rules::WinsGame(OppScore, PlayerScore, TargetPoints)) {
             Record(TableEvent::HandSettled, true, 0, 0, PlayerHandPoints);
             //: A message box; %1 is the player's name.
             DeluxeMsg(QCoreApplication::translate("Dorvil",

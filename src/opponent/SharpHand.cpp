@@ -2,6 +2,8 @@
 // laying his hand, and the expected cost of the cards he keeps.
 #include "SharpHand.h"
 
+#include "Rules.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -32,7 +34,7 @@ constexpr long MaxWork = 2000000;      // cards of the hands weighed for one tur
 // Cards the table takes now and after one more card, given its complete runs
 // and the ranks laid as sets.
 void Fits(Mask runs, Mask setRanks, Mask laid, Mask& now, Mask& next) {
-    now = ((((runs << 1) | (runs >> 1)) & ~runs) | setRanks) & AllCards & ~laid;
+    now = Rules::TakenBy(runs, setRanks) & ~laid;
     next = ((runs << 2) | (runs >> 2)) & AllCards & ~laid & ~now;
 }
 
@@ -41,7 +43,7 @@ Mask SuitLane(Mask single) {
 }
 
 bool IsSet(Mask meld) {
-    return Count(meld & RankMask(RankOfBit(Lowest(meld)))) == Count(meld);
+    return Rules::ShapeOf(meld) == Rules::Shape::Set;
 }
 
 // Every way of laying the hand, each ending with its best discard.
@@ -84,17 +86,18 @@ class Search {
                 if (Count(run) >= 3) Meld(run, rest);
             }
         }
+        // A meld takes c, or a run the chain that runs from c to its end.
         for (const Anchor& a : O.Anchors) {
             if (a.IsSet) {
-                if (a.Cards & RankMask(rank)) LayOff(a.Column, c, rest);
+                if (a.Takes & c) LayOff(a.Column, c, rest);
                 continue;
             }
-            const Mask low = Lowest(a.Cards), high = Highest(a.Cards);
-            if ((c & SuitLane(low)) && c < low) {
-                const Mask chain = low - c; // every card from c up to the run
+            const Mask under = a.Takes & (Lowest(a.Cards) - 1);
+            if (under && (c & SuitLane(under)) && c <= under) {
+                const Mask chain = (under << 1) - c; // every card from c up to the run
                 if ((rest & chain) == chain) LayOff(a.Column, chain, rest);
             }
-            if (c == high << 1) {
+            if ((a.Takes & c) && c > a.Cards) {
                 Mask chain = c;
                 LayOff(a.Column, chain, rest);
                 for (Mask top = c << 1; rest & top; top <<= 1) {
@@ -175,24 +178,8 @@ Mask Near(Mask card) {
            AllCards & ~card;
 }
 
-// Ranks (as a 16-bit lane) of which `hand` holds at least two, or three.
-Mask RanksHeld(Mask hand, bool three) {
-    const Mask a = hand & 0xFFFF, b = (hand >> 16) & 0xFFFF, c = (hand >> 32) & 0xFFFF,
-               d = hand >> 48;
-    return three ? (a & b & c) | (a & b & d) | (a & c & d) | (b & c & d)
-                 : (a & b) | (a & c) | (a & d) | (b & c) | (b & d) | (c & d);
-}
-
-Mask AllSuits(Mask lane) {
-    return lane | (lane << 16) | (lane << 32) | (lane << 48);
-}
-
-// Cards that would complete a meld with two cards of `hand`.
-Mask Completes(Mask hand) {
-    const Mask runs =
-        ((hand >> 1) & (hand >> 2)) | ((hand << 1) & (hand >> 1)) | ((hand << 1) & (hand << 2));
-    return (runs | AllSuits(RanksHeld(hand, false))) & AllCards & ~hand;
-}
+using Rules::Completes;
+using Rules::RanksHeld;
 
 bool HoldsMeld(Mask hand) {
     return RanksHeld(hand, true) || (hand & (hand >> 1) & (hand >> 2));
@@ -284,7 +271,8 @@ Outlook Look(const SideSees& s) {
         if (!col.Done) continue;
         if (col.IsSet) o.SetRanks |= RankMask(RankOf(col.Cards.front()));
         if (col.IsRun) o.TableRuns |= cards;
-        o.Anchors.push_back(Anchor{c, col.IsSet, cards});
+        const Rules::Meld meld{cards, col.IsSet ? Rules::Shape::Set : Rules::Shape::Run};
+        o.Anchors.push_back(Anchor{c, col.IsSet, cards, Rules::Takes(meld)});
     }
     for (const PileCard& p : s.Pile)
         o.Pile |= Bit(p.Card);

@@ -1,50 +1,28 @@
-// How Sharp Dorvil weighs a hand: the cards as bit masks (sixteen bits a suit,
-// bit = rank, so a shift by one is the next card of the suit and never
-// crosses into another suit), what he knows of every card, the ways his hand
-// can be laid on the table, and what the cards he keeps are worth.
+// How Sharp Dorvil weighs a hand: the cards as the rules' bit masks
+// (src/rules/Cards.h), what he knows of every card, the ways his hand can be
+// laid on the table, and what the cards he keeps are worth.
 #pragma once
 
+#include "Cards.h"
 #include "Sharp.h"
 
-#include <bit>
 #include <cstdint>
 #include <vector>
 
 namespace Sharp {
 
-using Mask = uint64_t;
-constexpr Mask AllCards = 0x3FFE3FFE3FFE3FFEull;
-
-constexpr int SuitOf(int card) {
-    return (card - 1) / 13;
-}
-constexpr int RankOf(int card) {
-    return (card - 1) % 13 + 1;
-}
-constexpr Mask Bit(int card) {
-    return Mask{1} << (SuitOf(card) * 16 + RankOf(card));
-}
-constexpr int CardAt(int bit) {
-    return (bit / 16) * 13 + bit % 16;
-}
-constexpr int RankAt(int bit) {
-    return bit % 16;
-}
-constexpr Mask RankMask(int rank) {
-    return 0x0001000100010001ull << rank;
-}
-inline int Count(Mask m) {
-    return std::popcount(m);
-}
-inline Mask Lowest(Mask m) {
-    return m & (~m + 1);
-}
-inline Mask Highest(Mask m) {
-    return Mask{1} << (63 - std::countl_zero(m));
-}
-inline int RankOfBit(Mask single) {
-    return RankAt(std::countr_zero(single));
-}
+using Rules::AllCards;
+using Rules::Bit;
+using Rules::CardAt;
+using Rules::Count;
+using Rules::Highest;
+using Rules::Lowest;
+using Rules::Mask;
+using Rules::RankAt;
+using Rules::RankMask;
+using Rules::RankOf;
+using Rules::RankOfBit;
+using Rules::SuitOf;
 Mask MaskOf(const std::vector<int>& cards);
 
 // A complete meld on the table that takes cards laid off.
@@ -52,6 +30,7 @@ struct Anchor {
     int Column = 0;
     bool IsSet = false;
     Mask Cards = 0;
+    Mask Takes = 0; // the cards it takes next, by the rules
 };
 
 // What he makes of the table: where every card is as far as he can know, and

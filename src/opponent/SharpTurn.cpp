@@ -1,8 +1,9 @@
-// Sharp Dorvil's turn: the same draw, melds, lay-offs and discard as the
+// Sharp and Expert Dorvil's turn: the same draw, melds, lay-offs and discard as the
 // classic turn, moved by the same procedures with the same pauses, sounds and
-// settlement; only the choices come from Sharp's judgement, which is given
-// nothing but what Dorvil can see from his chair. And what a side sees,
+// settlement; only the choices come from Sharp's or Expert's judgement, which is
+// given nothing but what Dorvil can see from his chair. And what a side sees,
 // gathered for his chair and for the player's.
+#include "Expert.h"
 #include "FrmMain.h"
 #include "Sharp.h"
 #include "SharpSeat.h"
@@ -11,9 +12,27 @@
 #include <array>
 
 void FrmMain::SeatDorvil() {
-    SharpAtTable = SharpChosen;
-    View.DorvilSeated(SharpAtTable);
+    DorvilAtTable = DorvilChosen;
+    View.DorvilSeated(DorvilAtTable);
 }
+
+namespace {
+
+// Sharp's choices are quick and made on the spot; Expert Dorvil plays his
+// forward, and thinks while the window goes on answering the player. His
+// choice is made on a copy of what he sees, so the table may change under
+// him meanwhile: the caller looks at the hand again before acting on it.
+template <class Choice>
+auto Judged(TableView& view, int level, const Sharp::DorvilSees& sees,
+            Choice (*sharp)(const Sharp::SideSees&),
+            Choice (*expert)(const Sharp::SideSees&, bool)) {
+    if (level != DorvilExpert) return sharp(sees);
+    Choice choice{};
+    view.Think([&] { choice = expert(sees, true); });
+    return choice;
+}
+
+} // namespace
 
 void FrmMain::SharpPlay() {
     if (HandOver || GameOver || Busy(2)) return;
@@ -22,14 +41,20 @@ void FrmMain::SharpPlay() {
     for (int n = 1; n <= 52 && stockEmpty; ++n)
         stockEmpty = Cards(n).Place != Where::Stock;
     const bool faceOnPile = FaceCard != 0 && Cards(FaceCard).Place == Where::Discard;
-    if (faceOnPile && (stockEmpty || Sharp::TakesFaceCard(WhatDorvilSees())))
+    const bool takeFace =
+        faceOnPile && (stockEmpty || Judged(View, DorvilAtTable, WhatDorvilSees(),
+                                            Sharp::TakesFaceCard, Expert::TakesFaceCard));
+    if (HandChanged(hand) || Busy(2)) return;
+    if (takeFace)
         OppTakeFaceCard();
     else if (!stockEmpty)
         OppTakeStockCard();
     if (HandChanged(hand)) return;
     // One step at a time, each chosen afresh from the table it left behind.
     for (int steps = 0; steps < 52; ++steps) {
-        const std::optional<Sharp::MeldStep> step = Sharp::NextMeldStep(WhatDorvilSees());
+        const std::optional<Sharp::MeldStep> step = Judged(
+            View, DorvilAtTable, WhatDorvilSees(), Sharp::NextMeldStep, Expert::NextMeldStep);
+        if (HandChanged(hand) || Busy(2)) return;
         if (!step) break;
         const int before = OppCount;
         SharpLay(*step);
@@ -38,8 +63,11 @@ void FrmMain::SharpPlay() {
     }
     if (OppCount == 0) return;
     if (!Busy(2)) {
+        const int discard = Judged(View, DorvilAtTable, WhatDorvilSees(), Sharp::ChooseDiscard,
+                                   Expert::ChooseDiscard);
+        if (HandChanged(hand) || Busy(2)) return;
         Busy(2) = true;
-        FaceCard = Sharp::ChooseDiscard(WhatDorvilSees());
+        FaceCard = discard;
         AnimOppDiscard(FaceCard);
         OppDiscard();
     }
@@ -67,22 +95,20 @@ void FrmMain::SharpLay(const Sharp::MeldStep& step) {
     if (step.Cards.size() != 3 || Melds(c).InUse) return;
     std::vector<int> cards = step.Cards;
     std::sort(cards.begin(), cards.end());
-    const bool set = Cards(cards[0]).Rank == Cards(cards[1]).Rank &&
-                     Cards(cards[1]).Rank == Cards(cards[2]).Rank;
-    const bool run = Cards(cards[0]).Suit == Cards(cards[2]).Suit && cards[1] == cards[0] + 1 &&
-                     cards[2] == cards[1] + 1;
-    if (!set && !run) return;
-    if (run) Melds(c).RunSuit = Cards(cards[0]).Suit;
+    // Three cards in card order make a set or a run when each joins the last.
+    Rules::Meld meld;
+    for (int n : cards) {
+        if (!Rules::Joins(meld, n)) return;
+        meld = Rules::With(meld, n);
+    }
+    if (meld.Kind == Rules::Shape::Run) Melds(c).RunSuit = Cards(cards[0]).Suit;
     OppMeldFirst(c, step.Cards[0]);
     OppMeldSecond(c, step.Cards[1]);
     OppMeldThird(c, step.Cards[2]);
 }
 
 bool FrmMain::SharpFits(int c, int n) const {
-    const MeldColumn& m = Melds(c);
-    if (!m.Done) return false;
-    if (m.IsSet) return Cards(n).Rank == Cards(m.Low).Rank;
-    return m.IsRun && Cards(n).Suit == m.RunSuit && (n == m.Low - 1 || n == m.High + 1);
+    return Melds(c).Done && Rules::Joins(MeldIn(c), n);
 }
 
 Sharp::DorvilSees FrmMain::WhatDorvilSees() const {

@@ -30,7 +30,7 @@ void FrmMain::PassTurn() {
 // Every step may settle the hand (and the settlement may deal the next one);
 // the turn then ends at once, whatever hand is on the table now.
 void FrmMain::OppPlay() {
-    if (SharpAtTable) {
+    if (DorvilAtTable != DorvilClassic) {
         SharpPlay();
         return;
     }

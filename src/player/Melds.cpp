@@ -1,5 +1,6 @@
 // The player's melds, built card by card in the six shared columns: each card
-// is checked as it lands, and the column is laid out sorted by card number.
+// is checked by the rules as it lands, and the column is laid out sorted by
+// card number.
 #include "FrmMain.h"
 #include "Pauses.h"
 
@@ -24,13 +25,14 @@ void FrmMain::DropOnColumn(int c, int n) {
 
 void FrmMain::TrySecondCard(int c, int n) {
     MeldColumn& m = Melds(c);
-    int low = m.Low;
-    if (Cards(n).Suit == Cards(low).Suit && (n == low - 1 || n == low + 1)) {
-        m.RunSuit = Cards(n).Suit;
-        m.IsRun = true;
-        PlaceInColumn(c, n, 2);
-    } else if (Cards(n).Rank == Cards(low).Rank) {
-        m.IsSet = true;
+    const Rules::Meld meld = MeldIn(c);
+    if (Rules::Joins(meld, n)) {
+        if (Rules::With(meld, n).Kind == Rules::Shape::Run) {
+            m.RunSuit = Cards(n).Suit;
+            m.IsRun = true;
+        } else {
+            m.IsSet = true;
+        }
         PlaceInColumn(c, n, 2);
     } else {
         ReturnCardToHand(n);
@@ -47,13 +49,7 @@ void FrmMain::TrySecondCard(int c, int n) {
 }
 
 void FrmMain::TryThirdCard(int c, int n) {
-    MeldColumn& m = Melds(c);
-    int low = m.Low;
-    int high = m.High;
-    if (m.IsSet && Cards(n).Rank == Cards(low).Rank) {
-        MadeMeld(1) = true;
-        PlaceInColumn(c, n, 3);
-    } else if (m.IsRun && Cards(n).Suit == Cards(low).Suit && (n == high + 1 || n == low - 1)) {
+    if (Rules::Joins(MeldIn(c), n)) {
         MadeMeld(1) = true;
         PlaceInColumn(c, n, 3);
     } else {
@@ -72,7 +68,7 @@ void FrmMain::TryThirdCard(int c, int n) {
 
 void FrmMain::TryAddToMeld(int c, int n) {
     MeldColumn& m = Melds(c);
-    if (!MadeMeld(1)) {
+    if (!Rules::MayLayOff(MadeMeld(1))) {
         ReturnCardToHand(n);
         //: A message box when the player lays off before making a meld; %1 is the player's name.
         DeluxeMsg(QCoreApplication::translate("PlayerTurn",
@@ -84,11 +80,7 @@ void FrmMain::TryAddToMeld(int c, int n) {
                   QCoreApplication::translate("PlayerTurn", "Cannot Meld single card  yet."));
         return;
     }
-    int low = m.Low;
-    int high = m.High;
-    bool fits = (m.IsSet && Cards(n).Rank == Cards(low).Rank) ||
-                (m.IsRun && Cards(n).Suit == Cards(low).Suit && (n == high + 1 || n == low - 1));
-    if (!fits) {
+    if (!Rules::Joins(MeldIn(c), n)) {
         ReturnCardToHand(n);
         //: A message box when a card laid off does not fit the meld; %1 is the player's name.
         DeluxeMsg(QCoreApplication::translate("PlayerTurn",
@@ -152,6 +144,15 @@ void FrmMain::LayOutColumn(int c) {
         View.BringCardToFront(n);
     }
     AnimationPause = Pauses::Normal;
+}
+
+Rules::Meld FrmMain::MeldIn(int c) const {
+    const MeldColumn& m = Melds(c);
+    Rules::Mask cards = 0;
+    for (int k = 1; k <= m.Count && k <= 13; ++k)
+        if (Rules::IsCard(m.Slot(k))) cards |= Rules::Bit(m.Slot(k));
+    // Dorvil marks his meld a set or a run only as its third card lands.
+    return Rules::MeldOf(cards, m.IsSet, m.IsRun);
 }
 
 void FrmMain::FindOpenColumn() {

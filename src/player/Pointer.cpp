@@ -98,10 +98,10 @@ bool FrmMain::Cds_MouseUp(int n) {
         if (c == 0) {
             ReturnCardToHand(n);
         } else {
-            bool otherOpen = false;
+            int open = 0;
             for (int other = 1; other <= 6; ++other)
-                if (other != c && Melds(other).InUse && !Melds(other).Done) otherOpen = true;
-            if (otherOpen)
+                if (other != c && Melds(other).InUse && !Melds(other).Done) open = other;
+            if (!Rules::MayLayIn(c, open))
                 RefuseWrongColumn(n);
             else
                 DropOnColumn(c, n);

@@ -28,7 +28,9 @@ class NullView : public TableView {
                   const QString&) override {
         return 0;
     }
-    QString InputBox(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     void ErrorBox(const QString&) override {}
     void CreateFollower() override {}
     void SetFollowObject(int) override {}

@@ -56,20 +56,19 @@ QString CheckCards(const FrmMain& f, int (&inColumn)[7][14], int (&columnSize)[7
     return {};
 }
 
-bool IsMeld(const int* cards, int count) {
-    bool set = count <= 4, run = true;
-    for (int i = 1; i < count; ++i) {
-        set = set && RankOf(cards[i]) == RankOf(cards[0]);
-        run = run && SuitOf(cards[i]) == SuitOf(cards[0]) && cards[i] == cards[i - 1] + 1;
-    }
-    return set || run;
+Rules::Mask MaskOf(const int* cards, int count) {
+    Rules::Mask m = 0;
+    for (int i = 0; i < count; ++i)
+        m |= Rules::Bit(cards[i]);
+    return m;
 }
 
 QString CheckColumn(const FrmMain& f, int c, const int* cards, int count) {
     const MeldColumn& m = f.Melds(c);
     if (count > 13 || m.Count != count)
         return Problem("column %d holds %d cards, its count says %d", c, count, m.Count);
-    if (!IsMeld(cards, count)) return Problem("column %d is neither a set nor a run", c);
+    if (!Rules::IsMeld(MaskOf(cards, count)))
+        return Problem("column %d is neither a set nor a run", c);
     if (m.InUse != (count > 0) || m.Done != (count >= 3))
         return Problem("column %d with %d cards is marked in use %d", c, count, m.InUse);
     for (int k = 1; k <= 13; ++k) {
@@ -85,7 +84,7 @@ QString CheckColumn(const FrmMain& f, int c, const int* cards, int count) {
     if (m.Low != cards[0] || m.High != cards[count - 1])
         return Problem("column %d: lowest and highest say %d and %d", c, m.Low, m.High);
     if (count < 2) return {};
-    const bool set = RankOf(cards[0]) == RankOf(cards[1]);
+    const bool set = Rules::ShapeOf(MaskOf(cards, count)) == Rules::Shape::Set;
     if (m.IsSet != set || m.IsRun != !set || (!set && m.RunSuit != SuitOf(cards[0])))
         return Problem("column %d: marked set %d run %d", c, m.IsSet, m.IsRun);
     return {};
@@ -120,6 +119,9 @@ QString CheckNumbers(const FrmMain& f) {
         return Problem("column %d or %d", f.OpenColumn, f.ScanIndex);
     if (!In(f.PlayerHandPoints, 0, 52 * 13) || !In(f.OppHandPoints, 0, 52 * 13))
         return Problem("hand points %d and %d", f.PlayerHandPoints, f.OppHandPoints);
+    if (!In(f.DorvilChosen, DorvilClassic, DorvilExpert) ||
+        !In(f.DorvilAtTable, DorvilClassic, DorvilExpert))
+        return Problem("dorvil %d %d", f.DorvilChosen, f.DorvilAtTable);
     if (!In(f.DeluxeChoice, 0, 2) || !In(f.AnimationPause, 0, 60000) || f.HandSerial < 0)
         return Problem("choice %d, pause %d, hand %d", f.DeluxeChoice, f.AnimationPause,
                        f.HandSerial);
@@ -154,7 +156,7 @@ QString CheckPicture(const TablePicture& p) {
         if (!In(v, -1, 1)) return Problem("a control shown %d", v);
     for (int v : p.MenuEnabled)
         if (!In(v, -1, 1)) return Problem("a menu enabled %d", v);
-    if (!In(p.FollowObject, 0, 52) || !In(p.DorvilSeated, -1, 1))
+    if (!In(p.FollowObject, 0, 52) || !In(p.DorvilSeated, -1, 2))
         return Problem("the drag follows card %d", p.FollowObject);
     if (p.Following) return QStringLiteral("a card was being dragged");
     return {};

@@ -22,15 +22,15 @@ namespace {
 constexpr int MaxEvents = 200000; // what one hand records, many times over
 constexpr int MaxText = 1 << 17;  // characters of a text shown: a name (at most 64 Ki) and more
 
-// Every part of the table, in the file's order.
-template <class Table, class V> void VisitTable(Table& f, V& v) {
+// Every part of the table, in the file's order, as the file's version has it.
+template <class Table, class V> void VisitTable(Table& f, V& v, int version) {
     v.Text("name", f.PlayerName);
     v.Numbers("target", f.TargetPoints);
     v.Numbers("scores", f.PlayerScore, f.OppScore);
     v.Numbers("statistics", f.PlayerGamesWon, f.OppGamesWon, f.PlayerMoney, f.OppMoney);
     v.Numbers("game", f.GameInPlay, f.GameOver, f.HandOver, f.PlayerDeals, f.SortBySuit);
     v.Numbers("turn", f.PlayerTurn, f.OppTurn, f.PlayerHasDrawn, f.DiscardConfirmed);
-    v.Numbers("dorvil", f.SharpChosen, f.SharpAtTable, f.OppTookFace, f.Busy(1), f.Busy(2));
+    v.Numbers("dorvil", f.DorvilChosen, f.DorvilAtTable, f.OppTookFace, f.Busy(1), f.Busy(2));
     v.Numbers("counts", f.PlayerCount, f.OppCount, f.StockCount, f.FaceCard);
     v.Numbers("melds-made", f.MadeMeld(1), f.MadeMeld(2), f.OpenColumnFound, f.OpenColumn,
               f.ScanIndex);
@@ -38,6 +38,7 @@ template <class Table, class V> void VisitTable(Table& f, V& v) {
     v.Numbers("hand-points", f.PlayerHandPoints, f.OppHandPoints);
     v.Numbers("drag", f.DragLeft, f.DragTop);
     v.Numbers("sequence", f.HandSerial, f.DeluxeChoice, f.AnimationPause);
+    if (version >= 2) v.Numbers("hints", f.HandHints);
     v.List(
         "places", 52, [&](int n) -> auto& { return f.Cards(n).Place; });
     v.List(
@@ -264,8 +265,8 @@ QByteArray Checksum(QByteArrayView content) {
     return QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex();
 }
 
-QByteArray Header() {
-    return FormatName + ' ' + QByteArray::number(FormatVersion) + '\n';
+QByteArray Header(int version) {
+    return FormatName + ' ' + QByteArray::number(version) + '\n';
 }
 
 // The lines between the header and the checksum, by key; the generator's
@@ -274,6 +275,7 @@ struct Lines {
     std::map<QByteArray, QByteArray> ByKey;
     std::string RandomState;
     QString Error;
+    int Version = FormatVersion;
 };
 
 Lines SplitFile(const QByteArray& bytes) {
@@ -290,7 +292,8 @@ Lines SplitFile(const QByteArray& bytes) {
     if (!ok || version < 1) return fail(QStringLiteral("it is not a recovery file"));
     if (version > FormatVersion)
         return fail(QStringLiteral("it was written by a newer Meldora (format %1)").arg(version));
-    if (header + '\n' != Header()) return fail(QStringLiteral("it is not a recovery file"));
+    if (header + '\n' != Header(version)) return fail(QStringLiteral("it is not a recovery file"));
+    out.Version = version;
     const qsizetype sumAt = bytes.lastIndexOf("\nsha256 ");
     if (!bytes.endsWith('\n') || sumAt < headerEnd || bytes.size() - sumAt != 73)
         return fail(QStringLiteral("it is cut short"));
@@ -314,11 +317,13 @@ Lines SplitFile(const QByteArray& bytes) {
 // Reads the entries into a table and a picture; the reason when any fails.
 QString ReadInto(const Lines& lines, FrmMain& table, TablePicture& picture) {
     Reader reader(lines.ByKey);
-    VisitTable(table, reader);
+    table.HandHints = 0; // a file of the first version: none taken
+    VisitTable(table, reader, lines.Version);
     VisitPicture(picture, reader);
     if (!reader.Error.isEmpty()) return reader.Error;
+    if (table.HandHints < 0) return QStringLiteral("entry 'hints' holds a negative count");
     Writer keys; // the entries that were read, to find any other
-    VisitTable(std::as_const(table), keys);
+    VisitTable(std::as_const(table), keys, lines.Version);
     VisitPicture(std::as_const(picture), keys);
     if (keys.Out.count('\n') != qsizetype(lines.ByKey.size()))
         return QStringLiteral("it holds entries this version does not know");
@@ -331,8 +336,8 @@ std::optional<SavedGame> SavedGame::Capture(FrmMain& table, const ViewMemory& me
     const RandomSource* generator = table.RandomGenerator();
     if (!generator) return std::nullopt;
     Writer out;
-    out.Out = Header();
-    VisitTable(std::as_const(table), out);
+    out.Out = Header(FormatVersion);
+    VisitTable(std::as_const(table), out, FormatVersion);
     const TablePicture picture = memory.Picture();
     VisitPicture(picture, out);
     out.Out += "random " + QByteArray::fromStdString(generator->State()) + '\n';

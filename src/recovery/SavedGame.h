@@ -15,8 +15,10 @@ class ViewMemory;
 namespace Recovery {
 
 // The first line of a recovery file: the format's name and its version.
+// Version 2 adds the advice taken in the hand; a file of version 1 is still
+// read, as a hand in which none was taken.
 inline const QByteArray FormatName = QByteArrayLiteral("Meldora-Recovery");
-constexpr int FormatVersion = 1;
+constexpr int FormatVersion = 2;
 // A longer file is never one of ours: it is refused before it is read.
 constexpr qint64 MaxFileSize = 16 << 20;
 

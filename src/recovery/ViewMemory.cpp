@@ -14,13 +14,20 @@ TablePicture::CardShown& ViewMemory::Card(int n) {
     return Shown.Cards[static_cast<size_t>(n)];
 }
 
+// The game brings cards to the front hundreds of times a hand, and the order
+// is asked for only when the table is kept: each item keeps the time it was
+// last brought forward, and the order is read from those times.
 void ViewMemory::ToFront(int item) {
-    std::erase(Shown.Stacking, item);
-    Shown.Stacking.push_back(item);
+    Fronted.at(static_cast<size_t>(item)) = ++Clock;
 }
 
 TablePicture ViewMemory::Picture() const {
     TablePicture picture = Shown;
+    for (int item = 0; item <= 52; ++item)
+        if (Fronted[static_cast<size_t>(item)]) picture.Stacking.push_back(item);
+    std::sort(picture.Stacking.begin(), picture.Stacking.end(), [this](int a, int b) {
+        return Fronted[static_cast<size_t>(a)] < Fronted[static_cast<size_t>(b)];
+    });
     for (int n = 1; n <= 52; ++n) {
         picture.Cards[static_cast<size_t>(n)].Left = Real.CardLeft(n);
         picture.Cards[static_cast<size_t>(n)].Top = Real.CardTop(n);
@@ -97,9 +104,9 @@ void ViewMemory::SetFollowEnabled(bool enabled) {
     Real.SetFollowEnabled(enabled);
 }
 
-void ViewMemory::DorvilSeated(bool sharp) {
-    Shown.DorvilSeated = sharp ? 1 : 0;
-    Real.DorvilSeated(sharp);
+void ViewMemory::DorvilSeated(int level) {
+    Shown.DorvilSeated = level;
+    Real.DorvilSeated(level);
 }
 
 // Pictures first, then texts and controls, then the stacking from the bottom
@@ -130,7 +137,7 @@ void ViewMemory::LayOut(const TablePicture& p) {
     for (int i = 0; i < TablePicture::Menus; ++i)
         if (p.MenuEnabled[static_cast<size_t>(i)] >= 0)
             EnableMenu(static_cast<Menu>(i), p.MenuEnabled[static_cast<size_t>(i)] == 1);
-    Shown.Stacking.clear();
+    Fronted.fill(0);
     for (int item : p.Stacking) {
         if (item != TablePicture::TargetFrame)
             BringCardToFront(item);
@@ -141,5 +148,5 @@ void ViewMemory::LayOut(const TablePicture& p) {
     }
     if (p.FollowObject != 0) SetFollowObject(p.FollowObject);
     if (p.FollowerCreated) SetFollowEnabled(p.Following);
-    if (p.DorvilSeated >= 0) DorvilSeated(p.DorvilSeated == 1);
+    if (p.DorvilSeated >= 0) DorvilSeated(p.DorvilSeated);
 }

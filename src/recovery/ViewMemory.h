@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 // Everything the game has put on the screen that the screen cannot be asked
@@ -41,7 +42,7 @@ struct TablePicture {
     std::array<int, Menus> MenuEnabled{};
     int FollowObject = 0; // the card the drag-follow helper was last given
     bool Following = false;
-    int DorvilSeated = -1; // 1 Sharp, 0 Classic; -1 never told
+    int DorvilSeated = -1; // DorvilLevel; -1 never told
     bool operator==(const TablePicture&) const = default;
 
     TablePicture();
@@ -81,7 +82,8 @@ class ViewMemory : public TableView {
                   const QString& caption2, int icon, const QString& title) override {
         return Real.DeluxeMsg(text, caption0, caption1, caption2, icon, title);
     }
-    QString InputBox(const QString& prompt, const QString& title, const QString& preset) override {
+    std::optional<QString> InputBox(const QString& prompt, const QString& title,
+                                    const QString& preset) override {
         return Real.InputBox(prompt, title, preset);
     }
     void ErrorBox(const QString& text) override { Real.ErrorBox(text); }
@@ -91,11 +93,15 @@ class ViewMemory : public TableView {
     void CloseProgram() override { Real.CloseProgram(); }
     void Record(const TableEvent& event) override { Real.Record(event); }
     void NewHandStarting() override { Real.NewHandStarting(); }
-    void DorvilSeated(bool sharp) override;
+    void HandDealt() override { Real.HandDealt(); }
+    void DorvilSeated(int level) override;
+    void Think(const std::function<void()>& work) override { Real.Think(work); }
 
   private:
     TableView& Real;
-    TablePicture Shown;
+    TablePicture Shown;                 // all but the stacking, which Fronted keeps
+    std::array<uint64_t, 53> Fronted{}; // when each item came to the front; 0 never
+    uint64_t Clock = 0;
 
     TablePicture::CardShown& Card(int n);
     void ToFront(int item);

@@ -20,8 +20,9 @@
 namespace History {
 
 namespace {
-// Lines written before hints were counted end at the name.
-constexpr int FieldCount = 15, OlderFieldCount = 14;
+// Lines written before the Dorvil was named end at the hints; lines written
+// before hints were counted, at the name.
+constexpr int FieldCount = 16, HintedFieldCount = 15, OlderFieldCount = 14;
 enum Field {
     DateField,
     TargetField,
@@ -37,7 +38,8 @@ enum Field {
     OwedPlayerField,
     OwedDorvilField,
     NameField,
-    HintsField
+    HintsField,
+    DorvilField
 };
 // Names are kept short enough that every line stays far below the cap.
 constexpr qsizetype MaxName = 200;
@@ -96,6 +98,18 @@ bool ToInt(const std::string& text, int low, int high, int& value) {
     return error == std::errc() && stop == end && !text.empty() && value >= low && value <= high;
 }
 
+// The names of the Dorvils in the file, by DorvilLevel.
+constexpr const char* DorvilNames[] = {"Classic", "Sharp", "Expert"};
+
+bool ToDorvil(const std::string& text, int& dorvil) {
+    for (int level = 0; level < int(std::size(DorvilNames)); ++level)
+        if (text == DorvilNames[level]) {
+            dorvil = level;
+            return true;
+        }
+    return false;
+}
+
 bool ToSide(const std::string& text, HistorySide& side) {
     if (text == "Player")
         side = HistorySide::Player;
@@ -128,13 +142,17 @@ constexpr int Most16 = std::numeric_limits<int16_t>::max();
 constexpr int Least16 = std::numeric_limits<int16_t>::min();
 
 bool ParseFields(const Fields& f, HandRecord& r) {
-    if ((f.Count != FieldCount && f.Count != OlderFieldCount) || !IsDateTime(f.Text[DateField]))
+    if (f.Count < OlderFieldCount || f.Count > FieldCount || !IsDateTime(f.Text[DateField]))
         return false;
     // An unquoted empty name is where a line cut short ends: ours are quoted.
     if (f.Text[NameField].empty() && !f.Quoted[NameField]) return false;
     r.Hints = 0;
-    if (f.Count == FieldCount &&
+    if (f.Count >= HintedFieldCount &&
         (!f.Quoted[HintsField] || !ToInt(f.Text[HintsField], 0, Most16, r.Hints)))
+        return false;
+    r.Dorvil = HandRecord::NotRecorded;
+    if (f.Count == FieldCount &&
+        (!f.Quoted[DorvilField] || !ToDorvil(f.Text[DorvilField], r.Dorvil)))
         return false;
     if (!ToInt(f.Text[TargetField], 0, Most16, r.Target) ||
         !ToSide(f.Text[WentOutField], r.WentOut) ||
@@ -198,7 +216,8 @@ bool IsBlank(QByteArrayView line) {
 QByteArray Header() {
     return QByteArrayLiteral("Date,Target,Went Out,Points,Player Score,Dorvil Score,Game Won By,"
                              "Margin,Money (cents),Games Won Player,Games Won Dorvil,"
-                             "Owed Player (cents),Owed Dorvil (cents),Player Name,Hints\r\n");
+                             "Owed Player (cents),Owed Dorvil (cents),Player Name,Hints,"
+                             "Dorvil\r\n");
 }
 
 QByteArray FormatRecord(const HandRecord& r) {
@@ -219,6 +238,9 @@ QByteArray FormatRecord(const HandRecord& r) {
         add(r.EndsGame() ? QByteArray::number(value) : QByteArray());
     add(name.toUtf8());
     add('"' + QByteArray::number(r.Hints) + '"');
+    // Quoted too; a hand whose Dorvil is not known goes back as it was read.
+    if (r.Dorvil >= 0 && r.Dorvil < int(std::size(DorvilNames)))
+        add('"' + QByteArray(DorvilNames[r.Dorvil]) + '"');
     return line + "\r\n";
 }
 
@@ -251,11 +273,13 @@ std::optional<HandRecord> LastRecord(const QString& path) {
     return ParseRecord(Trimmed(start < 0 ? rest : rest.sliced(start + 1)));
 }
 
-// The same hand but for when it was played and the hints asked.
+// The same hand but for when it was played and the hints asked (and the
+// Dorvil, when the line before was written by a game that did not name him).
 bool SameHand(const std::optional<HandRecord>& last, HandRecord record) {
     if (!last) return false;
     record.When = last->When;
     record.Hints = last->Hints;
+    if (last->Dorvil == HandRecord::NotRecorded) record.Dorvil = last->Dorvil;
     return record == *last;
 }
 } // namespace
@@ -357,6 +381,7 @@ std::optional<HandRecord> SettledHand(const FrmMain& table, const TableEvent& ev
     }
     r.PlayerName = table.PlayerName;
     r.Hints = SavedRecord::Saturate16(std::max(0, hints));
+    r.Dorvil = table.DorvilAtTable;
     return r;
 }
 

@@ -29,6 +29,10 @@ struct HandRecord {
     int OwedPlayer = 0, OwedDorvil = 0;
     QString PlayerName;
     int Hints = 0; // hints the player asked for in the hand
+    // Which Dorvil played the hand: a DorvilLevel (0 Classic, 1 Sharp,
+    // 2 Expert), or NotRecorded on lines written before it was recorded.
+    static constexpr int NotRecorded = -1;
+    int Dorvil = NotRecorded;
 
     bool EndsGame() const { return GameWonBy != HistorySide::None; }
     bool operator==(const HandRecord&) const = default;
@@ -47,10 +51,13 @@ inline const QString FileName = QStringLiteral("History.csv");
 constexpr qsizetype MaxLine = 4096;
 
 QByteArray Header();
-// One record as a line ending in CR LF. The name and then the count of hints
-// come last, quoted, so that any line cut short by a crash fails to read
-// instead of reading wrong; a line that ends at the name was written before
-// hints were counted, and reads as a hand played without one.
+// One record as a line ending in CR LF. The name, the count of hints and the
+// Dorvil who played come last, each quoted, so that any line cut short by a
+// crash fails to read instead of reading wrong. A line that ends at the name
+// was written before hints were counted, and reads as a hand played without
+// one; a line that ends at the hints was written before the Dorvil was
+// named, and reads as such (a hand whose Dorvil is not recorded is written
+// back so).
 QByteArray FormatRecord(const HandRecord& record);
 // A line without its line ending; nothing when it is not a whole record.
 std::optional<HandRecord> ParseRecord(QByteArrayView line);

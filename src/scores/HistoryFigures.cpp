@@ -16,6 +16,12 @@ void HistoryFigures::Add(const HandRecord& record) {
     const Who loser = winner == You ? Dorvil : You;
     Games.push_back({record.OwedPlayer - record.OwedDorvil, record.Margin, winner == You});
     ++GamesWon[winner];
+    // A change of Dorvil takes effect at a deal, so a game may have met two:
+    // it counts against the one who played it out.
+    const bool known = record.Dorvil >= 0 && record.Dorvil < NotRecorded;
+    DorvilTally& against = Against[known ? record.Dorvil : NotRecorded];
+    ++(winner == You ? against.Won : against.Lost);
+    against.Money += winner == You ? record.Money : -qint64(record.Money);
     CurrentStreak[loser] = 0;
     LongestStreak[winner] = std::max(LongestStreak[winner], ++CurrentStreak[winner]);
     if (record.Margin > Biggest[winner].Margin || Biggest[winner].Game == 0)

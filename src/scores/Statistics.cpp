@@ -56,6 +56,7 @@ void FrmMain::ErasePoints() {
 // When neither folder can be written the statistics stay in memory, to be
 // written with the next game's end.
 void FrmMain::SaveStatistics() {
+    if (Practice) return; // the game in progress comes back with its own figures
     QStringList fields{QString::number(PlayerGamesWon), QString::number(OppGamesWon),
                        QString::number(OppMoney), QString::number(PlayerMoney),
                        SavedRecord::Quote(PlayerName)};
@@ -93,14 +94,18 @@ void FrmMain::CmdTarget() {
     SetStatusTarget();
 }
 
+// Cancelling the dialog, or closing it, leaves the name, the table and the
+// files as they were: only OK gives a new name.
 void FrmMain::MnuPname() {
-    PlayerName = View.InputBox(
+    const std::optional<QString> typed = View.InputBox(
         //: The question of the name dialog (Options menu, Enter Your Name).
         QCoreApplication::translate("Scores", "Replace name Player?"),
         //: The title of the name dialog.
         QCoreApplication::translate("Scores", "Enter your name "),
         //: The name dialog's box holds this until the player types a name.
         QCoreApplication::translate("Scores", "You name please"));
+    if (!typed) return;
+    PlayerName = *typed;
     View.SetText(Ctl::LblName0, PlayerName);
     View.SetText(Ctl::LblNoWonP, WonHeading());
     //: The statistics frame: heading over the money Dorvil owes the player, once the player has

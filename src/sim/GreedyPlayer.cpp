@@ -57,10 +57,7 @@ std::vector<int> LongestMeld(const std::vector<int>& cards, const std::vector<in
 }
 
 bool Fits(const FrmMain& f, int c, int n) {
-    const MeldColumn& m = f.Melds(c);
-    if (!m.Done) return false;
-    if (m.IsSet) return f.Cards(n).Rank == f.Cards(m.Low).Rank;
-    return m.IsRun && f.Cards(n).Suit == f.Cards(m.Low).Suit && (n == m.Low - 1 || n == m.High + 1);
+    return f.Melds(c).Done && Rules::Joins(f.MeldIn(c), n);
 }
 
 // The next card of the meld being built in column c, which holds `laid`.
@@ -71,12 +68,8 @@ std::optional<Drop> Continue(const FrmMain& f, int c, const std::vector<int>& ha
     std::sort(cards.begin(), cards.end());
     const std::vector<int> meld = LongestMeld(cards, laid);
     if (meld.empty()) return Drop{0, c}; // nothing completes it: take it back
-    const bool set = f.Cards(meld[0]).Rank == f.Cards(meld[1]).Rank;
-    for (int n : meld) {
-        if (Holds(laid, n)) continue;
-        // A run grows at its ends only.
-        if (set || laid.empty() || n == laid.back() + 1 || n == laid.front() - 1) return Drop{n, c};
-    }
+    for (int n : meld)
+        if (!Holds(laid, n) && Rules::Joins(f.MeldIn(c), n)) return Drop{n, c};
     return Drop{0, c};
 }
 

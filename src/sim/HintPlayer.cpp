@@ -58,13 +58,14 @@ int AnyStockCard(const FrmMain& f) {
 
 class HintPlayer : public PlayerPolicy {
   public:
+    explicit HintPlayer(bool expert) : Step(expert ? Hint::ExpertStep : Hint::NextStep) {}
     PlayerMove Next(const FrmMain& f, const WindowState& w) override {
         if (!Problem.isEmpty()) return {Control::NewGame}; // its question reports the fault
         if (!f.GameInPlay || f.HandOver || f.GameOver) return {Control::Card, AnyStockCard(f)};
         CheckLastMove(f);
         if (!Problem.isEmpty()) return {Control::NewGame};
         if (!Hint::Available(f)) return {Control::Hover, 1};
-        Last = Hint::NextStep(Hint::WhatPlayerSees(f));
+        Last = Step(Hint::WhatPlayerSees(f));
         Hand = f.HandSerial;
         LogBefore = f.HandLog.size();
         const PlayerMove move = MoveFor(f, Last);
@@ -91,6 +92,7 @@ class HintPlayer : public PlayerPolicy {
     QString NameText() override { return {}; }
 
   private:
+    Hint::Advice (*Step)(const Hint::PlayerSees&);
     Hint::Advice Last;
     int Hand = -1;
     size_t LogBefore = 0;
@@ -139,6 +141,6 @@ PlayerMove MoveFor(const FrmMain& f, const Hint::Advice& a) {
     return {Control::Hover, 1};
 }
 
-std::unique_ptr<PlayerPolicy> MakeHintPlayer() {
-    return std::make_unique<HintPlayer>();
+std::unique_ptr<PlayerPolicy> MakeHintPlayer(bool expert) {
+    return std::make_unique<HintPlayer>(expert);
 }

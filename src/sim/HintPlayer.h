@@ -11,7 +11,8 @@ namespace Hint {
 struct Advice;
 }
 
-std::unique_ptr<PlayerPolicy> MakeHintPlayer();
+// With `expert`, the advice is Expert Dorvil's judgement (Hint::ExpertStep).
+std::unique_ptr<PlayerPolicy> MakeHintPlayer(bool expert = false);
 
 // The control that carries out an advice, as a player uses it: the card to
 // press, and where to release it when it is carried (twips).

@@ -13,11 +13,11 @@
 
 namespace {
 
-int RankOf(int n) {
-    return (n - 1) % 13;
-}
-int SuitOf(int n) {
-    return (n - 1) / 13;
+Rules::Mask MaskOf(const int* cards, int count) {
+    Rules::Mask m = 0;
+    for (int i = 0; i < count; ++i)
+        m |= Rules::Bit(cards[i]);
+    return m;
 }
 
 QString Problem(const char* format, int a = 0, int b = 0, int c = 0) {
@@ -114,7 +114,7 @@ QString CheckColumnAtRest(const FrmMain& f, const Census& s, int c) {
             return Problem("column %d: slot %d holds card %d, not in it", c, k, m.Slot(k));
     }
     if (count < 2) return {};
-    const bool set = RankOf(cards[0]) == RankOf(cards[1]);
+    const bool set = Rules::ShapeOf(MaskOf(cards, count)) == Rules::Shape::Set;
     if (m.IsSet != set || m.IsRun != !set)
         return Problem("column %d: marked set %d run %d", c, m.IsSet, m.IsRun);
     if (!set && m.RunSuit != f.Cards(cards[0]).Suit)
@@ -152,15 +152,6 @@ QString CheckNumbers(const FrmMain& f) {
 
 } // namespace
 
-bool IsMeldShape(const int* cards, int count) {
-    bool set = count <= 4, run = true;
-    for (int i = 1; i < count; ++i) {
-        set = set && RankOf(cards[i]) == RankOf(cards[0]);
-        run = run && SuitOf(cards[i]) == SuitOf(cards[0]) && cards[i] == cards[i - 1] + 1;
-    }
-    return set || run;
-}
-
 QString CheckTable(const FrmMain& f, Moment when) {
     Census s;
     QString problem = TakeCensus(f, s);
@@ -169,7 +160,7 @@ QString CheckTable(const FrmMain& f, Moment when) {
     if (!problem.isEmpty()) return problem;
     int open = 0;
     for (int c = 1; c <= 6; ++c) {
-        if (!IsMeldShape(s.Column[c], s.InColumn[c]))
+        if (!Rules::IsMeld(MaskOf(s.Column[c], s.InColumn[c])))
             return Problem("column %d is neither a set nor a run", c);
         if ((s.InColumn[c] == 1 || s.InColumn[c] == 2) && ++open > 1)
             return QStringLiteral("two columns hold an open meld");

@@ -54,10 +54,6 @@ class LastCheckedTable {
     bool AtRest = false;
 };
 
-// A column's cards, in card-number order, form a set (up to four of one rank)
-// or a run (one suit, consecutive ranks, ace low); one card is either.
-bool IsMeldShape(const int* cards, int count);
-
 // The statistics file's one record, read strictly: four numbers 0..32767,
 // then the quoted name, then CR LF and nothing more.
 struct SavedStatistics {

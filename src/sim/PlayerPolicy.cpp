@@ -104,7 +104,6 @@ class RandomPlayer : public PlayerPolicy {
     PlayerMove Mischief(const FrmMain& f, const WindowState& w);
     PlayerMove TakeCard(const FrmMain& f, const WindowState& w);
     PlayerMove PlayTurn(const FrmMain& f, const WindowState& w);
-    bool FitsColumn(const FrmMain& f, int c, int n) const;
     std::optional<PlayerMove> MeldStep(const FrmMain& f, int open);
 };
 
@@ -161,26 +160,16 @@ PlayerMove RandomPlayer::TakeCard(const FrmMain& f, const WindowState& w) {
     return Mischief(f, w);
 }
 
-// The card is accepted by column c as the game's rules stand.
-bool RandomPlayer::FitsColumn(const FrmMain& f, int c, int n) const {
-    const MeldColumn& m = f.Melds(c);
-    const CardRecord& card = f.Cards(n);
-    if (!m.InUse) return true;
-    const CardRecord& low = f.Cards(m.Low);
-    if (m.Count == 1)
-        return card.Rank == low.Rank || (card.Suit == low.Suit && std::abs(n - m.Low) == 1);
-    const bool fitsRun = m.IsRun && card.Suit == low.Suit && (n == m.High + 1 || n == m.Low - 1);
-    return (m.IsSet && card.Rank == low.Rank) || fitsRun;
-}
-
 // The next card of a meld: into the open column, or the first card of a set
 // or run of three that the hand holds, or a lay-off.
 std::optional<PlayerMove> RandomPlayer::MeldStep(const FrmMain& f, int open) {
     const Cards hand = CardsIn(f, Where::PlayerHand);
     Cards fitting;
+    // The cards that column c accepts, as the game's rules stand.
     if (open) {
+        const Rules::Meld meld = f.MeldIn(open);
         for (int n : hand)
-            if (FitsColumn(f, open, n)) fitting.push_back(n);
+            if (Rules::Joins(meld, n)) fitting.push_back(n);
         if (fitting.empty()) return std::nullopt;
         return DropOnColumn(PickFrom(fitting), open);
     }
@@ -196,10 +185,12 @@ std::optional<PlayerMove> RandomPlayer::MeldStep(const FrmMain& f, int open) {
             fitting.push_back(n);
     if (free && !fitting.empty()) return DropOnColumn(PickFrom(fitting), free);
     if (!f.MadeMeld(1)) return std::nullopt;
-    for (int c = 1; c <= 6; ++c)
-        if (f.Melds(c).Done)
-            for (int n : hand)
-                if (FitsColumn(f, c, n)) return DropOnColumn(n, c);
+    for (int c = 1; c <= 6; ++c) {
+        if (!f.Melds(c).Done) continue;
+        const Rules::Meld meld = f.MeldIn(c);
+        for (int n : hand)
+            if (Rules::Joins(meld, n)) return DropOnColumn(n, c);
+    }
     return std::nullopt;
 }
 
@@ -270,12 +261,14 @@ PlayerMove DropOnPile(int card) {
 }
 
 QStringList PolicyNames() {
-    return {QStringLiteral("random"), QStringLiteral("greedy"), QStringLiteral("hint")};
+    return {QStringLiteral("random"), QStringLiteral("greedy"), QStringLiteral("hint"),
+            QStringLiteral("expert")};
 }
 
 std::unique_ptr<PlayerPolicy> MakePolicy(const QString& name, uint64_t seed) {
     if (name == QLatin1String("random")) return std::make_unique<RandomPlayer>(seed);
     if (name == QLatin1String("greedy")) return MakeGreedyPlayer();
     if (name == QLatin1String("hint")) return MakeHintPlayer();
+    if (name == QLatin1String("expert")) return MakeHintPlayer(true);
     return nullptr;
 }

@@ -102,7 +102,7 @@ void LayTable(FrmMain& frm, SimView& view, const ScenarioSetup& s) {
         }
         m.Done = cards.size() >= 3;
         if (cards.size() >= 2) {
-            bool set = frm.Cards(cards[0]).Rank == frm.Cards(cards[1]).Rank;
+            const bool set = Rules::ShapeOf(frm.MeldIn(c).Cards) == Rules::Shape::Set;
             m.IsSet = set;
             m.IsRun = !set;
             if (!set) m.RunSuit = frm.Cards(cards[0]).Suit;
@@ -110,7 +110,7 @@ void LayTable(FrmMain& frm, SimView& view, const ScenarioSetup& s) {
         frm.LayOutColumn(c);
         if (!m.Done) view.SetVisible(Ctl::PicTakeBack, true);
     }
-    frm.SharpChosen = frm.SharpAtTable = s.SharpDorvil;
+    frm.DorvilChosen = frm.DorvilAtTable = s.SharpDorvil;
     frm.MadeMeld(1) = s.MadePlayer;
     frm.MadeMeld(2) = s.MadeDorvil;
     frm.LayOutStock();

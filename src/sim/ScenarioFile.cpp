@@ -2,6 +2,7 @@
 // it is read; the cards of the set-up are checked as a whole at the end.
 #include "ScenarioFile.h"
 
+#include "Rules.h"
 #include "Scenario.h"
 
 #include <QFile>
@@ -46,17 +47,15 @@ int ParseNumber(const QString& word, int line, const char* what) {
     return value;
 }
 
-bool IsValidColumn(QList<int> cards) {
-    std::sort(cards.begin(), cards.end());
-    auto rank = [](int n) { return (n - 1) % 13; };
-    auto suit = [](int n) { return (n - 1) / 13; };
-    bool set = cards.size() <= 4;
-    bool run = true;
-    for (int i = 1; i < cards.size(); ++i) {
-        set = set && rank(cards[i]) == rank(cards[0]);
-        run = run && suit(cards[i]) == suit(cards[0]) && cards[i] == cards[i - 1] + 1;
-    }
-    return set || run;
+bool IsValidColumn(const QList<int>& cards) {
+    Rules::Mask mask = 0;
+    for (int n : cards)
+        mask |= Rules::Bit(n);
+    // A card named twice is reported once the whole set-up is read; until
+    // then a column of one rank passes as a set.
+    if (Rules::Count(mask) < cards.size())
+        return cards.size() <= 4 && Rules::ShapeOf(mask) != Rules::Shape::Run;
+    return Rules::IsMeld(mask);
 }
 
 // `dorvil sharp` or `dorvil classic` says how Dorvil plays (classic unless

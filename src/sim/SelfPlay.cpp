@@ -58,9 +58,10 @@ void SelfPlay::Runner::RunSession() {
     ++Result.Sessions;
     Note(LogEntry::Session, 0, 0, 0, static_cast<int32_t>(Result.Sessions));
     NewTable(*Random);
+    Modelled.Forget();
     ScoreSeen[0] = ScoreSeen[1] = 0;
     Depth = 0;
-    Frm->SharpChosen = Config.SharpDorvil;
+    Frm->DorvilChosen = Config.Dorvil;
     const QString data = Config.DataFolder;
     if (!StartFromSaved()) {
         Fire("Form_Load", 0, [this] { Frm->Form_Load(); });
@@ -141,6 +142,7 @@ void SelfPlay::Runner::Check(Moment when) {
         const QString problem = CheckTable(*Frm, when);
         if (!problem.isEmpty()) Fault(problem);
         Checked.Passed(*Frm, when);
+        ModelStale = true;
     }
     if (Frm->PlayerScore != ScoreSeen[0] || Frm->OppScore != ScoreSeen[1]) {
         // Scores change at a settlement (checked there) or go back to 0 for a new game.
@@ -150,6 +152,7 @@ void SelfPlay::Runner::Check(Moment when) {
     }
     if (when == Moment::AtRest && FilesDirty && !Config.DataFolder.isEmpty()) CheckFiles();
     if (when == Moment::AtRest && Config.KeepGame) KeepGame();
+    if (when == Moment::AtRest) CheckModel();
 }
 
 void SelfPlay::Runner::AtPause() {
@@ -175,6 +178,10 @@ int SelfPlay::Runner::Question(const QString& title, int buttons) {
 
 void SelfPlay::Runner::OnEvent(const TableEvent& e) {
     Note(LogEntry::Event, e.What, e.Card, e.Column | (e.ByDorvil ? 0x80 : 0), e.Count);
+    // A card that goes back to the hand changes nothing of the hand in play
+    // (were it otherwise, the table's check would see the table change).
+    if (e.What != TableEvent::Returns) ModelStale = true;
+    if (const QString problem = Modelled.Follow(*Frm, e); !problem.isEmpty()) Fault(problem);
     switch (e.What) {
     case TableEvent::Takes:
     case TableEvent::Draws:
@@ -203,7 +210,8 @@ void SelfPlay::Runner::OnEvent(const TableEvent& e) {
 }
 
 void SelfPlay::Runner::OnDeal() {
-    if (Result.Hands == Config.Hands) throw RunFinished{};
+    if (Result.Hands == Config.Hands || (Config.Games > 0 && Result.Games >= Config.Games))
+        throw RunFinished{};
     ++Result.Hands;
     Result.LongestHand = std::max(Result.LongestHand, HandTurns);
     HandTurns = HandMoves = HandDraws = 0;
@@ -263,6 +271,10 @@ void SelfPlay::ListenToTable(std::function<void(const TableEvent&)> listener) {
     d->Listeners.push_back(std::move(listener));
 }
 
+void SelfPlay::ListenToDeals(std::function<void()> listener) {
+    d->DealListeners.push_back(std::move(listener));
+}
+
 const FrmMain* SelfPlay::Table() const {
     return d->Frm.get();
 }
@@ -273,6 +285,7 @@ SelfPlayResult SelfPlay::Run() {
     d->Policy = MakePolicy(d->Config.Player, d->Config.Seed);
     d->Random.emplace(d->Config.Seed);
     d->RestoreDraws = d->Config.Seed ^ 0x7e57043eULL;
+    d->TrialDraws = d->Config.Seed ^ 0xd809u;
     {
         Watchdog dog(d->Progress, [this] {
             d->Result.Faults = 1;
@@ -296,6 +309,9 @@ SelfPlayResult SelfPlay::Run() {
         d->Result.FaultReport = QStringLiteral("fault: a write of the recovery file failed\n");
     }
     d->Result.LongestHand = std::max(d->Result.LongestHand, d->HandTurns);
+    d->Result.ModelMoves = d->Modelled.MovesMade();
+    d->Result.ModelCompared = d->Modelled.Compared;
+    d->Result.DropsTried = d->Modelled.DropsTried;
     d->Result.Seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
     return d->Result;
 }

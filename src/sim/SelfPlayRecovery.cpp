@@ -10,6 +10,15 @@ using namespace SelfPlayParts;
 
 namespace {
 constexpr double RestoreChance = 0.005; // at each point of rest between moves
+
+// splitmix64, so that the points chosen never touch the game's draws
+double Chance(uint64_t& state) {
+    uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
+    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+    z ^= z >> 31;
+    return static_cast<double>(z >> 11) * 0x1.0p-53;
+}
 } // namespace
 
 void SelfPlay::Runner::NewTable(const RandomSource& generator) {
@@ -54,12 +63,7 @@ bool SelfPlay::Runner::StartFromSaved() {
 }
 
 void SelfPlay::Runner::MaybeRestore() {
-    // splitmix64, so that the points chosen never touch the game's draws
-    uint64_t z = (RestoreDraws += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    z ^= z >> 31;
-    if (static_cast<double>(z >> 11) * 0x1.0p-53 >= RestoreChance) return;
+    if (Chance(RestoreDraws) >= RestoreChance) return;
     if (View->Closed || !Recovery::AtPointOfRest(*Frm, *Shown) || !Recovery::WorthKeeping(*Frm))
         return;
     // A folder of its own: the data folder's file is the keeper's.
@@ -72,6 +76,20 @@ void SelfPlay::Runner::MaybeRestore() {
     if (kept != Recovery::Kept::Written && kept != Recovery::Kept::Unchanged)
         Fault(QStringLiteral("the game at a point of rest was not written to its file"));
     Restore(folder);
+}
+
+// After a handler the model followed must be the table's; now and then every
+// drop the player could make is tried on a copy of the table.
+void SelfPlay::Runner::CheckModel() {
+    if (ModelStale) {
+        ModelStale = false;
+        const QString problem = Modelled.AtRest(*Frm, View->Window.CallDraw);
+        if (!problem.isEmpty()) Fault(problem);
+    }
+    if (Config.DropTrials <= 0 || Chance(TrialDraws) >= Config.DropTrials) return;
+    if (!Recovery::AtPointOfRest(*Frm, *Shown) || !Recovery::WorthKeeping(*Frm)) return;
+    const QString problem = Modelled.TryDrops(*Frm, *Shown);
+    if (!problem.isEmpty()) Fault(problem);
 }
 
 void SelfPlay::Runner::Restore(const QString& folder) {

@@ -56,6 +56,14 @@ QString SummaryLine(const SelfPlayResult& r) {
         .arg(r.GamesWonByDorvil);
 }
 
+QString ModelLine(const SelfPlayResult& r) {
+    return QStringLiteral("the model of the hand followed %1 moves, equalled the table after %2 "
+                          "handlers and agreed on %3 drops tried on copies of the table")
+        .arg(r.ModelMoves)
+        .arg(r.ModelCompared)
+        .arg(r.DropsTried);
+}
+
 QString WinsLine(const SelfPlayResult& r) {
     auto average = [](int64_t sum, int64_t games) {
         return QString::number(games ? static_cast<double>(sum) / games : 0.0, 'f', 1);

@@ -8,6 +8,7 @@
 #include "FrmMain.h"
 #include "HeadlessView.h"
 #include "Invariants.h"
+#include "ModelCheck.h"
 #include "PlayerPolicy.h"
 #include "Random.h"
 #include "Recovery.h"
@@ -16,6 +17,7 @@
 
 #include <QTemporaryDir>
 #include <atomic>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -50,6 +52,7 @@ class SelfPlayView;
 struct SelfPlay::Runner {
     SelfPlayConfig Config;
     std::vector<std::function<void(const TableEvent&)>> Listeners;
+    std::vector<std::function<void()>> DealListeners;
     std::optional<RandomSource> Random; // the runner's copy of the table's generator
     std::unique_ptr<PlayerPolicy> Policy;
     // Destroyed in reverse: the table before its view memory before the view.
@@ -57,6 +60,9 @@ struct SelfPlay::Runner {
     std::unique_ptr<ViewMemory> Shown;
     std::unique_ptr<FrmMain> Frm;
     uint64_t RestoreDraws = 0; // --restore's own generator, apart from the game's
+    uint64_t TrialDraws = 0;   // when drops are tried, apart from the game's
+    ModelCheck Modelled;
+    bool ModelStale = true; // the table moved since the model was last compared
     std::unique_ptr<QTemporaryDir> RestoreFolder;
     std::unique_ptr<RecoveryKeeper> Keeper; // --recovery
     SelfPlayResult Result;
@@ -89,6 +95,7 @@ struct SelfPlay::Runner {
     void Perform(const PlayerMove& move);
     template <class F> void Fire(const char* handler, int card, F&& run);
     void Check(Moment when);
+    void CheckModel();
     void AtPause();
     int Question(const QString& title, int buttons);
     void OnEvent(const TableEvent& e);
@@ -113,6 +120,15 @@ class SelfPlayView final : public HeadlessView {
     bool Closed = false;
 
     void SetCardVisible(int n, bool visible) override { Window.CardShown[n] = visible; }
+    // Dorvil's thinking, timed on the processor clock of this thread.
+    void Think(const std::function<void()>& work) override {
+        timespec a{}, b{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &a);
+        work();
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &b);
+        R.Result.ThinkMicroseconds.push_back(
+            static_cast<float>((b.tv_sec - a.tv_sec) * 1e6 + (b.tv_nsec - a.tv_nsec) / 1e3));
+    }
     void SetVisible(Ctl control, bool visible) override {
         switch (control) {
         case Ctl::PicDraw:
@@ -145,7 +161,7 @@ class SelfPlayView final : public HeadlessView {
                   const QString& title) override {
         return R.Question(title, 1 + !c1.isEmpty() + (!c1.isEmpty() && !c2.isEmpty()));
     }
-    QString InputBox(const QString&, const QString&, const QString&) override {
+    std::optional<QString> InputBox(const QString&, const QString&, const QString&) override {
         return R.Policy->NameText();
     }
     void ErrorBox(const QString& text) override {
@@ -156,6 +172,11 @@ class SelfPlayView final : public HeadlessView {
     void CloseProgram() override { Closed = true; }
     void Record(const TableEvent& e) override { R.OnEvent(e); }
     void NewHandStarting() override { R.OnDeal(); }
+    void HandDealt() override {
+        R.Modelled.Dealt(*R.Frm);
+        for (const auto& listener : R.DealListeners)
+            listener();
+    }
 
   private:
     SelfPlay::Runner& R;

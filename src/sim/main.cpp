@@ -1,8 +1,10 @@
 // meldora-sim [--seed N] FILE: plays one scenario headless.
 // meldora-sim --self-play N [--seed S] [--data DIR] [--player random|greedy|hint]
-// [--dorvil classic|sharp] [--restore] [--recovery]: plays N hands against
-// itself and checks the table throughout.
+// [--dorvil classic|sharp|expert] [--restore] [--recovery] [--keep-hands]: plays
+// N hands against itself and checks the table throughout.
+// meldora-sim --review N --data DIR, --check-kept --data DIR: the kept hands.
 #include "History.h"
+#include "KeptRuns.h"
 #include "Scenario.h"
 #include "ScenarioFile.h"
 #include "SelfPlay.h"
@@ -35,9 +37,10 @@ int PlaySelf(const SimOptions& o) {
     SelfPlayConfig config;
     config.Hands = o.Hands;
     config.Player = o.Player;
-    config.SharpDorvil = o.SharpDorvil;
+    config.Dorvil = o.Dorvil;
     config.Restore = o.Restore;
     config.KeepGame = o.KeepGame;
+    if (o.DropTrials >= 0) config.DropTrials = o.DropTrials;
     config.Seed =
         o.Seed ? *o.Seed
                : static_cast<uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
@@ -55,6 +58,8 @@ int PlaySelf(const SimOptions& o) {
         play.ListenToTable([&play](const TableEvent& e) {
             if (const FrmMain* table = play.Table()) History::RecordSettledHand(*table, e);
         });
+    KeptTally kept;
+    if (o.KeepHands) KeepHands(play, config.DataFolder, kept);
     const SelfPlayResult result = play.Run();
     if (!result.FaultReport.isEmpty()) std::fputs(result.FaultReport.toUtf8().constData(), stdout);
     std::printf("seed %llu; %lld sessions; the longest hand took %lld turns\n",
@@ -67,8 +72,10 @@ int PlaySelf(const SimOptions& o) {
                     static_cast<long long>(result.Restores),
                     static_cast<long long>(result.Continued));
     std::printf("%s\n", WinsLine(result).toUtf8().constData());
+    std::printf("%s\n", ModelLine(result).toUtf8().constData());
     std::printf("%s\n", SummaryLine(result).toUtf8().constData());
-    return result.Faults > 0 ? 1 : 0;
+    if (o.KeepHands) std::printf("%s\n", KeptLine(kept).toUtf8().constData());
+    return result.Faults > 0 || kept.Differ > 0 ? 1 : 0;
 }
 
 } // namespace
@@ -83,5 +90,15 @@ int main(int argc, char** argv) {
     if (!options.Error.isEmpty())
         return Fail(QStringLiteral("meldora-sim: ") + options.Error + QLatin1Char('\n') +
                     SimUsage());
-    return options.Run == SimOptions::SelfPlay ? PlaySelf(options) : PlayScenario(options);
+    switch (options.Run) {
+    case SimOptions::SelfPlay:
+        return PlaySelf(options);
+    case SimOptions::Review:
+        return PrintReview(options.DataFolder, options.ReviewHand);
+    case SimOptions::CheckKept:
+        return CheckKeptFile(options.DataFolder, options.Judge);
+    case SimOptions::Scenario:
+        break;
+    }
+    return PlayScenario(options);
 }

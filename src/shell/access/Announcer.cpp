@@ -6,8 +6,10 @@
 #include "dialogs/MFormDeluxe.h"
 #include "window/MainWindow.h"
 
+#include <QApplication>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 constexpr qsizetype Kept = 50;
@@ -37,7 +39,9 @@ AnnouncementLine::AnnouncementLine(QWidget* table) : QWidget(table) {
 
 Announcer::Announcer(MainWindow& window, const FrmMain& game)
     : Game(game), Status(new AnnouncementLine(window.Table())),
-      Shown(std::make_unique<Notices>(Status)) {}
+      Shown(std::make_unique<Notices>(Status)) {
+    Clock.start();
+}
 
 Announcer::~Announcer() = default;
 
@@ -46,7 +50,12 @@ void Announcer::Say(const QString& text) {
     if (!Status || said.isEmpty()) return;
     Said << said;
     if (Said.size() > Kept) Said.removeFirst();
+    SpokenUntil = std::max(SpokenUntil, Clock.elapsed()) + said.size() * 1000 / 12;
     Shown->Show(said);
+}
+
+int Announcer::SpeakingFor() const {
+    return int(std::max<qint64>(0, SpokenUntil - Clock.elapsed()));
 }
 
 QList<QAccessibleInterface*> Announcer::Alive() const {
@@ -55,11 +64,13 @@ QList<QAccessibleInterface*> Announcer::Alive() const {
 
 // The same line shown again is no news. The first line once a hand is dealt
 // follows the news of the deal: the face card a sighted player sees at once.
+// A hand carried on after a crash was dealt before: a discard and a card
+// taken back leave twenty cards in the hands too, but not an empty record.
 void Announcer::TextShown(Ctl control, const QString& text) {
     if (control != Ctl::LblInfo) return;
     TellMeld();
     const int face = Game.FaceCard;
-    if (Game.HandSerial != Dealt && Game.GameInPlay && face &&
+    if (Game.HandSerial != Dealt && Game.GameInPlay && face && Game.HandLog.empty() &&
         Game.Cards(face).Place == Where::Discard && Game.PlayerCount + Game.OppCount == 20) {
         Dealt = Game.HandSerial;
         Say(DealtText(face));
@@ -81,12 +92,21 @@ void Announcer::TableEventSeen(const TableEvent& event) {
         return;
     }
     TellMeld();
+    if (event.What == TableEvent::HandSettled) return HandSettled();
     const QString text = EventText(event);
     if (text.isEmpty()) return;
     if (event.What == TableEvent::HandWon || event.What == TableEvent::GameWon) {
         // A message box follows at once; if none does, the next turn of the
-        // event loop tells it.
+        // event loop tells it. The box cuts the player's last move, which
+        // went out: it is told again first.
+        if (event.What == TableEvent::HandWon && !event.ByDorvil) Held << LastOwn;
         Held << text;
+        if (event.What == TableEvent::HandWon)
+            Held << LeftText(event.ByDorvil, Game.CardsAt(event.ByDorvil ? Where::PlayerHand
+                                                                          : Where::DorvilHand));
+        else
+            Held << FinalText(Game.PlayerScore, Game.OppScore);
+        Held.removeAll(QString());
         QTimer::singleShot(0, this, &Announcer::TellHeld);
         return;
     }
@@ -95,7 +115,34 @@ void Announcer::TableEventSeen(const TableEvent& event) {
         return;
     }
     Turn.clear();
+    if (event.What == TableEvent::Returns) {
+        // The box that refuses the card cuts what comes before it: its
+        // reason is heard first, then where the card went.
+        AfterBox << text;
+        QTimer::singleShot(0, this, &Announcer::TellAfterBox);
+        return;
+    }
+    LastOwn = text;
     Say(text);
+}
+
+void Announcer::TellAfterBox() {
+    if (AfterBox.isEmpty()) return;
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, &Announcer::TellAfterBox);
+        return;
+    }
+    const QStringList after = AfterBox;
+    AfterBox.clear();
+    for (const QString& text : after)
+        Say(text);
+}
+
+// The score of a game that goes on, with the box that deals the next hand.
+void Announcer::HandSettled() {
+    if (Game.GameOver) return; // the final score was told with the win
+    Held << ScoresText(Game.PlayerScore, Game.OppScore, Game.TargetPoints);
+    QTimer::singleShot(0, this, &Announcer::TellHeld);
 }
 
 void Announcer::TellDorvil(const QString& text) {
@@ -123,7 +170,15 @@ void Announcer::TellHeld() {
 // The box is about to appear, and the speech still waiting has been cut.
 void Announcer::MessageBoxMade(MFormDeluxe* box) {
     connect(box, &MFormDeluxe::Shown, this, [this, box] {
-        box->setAccessibleDescription(BoxDescription(box->Text(), box->Captions()));
+        QString description = BoxDescription(box->Text(), box->Captions());
+        // A card refused while a meld is open: the column it belongs in.
+        for (int c = 1; c <= 6 && Game.PlayerTurn && !Game.OppTurn; ++c)
+            if (Game.Melds(c).Count == 1 || Game.Melds(c).Count == 2) {
+                //: For screen readers, after a message box's buttons: %1 the open meld's column.
+                description += QLatin1Char(' ') + tr("Meld %1 is open.").arg(c);
+                break;
+            }
+        box->setAccessibleDescription(description);
         TellMeld();
         const QStringList turn = Turn;
         Turn.clear();
@@ -173,7 +228,7 @@ QString Announcer::EventText(const TableEvent& e) {
                             : tr("You win the hand and score %n points.", nullptr, e.Count);
     case TableEvent::GameWon:
         return dorvil ? tr("Dorvil wins the game.") : tr("You win the game.");
-    case TableEvent::HandSettled: // the win and the message box have told it
+    case TableEvent::HandSettled: // the win, the scores and the message box tell it
         break;
     }
     return {};
@@ -213,6 +268,35 @@ QString Announcer::MeldText(const QList<int>& cards, int column) {
     //: Dorvil's new meld, told when whole: %1 its cards ("Fours of Diamonds, Clubs and
     //: Hearts"), %2 its column's number.
     return tr("Dorvil melds the %1 in Meld %2.", "whole").arg(what).arg(column);
+}
+
+// The cards the loser of a hand is left with, which the box shows "below".
+QString Announcer::LeftText(bool byDorvil, Rules::Mask cards) {
+    QStringList names;
+    for (int n = 1; n <= 52; ++n)
+        if (cards & Rules::Bit(n)) names << FrmMain::CardName(n);
+    if (names.isEmpty()) return {};
+    //: The end of a hand, for screen readers: %1 the cards left in the loser's hand.
+    return (byDorvil ? tr("You held: %1.") : tr("Dorvil held: %1.")).arg(Listed(names));
+}
+
+QString Announcer::ScoresText(int player, int dorvil, int target) {
+    //: After a hand, for screen readers: %1 the player's score, %2 Dorvil's, %3 the target.
+    return tr("You %1, Dorvil %2; target %3.").arg(player).arg(dorvil).arg(target);
+}
+
+// The final score, the margin and the money it is worth, a cent a point.
+QString Announcer::FinalText(int player, int dorvil) {
+    const int margin = std::abs(player - dorvil);
+    //: The end of a game, for screen readers: %1 the player's final score, %2 Dorvil's.
+    const QString score = tr("Final score: you %1, Dorvil %2.").arg(player).arg(dorvil);
+    //: %1 the margin in points, which is also the money in cents.
+    const QString money = player > dorvil
+                              ? (margin == 1 ? tr("You win by 1 point: Dorvil owes you 1 cent.")
+                                             : tr("You win by %1 points: Dorvil owes you %1 cents."))
+                              : (margin == 1 ? tr("Dorvil wins by 1 point: you owe him 1 cent.")
+                                             : tr("Dorvil wins by %1 points: you owe him %1 cents."));
+    return score + QLatin1Char(' ') + money.arg(margin);
 }
 
 QString Announcer::DealtText(int faceCard) {

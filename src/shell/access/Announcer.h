@@ -11,15 +11,20 @@
 // and an instruction line only when it changes. A box that comes in Dorvil's
 // turn (he goes out, the stock runs out) cuts what was still to be said of
 // that turn: the turn's news is told again after the cut, then the win of
-// the hand, which waits for its box, and then the box.
+// the hand, which waits for its box, and then the box. The player's own move
+// that goes out is told again the same way, before the win.
 #pragma once
 
+#include "Rules.h"
+
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 
 class FrmMain;
@@ -57,12 +62,28 @@ class Announcer : public QObject {
     static QString BoxDescription(const QString& text, const QStringList& captions);
     static QString PositionText(int at, int count);
     static QString Listed(const QStringList& parts); // "a, b and c"
+    // The end of a hand: the cards the loser held; the scores after it; the
+    // final score of a game with its margin and money.
+    static QString LeftText(bool byDorvil, Rules::Mask cards);
+    static QString ScoresText(int player, int dorvil, int target);
+    static QString FinalText(int player, int dorvil);
+
+    // How long what was told may still take to be spoken, in ms, at a
+    // voice's pace of about twelve characters a second (espeak's
+    // default voice says fourteen or so: what comes next waits a little more).
+    int SpeakingFor() const;
+    void Cut() { SpokenUntil = 0; } // a key of the player's has cut the speech
+    // On the same clock: now, and when what was told so far will have been said.
+    qint64 Now() const { return Clock.elapsed(); }
+    qint64 SaidBy() const { return std::max(SpokenUntil, Clock.elapsed()); }
 
     QWidget* Line() const { return Status; }
     const QStringList& Recent() const { return Said; } // the last announcements, oldest first
     QList<QAccessibleInterface*> Alive() const;        // the notices a screen reader may still read
 
   private:
+    void HandSettled();
+    void TellAfterBox();
     void TellMeld();
     void TellDorvil(const QString& text);
     void TellHeld();
@@ -77,4 +98,8 @@ class Announcer : public QObject {
     int MeldColumn = 0;
     QStringList Turn; // the news of Dorvil's turn so far
     QStringList Held; // the end of a hand, told with the box that follows it
+    QString LastOwn;  // the player's last move told
+    QStringList AfterBox; // a refused card's return, told once its box has been read
+    QElapsedTimer Clock;  // since the program started, for SpokenUntil
+    qint64 SpokenUntil = 0;
 };

@@ -11,6 +11,7 @@
 
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QLabel>
 #include <QTimer>
 #include <functional>
 
@@ -123,7 +124,7 @@ class CardGroupInterface : public QAccessibleInterface {
     QAccessible::Role role() const override { return QAccessible::List; }
     QAccessible::State state() const override {
         QAccessible::State s;
-        s.focusable = Id != Group::Dorvil && Id != Group::Hand;
+        s.focusable = Id != Group::Hand; // (its cards take the focus)
         s.focused = Owner.KeyFocus() == this;
         s.invisible = Owner.Groups.Area(Id).isEmpty();
         return s;
@@ -168,6 +169,73 @@ class CardInterface : public QAccessibleWidget {
   private:
     int Index() const { return static_cast<CardPicture*>(widget())->Index(); }
     TableAccessible* Table() const { return TableAccessible::Of(widget()->parentWidget()); }
+};
+
+// A captioned frame. The statistics frame is one stop of the keys' focus,
+// read whole: its name carries every figure, and its labels are left out so
+// that they are not read a second time.
+class CaptionInterface : public FilteredInterface {
+  public:
+    explicit CaptionInterface(QWidget* frame) : FilteredInterface(frame, QAccessible::Grouping) {}
+    int childCount() const override { return Table() ? 0 : FilteredInterface::childCount(); }
+    QAccessibleInterface* child(int i) const override {
+        return Table() ? nullptr : FilteredInterface::child(i);
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        return Table() ? -1 : FilteredInterface::indexOfChild(c);
+    }
+    QString text(QAccessible::Text t) const override {
+        TableAccessible* table = Table();
+        return table && t == QAccessible::Name ? table->Groups.StatisticsName()
+                                               : FilteredInterface::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = FilteredInterface::state();
+        if (TableAccessible* table = Table()) {
+            s.focusable = true;
+            s.focused = table->KeyFocus() == this;
+        }
+        return s;
+    }
+
+  private:
+    // The table whose statistics frame this is, if it is one.
+    TableAccessible* Table() const {
+        TableAccessible* t = TableAccessible::Of(widget()->parentWidget());
+        return t && t->Keys.Statistics() == widget() ? t : nullptr;
+    }
+};
+
+// A label on the table or in its piles' frames. Once the keys are in use it
+// labels the table: a screen reader then leaves it out when the table takes
+// the focus back from a message box, where it would read every heading and
+// the instruction line (some ten seconds) before the card the keys are on.
+// Until then the table is read with its labels, as a welcome.
+class TableLabelInterface : public QAccessibleWidget {
+  public:
+    explicit TableLabelInterface(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    static bool OnTable(const QWidget* w) {
+        const QWidget* parent = w->parentWidget();
+        if (parent && dynamic_cast<const CaptionFrame*>(parent)) parent = parent->parentWidget();
+        return parent && dynamic_cast<const TableArea*>(parent);
+    }
+    QString text(QAccessible::Text t) const override {
+        const QString name = widget()->accessibleName();
+        if (t == QAccessible::Name && name.isEmpty())
+            return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        auto related = QAccessibleWidget::relations(match);
+        QWidget* table = widget()->parentWidget();
+        if (table && !dynamic_cast<TableArea*>(table)) table = table->parentWidget();
+        TableAccessible* t = table ? TableAccessible::Of(table) : nullptr;
+        if (t && t->Keys.InUse() && (match & QAccessible::Labelled))
+            related.append({QAccessible::queryAccessibleInterface(table), QAccessible::Labelled});
+        return related;
+    }
 };
 
 // A picture button or a message-box face: a button that can be pressed.
@@ -219,7 +287,12 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
         return new ButtonInterface(
             face, [face] { face->Choose(); }, [face] { return face->IsMarked(); });
     if (dynamic_cast<AnnouncementLine*>(w)) return new StatusInterface(w);
-    if (dynamic_cast<CaptionFrame*>(w)) return new FilteredInterface(w, QAccessible::Grouping);
+    // The window's status bar, as a screen reader's status-bar command finds
+    // it (searching from the window's last child): the panels with their texts.
+    if (dynamic_cast<StatusPanels*>(w)) return new QAccessibleWidget(w, QAccessible::StatusBar);
+    if (dynamic_cast<CaptionFrame*>(w)) return new CaptionInterface(w);
+    if (auto* label = qobject_cast<QLabel*>(w); label && TableLabelInterface::OnTable(w))
+        return new TableLabelInterface(label);
     if (dynamic_cast<TableArea*>(w)) return new ClientInterface(w);
     return nullptr;
 }
@@ -259,6 +332,8 @@ QAccessibleInterface* TableAccessible::KeyFocus() const {
     const Stop stop = Keys.FocusStop();
     if (stop == Stop::Stock) return Interfaces[static_cast<int>(Group::Stock)];
     if (stop == Stop::Discard) return Interfaces[static_cast<int>(Group::Discard)];
+    if (stop == Stop::Dorvil) return Interfaces[static_cast<int>(Group::Dorvil)];
+    if (stop == Stop::Statistics) return QAccessible::queryAccessibleInterface(Keys.Statistics());
     if (stop >= Stop::Meld1 && stop <= Stop::Meld6)
         return Interfaces[static_cast<int>(Group::Meld1) + static_cast<int>(stop) -
                           static_cast<int>(Stop::Meld1)];

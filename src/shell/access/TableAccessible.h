@@ -6,7 +6,9 @@
 // controls. Decorative shapes, lines and focus frames are left out, picture
 // buttons and message-box faces are buttons that can be pressed, the cards of
 // the hand tell where they lie, and the announcement line is the status
-// element the announcements appear under.
+// element the announcements appear under. The status panels are the window's
+// status bar, the one a screen reader's status-bar command reads: it searches
+// from the window's last child, so it meets them before the announcement line.
 #pragma once
 
 #include <QObject>

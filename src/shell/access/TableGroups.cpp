@@ -2,6 +2,7 @@
 // positions and stacking, so that they always say what the screen shows.
 #include "TableGroups.h"
 
+#include "Announcer.h"
 #include "FocusFrame.h"
 #include "FrmMain.h"
 #include "table/TableWidgets.h"
@@ -133,7 +134,20 @@ QString TableGroups::Name(Group g) const {
     const int column = MeldColumnOf(g);
     //: A meld column with no card; %1 is its number.
     if (cards.isEmpty()) return tr("Meld %1: empty").arg(column);
-    // A run reads as its ranks and one suit; a set names every card.
+    // A set reads as its rank and suits, as Dorvil's news tells it.
+    const bool oneRank = cards.size() > 1 && std::all_of(cards.begin(), cards.end(), [&](int n) {
+        return Game.Cards(n).Rank == Game.Cards(cards[0]).Rank;
+    });
+    if (oneRank) {
+        QStringList suits;
+        for (int n : cards)
+            suits << FrmMain::SuitName(n);
+        //: A meld column holding a set: %1 its number, %2 the rank in the plural ("Nines"),
+        //: %3 its suits ("Diamonds, Hearts and Spades").
+        return tr("Meld %1: %2 of %3", "set")
+            .arg(QString::number(column), FrmMain::RankPlural(cards[0]), Announcer::Listed(suits));
+    }
+    // A run reads as its ranks and one suit; cards of neither are named whole.
     bool oneSuit = std::all_of(cards.begin(), cards.end(), [&](int n) {
         return Game.Cards(n).Suit == Game.Cards(cards[0]).Suit;
     });
@@ -148,6 +162,17 @@ QString TableGroups::Name(Group g) const {
                          .arg(QString::number(column), list, FrmMain::SuitName(cards[0]))
                    //: A meld column with cards of several suits: %1 its number, %2 the cards.
                    : tr("Meld %1: %2").arg(QString::number(column), list);
+}
+
+QString TableGroups::StatisticsName() const {
+    const TableControls& controls = Window.Controls();
+    auto text = [&](Ctl c) { return controls.Of(c)->accessibleName().simplified(); };
+    //: The statistics frame for screen readers: %1 its caption, then each heading and its figure
+    //: (%2 "Won Player" %3 "2", %4 "Won Dorvil" %5 "1", %6 "Owed Player" %7 "$0.00", ...).
+    return tr("%1: %2 %3, %4 %5; %6 %7, %8 %9.")
+        .arg(controls.FramStats->accessibleName(), text(Ctl::LblNoWonP), text(Ctl::LblWonP),
+             text(Ctl::LblNoWonG), text(Ctl::LblWonG), text(Ctl::LblGowes), text(Ctl::LblMoneyP),
+             text(Ctl::LblOweG), text(Ctl::LblMoneyG));
 }
 
 QRect TableGroups::Union(int place) const {

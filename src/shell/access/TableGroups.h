@@ -35,6 +35,9 @@ class TableGroups : public QObject {
     int TopOfPile(int place) const;
     Group GroupOf(int card) const;
     QString Name(Group g) const;
+    // The statistics frame read as one sentence: its caption and each
+    // figure after its heading.
+    QString StatisticsName() const;
     // Where the group lies, in the coordinates of the table's client area.
     QRect Area(Group g) const;
     // The part of a card that shows: the hand's cards overlap, and a frame

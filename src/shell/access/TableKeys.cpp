@@ -1,6 +1,7 @@
 // The table's keys, the hand focus, the Tab ring and the focus frames.
 #include "TableKeys.h"
 
+#include "Announcer.h"
 #include "DropAreas.h"
 #include "FocusFrame.h"
 #include "FrmMain.h"
@@ -37,6 +38,9 @@ TableKeys::TableKeys(MainWindow& window, FrmMain& game, TableGroups& groups)
     Second = new FocusFrame(Client, QStringLiteral("KeyFocusCard"), true);
     Main = new FocusFrame(Client, QStringLiteral("KeyFocus"), false);
     connect(&Groups, &TableGroups::TableChanged, this, &TableKeys::Refresh);
+    // After the window's own connection, which sorts.
+    connect(Window.Controls().PicSortSuits, &PictureButton::Clicked, this, [this] { Sorted(true); });
+    connect(Window.Controls().PicSortSame, &PictureButton::Clicked, this, [this] { Sorted(false); });
 }
 
 PictureButton* TableKeys::Button(Stop stop) const {
@@ -53,6 +57,10 @@ PictureButton* TableKeys::Button(Stop stop) const {
     default:
         return nullptr;
     }
+}
+
+QWidget* TableKeys::Statistics() const {
+    return Window.Controls().FramStats;
 }
 
 bool TableKeys::TargetOpen() const {
@@ -88,10 +96,13 @@ bool TableKeys::TableKey(QKeyEvent* key) {
     if (k == Qt::Key_S || k == Qt::Key_F) {
         UseKeys(false);
         ClickCard(Groups.TopOfPile(k == Qt::Key_S ? Where::Stock : Where::Discard));
-    } else if (k == Qt::Key_Left || k == Qt::Key_Right) {
-        StepHand(k == Qt::Key_Left ? -1 : 1, false);
-    } else if (k == Qt::Key_Home || k == Qt::Key_End) {
-        StepHand(k == Qt::Key_Home ? -1 : 1, true);
+    } else if (k == Qt::Key_Left || k == Qt::Key_Right || k == Qt::Key_Home || k == Qt::Key_End) {
+        const int before = Focus;
+        const Stop ring = Ring;
+        StepHand(k == Qt::Key_Left || k == Qt::Key_Home ? -1 : 1,
+                 k == Qt::Key_Home || k == Qt::Key_End);
+        // A key that moves nothing still answers: the card under the frame.
+        if (Focus && Focus == before && ring == Ring) RetellCard();
     } else if (k >= Qt::Key_1 && k <= Qt::Key_6) {
         UseKeys(true);
         if (Ring == Stop::None) Ring = Stop::Hand;
@@ -108,6 +119,24 @@ bool TableKeys::TableKey(QKeyEvent* key) {
     }
     Refresh();
     return true;
+}
+
+void TableKeys::RetellCard() {
+    const QList<int> hand = Groups.Cards(Group::Hand);
+    const qsizetype at = hand.indexOf(Focus);
+    if (at < 0) return;
+    emit Notice(FrmMain::CardName(Focus) + QLatin1String(". ") +
+                Announcer::PositionText(int(at + 1), int(hand.size())) + QLatin1Char('.'));
+}
+
+// A sort moves every card: the new order is told by its first card.
+void TableKeys::Sorted(bool bySuit) {
+    const QList<int> hand = Groups.Cards(Group::Hand);
+    if (hand.isEmpty()) return;
+    //: For screen readers, after a sort: %1 the first card of the hand ("Two of Clubs").
+    emit Notice((bySuit ? tr("Your hand is sorted by suit. The first card is the %1.")
+                        : tr("Your hand is sorted by rank. The first card is the %1."))
+                    .arg(FrmMain::CardName(hand.first())));
 }
 
 void TableKeys::UseKeys(bool frames) {
@@ -234,11 +263,13 @@ void TableKeys::StepHand(int step, bool toEnd) {
 
 std::vector<TableKeys::Stop> TableKeys::Stops() const {
     std::vector<Stop> stops{Stop::Stock, Stop::Discard};
+    if (!Groups.Cards(Group::Dorvil).isEmpty()) stops.push_back(Stop::Dorvil);
     if (!Groups.Cards(Group::Hand).isEmpty()) stops.push_back(Stop::Hand);
     for (int c = 1; c <= 6; ++c)
         stops.push_back(MeldStop(c));
     for (Stop b : {Stop::SortSame, Stop::SortSuits, Stop::TakeBack, Stop::CallDraw})
         if (PictureButton* button = Button(b); button && !button->isHidden()) stops.push_back(b);
+    stops.push_back(Stop::Statistics);
     return stops;
 }
 
@@ -276,6 +307,8 @@ void TableKeys::Activate() {
 QRect TableKeys::AreaOf(Stop stop) const {
     if (stop == Stop::Stock) return Groups.Area(Group::Stock);
     if (stop == Stop::Discard) return Groups.Area(Group::Discard);
+    if (stop == Stop::Dorvil) return Groups.Area(Group::Dorvil);
+    if (stop == Stop::Statistics) return Statistics()->geometry();
     if (int c = MeldOf(stop)) return Groups.Area(MeldGroup(c));
     if (PictureButton* button = Button(stop)) return button->geometry();
     return FocusedPart();

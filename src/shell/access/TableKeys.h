@@ -1,6 +1,7 @@
 // TableKeys, the table's keys. S and F take a card; Left, Right, Home and End move a
 // focus along the hand; 1 to 6 and Delete lay or discard the focused card;
-// Tab and Shift+Tab move a focus through the table's places and buttons, and
+// Tab and Shift+Tab move a focus through the table's places, Dorvil's hand,
+// the buttons and the statistics, and
 // Space or Enter act on it (the target frame keeps its own keys). Every key
 // ends in the handler the mouse calls, and a key that the mouse's rules refuse
 // shows the hint the pointer would. The focus frames appear from the first
@@ -31,6 +32,7 @@ class TableKeys : public QObject {
         None,
         Stock,
         Discard,
+        Dorvil, // his hand, for its count
         Hand,
         Meld1,
         Meld2,
@@ -41,7 +43,8 @@ class TableKeys : public QObject {
         SortSame,
         SortSuits,
         TakeBack,
-        CallDraw
+        CallDraw,
+        Statistics // the frame of games won and money owed, read whole
     };
 
     TableKeys(MainWindow& window, FrmMain& game, TableGroups& groups);
@@ -49,7 +52,9 @@ class TableKeys : public QObject {
     int FocusedCard() const { return Focus; } // the hand card the keys act on, 0 when none
     Stop FocusStop() const { return Ring; }
     bool FocusShown() const { return FramesOn; }
+    bool InUse() const { return KeysUsed; } // since the first key that plays
     PictureButton* Button(Stop stop) const;
+    QWidget* Statistics() const;
     void TableEventSeen(const TableEvent& event);
     void MessageBoxMade(MFormDeluxe* box);
     void Refresh();
@@ -71,6 +76,8 @@ class TableKeys : public QObject {
     void Hint(int n);
     bool Stale(int hand) const;
     int EnsureHandFocus();
+    void RetellCard();
+    void Sorted(bool bySuit);
     void SyncHand();
     int Neighbour(const QList<int>& hand) const;
     void StepHand(int step, bool toEnd);

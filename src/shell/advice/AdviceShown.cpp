@@ -29,7 +29,7 @@ QString AdviceShown::Text() const {
     return Box && Box->isVisible() ? Box->text() : QString();
 }
 
-void AdviceShown::Show(const Hint::Advice& advice, const QString& text) {
+void AdviceShown::Show(const Hint::Advice& advice, const QString& text, const QString& spoken) {
     Now = advice;
     ShownAt = Game.HandLog.size();
     ShownHand = Game.HandSerial;
@@ -40,7 +40,7 @@ void AdviceShown::Show(const Hint::Advice& advice, const QString& text) {
         Box->hide();
     } else {
         Box->Show(said, Window.Scale());
-        Aids.Voice->Say(said);
+        Aids.Voice->Say(spoken.isEmpty() ? said : spoken);
     }
     PlaceMarks();
 }

@@ -27,7 +27,8 @@ class AdviceShown : public QObject {
     bool AtRest() const;
     // Shows an advice with its sentence (the advice's own when `text` is
     // empty); an advice of None shows the text alone, or clears what shows.
-    void Show(const Hint::Advice& advice, const QString& text = {});
+    // A screen reader is told `spoken` instead when it is given.
+    void Show(const Hint::Advice& advice, const QString& text = {}, const QString& spoken = {});
     // A line that stands in the box whenever no advice shows (the demo's
     // notice that it runs); empty for none.
     void SetStanding(const QString& text);

@@ -5,16 +5,21 @@
 #include "AdviceShown.h"
 #include "DropAreas.h"
 #include "FrmMain.h"
+#include "access/Announcer.h"
 #include "access/TableAids.h"
 #include "access/TableGroups.h"
 #include "access/TableKeys.h"
 #include "dialogs/FaceButton.h"
 #include "dialogs/MFormDeluxe.h"
 #include "window/MainWindow.h"
+#include "window/PaceOption.h"
+#include "window/TableMenus.h"
 #include "window/TableNews.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
+#include <algorithm>
 
 DemoPlayer::DemoPlayer(MainWindow& window, FrmMain& game, AdviceShown& advice, TableAids& aids)
     : Window(window), Game(game), Advice(advice), Aids(aids) {
@@ -24,6 +29,12 @@ DemoPlayer::DemoPlayer(MainWindow& window, FrmMain& game, AdviceShown& advice, T
     connect(&Answer, &QTimer::timeout, this, [this] {
         // Play on, discard when asked: the first button of every question in a hand.
         if (On && !Interrupted && Box && Box->isVisible()) Box->Face(0)->Choose();
+    });
+    // (the announcer, made before the demo, has already told the event)
+    connect(&Window.News(), &TableNews::TableEventSeen, this, [this](const TableEvent& event) {
+        if (!Moving || event.ByDorvil) return;
+        if (QString text = Announcer::EventText(event); !text.isEmpty())
+            Made.push_back({text, Aids.Voice->SaidBy()});
     });
 }
 
@@ -41,16 +52,25 @@ void DemoPlayer::Start() {
     if (On || !Advice.AtRest()) return;
     On = true;
     Interrupted = false;
+    Made.clear();
+    Unheard.clear();
     qApp->installEventFilter(this);
     emit RunningChanged();
+    Aids.Voice->Cut(); // by the key that started the demo
     const QString notice = tr("The demo plays your hand. Press any key or click to play yourself.");
     Advice.SetStanding(notice);
     Advice.Show({}, notice);
     Wait(Step::Look, ShowMs);
 }
 
+// The demo keeps the table's pace: quicker at the Quick pace, as every
+// pause of the game is.
+// While a screen reader is active, it also waits for what was told to have
+// had the time to be spoken.
 void DemoPlayer::Wait(Step next, int ms) {
     Due = next;
+    ms = Window.MenuEntries().Pace->Length(ms);
+    if (Listened || QAccessible::isActive()) ms = std::max(ms, Aids.Voice->SpeakingFor());
     Pace.start(ms);
 }
 
@@ -66,7 +86,7 @@ void DemoPlayer::BoxShown() {
         End(tr("The demo has stopped: the hand is over."));
         return;
     }
-    Answer.start(AnswerMs);
+    Answer.start(Window.MenuEntries().Pace->Length(AnswerMs));
 }
 
 // At a point of rest: the next move is shown, then made. Between rests (Dorvil
@@ -81,9 +101,13 @@ void DemoPlayer::Look() {
     }
     Next = Hint::NextStep(Hint::WhatPlayerSees(Game));
     if (Next.What == Hint::Advice::None) return End(tr("The demo has stopped."));
+    const QString move = Next.Text.isEmpty() ? Hint::Sentence(Next) : Next.Text;
+    // A screen reader heard how to stop the demo as it started: each move
+    // is told alone.
     //: While the demo plays: %1 is the move about to be made, a sentence of its own.
-    Advice.Show(Next, tr("Demo: %1 Press any key or click to play yourself.")
-                          .arg(Next.Text.isEmpty() ? Hint::Sentence(Next) : Next.Text));
+    Advice.Show(Next, tr("Demo: %1 Press any key or click to play yourself.").arg(move),
+                //: Told to a screen reader while the demo plays: %1 the move about to be made.
+                tr("Demo: %1").arg(move));
     Wait(Step::Move, ShowMs);
 }
 
@@ -129,7 +153,14 @@ void DemoPlayer::End(const QString& why) {
     Answer.stop();
     qApp->removeEventFilter(this);
     Advice.SetStanding({});
-    Advice.Show({}, why);
+    QString told;
+    if (!Unheard.isEmpty())
+        //: Told to a screen reader as the demo stops: %1 the moves it made that the player's
+        //: key cut off before they were heard, each a sentence of its own.
+        told = why + QLatin1Char(' ') +
+               tr("Not heard before you stopped it: %1").arg(Unheard.join(QLatin1Char(' ')));
+    Advice.Show({}, why, told);
+    Unheard.clear();
     emit RunningChanged();
 }
 
@@ -159,6 +190,9 @@ bool DemoPlayer::eventFilter(QObject* watched, QEvent* event) {
     // A key comes first as the question whether it is a shortcut: taken, it
     // comes again as the key itself, which ends the demo.
     if (type == QEvent::ShortcutOverride) return true;
+    if (!Interrupted && (Listened || QAccessible::isActive()))
+        for (const Told& told : Made)
+            if (told.SaidBy > Aids.Voice->Now()) Unheard << told.Text;
     Interrupted = true;
     Answer.stop();
     if (QApplication::activeModalWidget() || (!Moving && !Pace.isActive()) || Advice.AtRest())

@@ -6,7 +6,8 @@
 // discard when asked). It ends when the hand ends (the box that says so is
 // left to the player, and no new game is ever started) or, at the next point
 // of rest, when the player presses a key or clicks: that key or click does
-// nothing else.
+// nothing else. Stopped so while a screen reader listens, it tells again the
+// moves the key cut off before they were heard.
 #pragma once
 
 #include "Hint.h"
@@ -33,6 +34,9 @@ class DemoPlayer : public QObject {
     // How long a move shows before it is made, the rest after it, and how
     // long a question shows before it is answered (tests hurry them).
     void SetPace(int showMs, int restMs, int answerMs);
+    // Whether a screen reader listens, as the accessibility bridge tells;
+    // a test may say so.
+    void SetListened(bool listened) { Listened = listened; }
 
   signals:
     void RunningChanged();
@@ -54,8 +58,18 @@ class DemoPlayer : public QObject {
     TableAids& Aids;
     bool On = false, Interrupted = false, Moving = false;
     int ShowMs = 900, RestMs = 400, AnswerMs = 900;
+    bool Listened = false;
     Hint::Advice Next;
     QTimer Pace, Answer;
     Step Due = Step::Look; // what the pace's timer does next
     QPointer<MFormDeluxe> Box;
+    // The moves made as told to a screen reader, each with the time by which
+    // it will have been said; those not said when the player's key cut the
+    // speech are told again as the demo stops.
+    struct Told {
+        QString Text;
+        qint64 SaidBy;
+    };
+    QList<Told> Made;
+    QStringList Unheard;
 };

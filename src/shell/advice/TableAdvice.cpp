@@ -37,8 +37,14 @@ TableAdvice::TableAdvice(MainWindow& window, FrmMain& game, TableAids& aids)
     TableNews& news = window.News();
     connect(&news, &TableNews::HandlerDone, this, &TableAdvice::Refresh);
     connect(&news, &TableNews::TableEventSeen, this, &TableAdvice::Refresh);
+    // (a game carried on is laid out by its texts, with no event)
+    connect(&news, &TableNews::TextShown, this, &TableAdvice::Refresh);
     connect(&news, &TableNews::MessageBoxMade, Player.get(), &DemoPlayer::MessageBoxMade);
     connect(aids.Groups.get(), &TableGroups::TableChanged, this, &TableAdvice::Refresh);
+    // A game carried on was laid out, and asked its question, before the
+    // advice existed: take up the table as it stands.
+    if (MFormDeluxe* box = window.MessageBox()) Player->MessageBoxMade(box);
+    Refresh();
 }
 
 TableAdvice::~TableAdvice() = default;

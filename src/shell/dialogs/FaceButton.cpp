@@ -20,24 +20,28 @@ FaceButton::FaceButton(int index, QWidget* parent) : QWidget(parent), Index(inde
 
 void FaceButton::SetScale(const TableScale& scale) {
     Scale = scale;
-    setFixedSize(scale.Px(DesignWidth), scale.Px(DesignHeight));
-    SetCaption(Label1->text());
+    Label1->setFont(Scale.Font(CaptionDesign));
+    SetWidth(NeededWidth());
+}
+
+void FaceButton::SetCaption(const QString& caption) {
+    Label1->setText(caption);
+    Label1->setAccessibleName(caption);
+    setAccessibleName(caption);
+}
+
+int FaceButton::NeededWidth() const {
+    // The caption, a few pixels clear of the face's edges on either side.
+    const int caption = Label1->fontMetrics().horizontalAdvance(Label1->text());
+    return std::max(Scale.Px(DesignWidth), caption + 2 * Scale.Scaled(6));
+}
+
+void FaceButton::SetWidth(int pixels) {
+    setFixedSize(pixels, Scale.Px(DesignHeight));
     if (Pressed)
         DrawPressed();
     else
         DrawRaised();
-}
-
-void FaceButton::SetCaption(const QString& caption) {
-    // A long caption is set a little smaller rather than cut off by the face.
-    QFont font = Scale.Font(CaptionDesign);
-    while (font.pixelSize() > Scale.Scaled(9) &&
-           QFontMetrics(font).horizontalAdvance(caption) > width() - Scale.Scaled(4))
-        font.setPixelSize(font.pixelSize() - 1);
-    Label1->setFont(font);
-    Label1->setText(caption);
-    Label1->setAccessibleName(caption);
-    setAccessibleName(caption);
 }
 
 void FaceButton::DrawRaised() {

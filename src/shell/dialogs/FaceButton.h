@@ -1,6 +1,7 @@
 // FaceButton, one button face Pic1(i) of the message box with its caption
 // Label1(i): raised, or pressed while the pointer holds it down, with a
-// dotted mark while the keys' focus is on it.
+// dotted mark while the keys' focus is on it. A face is as wide as its
+// caption needs, and never narrower than the design's.
 #pragma once
 
 #include "table/TableScale.h"
@@ -24,6 +25,9 @@ class FaceButton : public QWidget {
     FaceButton(int index, QWidget* parent);
     void SetScale(const TableScale& scale);
     void SetCaption(const QString& caption);
+    // The width its caption needs, in pixels: never less than the design's.
+    int NeededWidth() const;
+    void SetWidth(int pixels);
     void DrawRaised();
     void DrawPressed();
     bool IsPressed() const { return Pressed; }

@@ -51,6 +51,9 @@ void FrmHelp::SetScale(const TableScale& scale) {
 void FrmHelp::ApplyScale() {
     setFont(Scale.Font({Face::Serif, 9.75, true}));
     TxtHelp->setFont(Scale.Font({Face::Serif, 12, true}));
+    // The rules' tables of keys, buttons and menus put a tab between a key
+    // and what it does: one stop, wider than the keys, lines them up.
+    TxtHelp->setTabStopDistance(Scale.Px(1800));
     TxtHelp->move(Scale.Px(90), Scale.Px(90));
 }
 
@@ -111,11 +114,11 @@ frmAbout::frmAbout(QWidget* parent, const QIcon& icon, const TableScale& scale)
         picIcon->setPixmap(icon.pixmap(s.Scaled(32), s.Scaled(32)));
     });
     AboutLabel(Layout, this, "lblTitle", {1080, 120, 3975, 495}, QStringLiteral("Meldora"), 12);
-    AboutLabel(Layout, this, "lblVersion", {1080, 840, 3975, 375},
-               //: %1 is the version number.
-               QCoreApplication::translate("frmAbout", "Version %1")
-                   .arg(QStringLiteral(MELDORA_VERSION)),
-               10.5);
+    AboutLabel(
+        Layout, this, "lblVersion", {1080, 840, 3975, 375},
+        //: %1 is the version number.
+        QCoreApplication::translate("frmAbout", "Version %1").arg(QStringLiteral(MELDORA_VERSION)),
+        10.5);
     AboutLabel(Layout, this, "lblDescription", {840, 1440, 4335, 615},
                //: Two short lines at most.
                QCoreApplication::translate("frmAbout",

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTextLayout>
+#include <cmath>
 
 namespace {
 constexpr int FaceWidth = FaceButton::DesignWidth, FaceHeight = FaceButton::DesignHeight;
@@ -42,7 +43,8 @@ class WrappedText : public QWidget {
         const TableScale design;
         QTextLayout layout(shown, design.Font(TextFont));
         QTextOption option;
-        option.setWrapMode(QTextOption::WordWrap);
+        // A word longer than the line (a long name) is broken where it must.
+        option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -54,6 +56,14 @@ class WrappedText : public QWidget {
         setAccessibleName(text);
         update();
         return static_cast<int>(Lines.size()) * LineHeight;
+    }
+
+    // The widest line at the scale drawn, in pixels.
+    int Widest() const {
+        int widest = 0;
+        for (const QString& line : Lines)
+            widest = std::max(widest, fontMetrics().horizontalAdvance(line));
+        return widest;
     }
 
   protected:
@@ -71,27 +81,34 @@ class WrappedText : public QWidget {
     TableScale Scale;
 };
 
-DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const QString& caption2) {
+DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const QString& caption2,
+                                 const int (&faceWidths)[3]) {
     DeluxeLayout l;
-    l.Width = 4500;
+    const int w0 = faceWidths[0], w1 = faceWidths[1], w2 = faceWidths[2], edge = 90;
+    l.FaceShown[0] = true;
+    l.FaceShown[1] = !caption1.isEmpty();
+    l.FaceShown[2] = !caption2.isEmpty();
+    const bool three = l.FaceShown[1] && l.FaceShown[2], two = l.FaceShown[1] && !three;
+    // As wide as the design, or as the row of faces about the middle needs.
+    l.Width = three ? 2 * std::max(w0, w2) + w1 + 90 + 2 * edge
+              : two ? 2 * (std::max(w0, w1) + 23 + edge)
+                    : w0 + 2 * edge;
+    l.Width = std::max(4500, l.Width);
     l.Height = textHeight + 1140;
     const int W = l.Width, H = l.Height;
     l.Title = QRect(45, 60, W - 90, 300);
     l.Text = QRect(180, 450, 3375, textHeight);
-    l.Icon = QRect(3870, H / 2 - 510 / 2, 510, 510);
+    l.Icon = QRect(W - 630, H / 2 - 510 / 2, 510, 510);
     const int top = H - FaceHeight - 90;
-    for (QRect& face : l.Faces)
-        face = QRect(0, top, FaceWidth, FaceHeight);
-    l.Faces[0].moveLeft(W / 2 - FaceWidth / 2);
-    l.FaceShown[0] = true;
-    l.FaceShown[1] = !caption1.isEmpty();
-    l.FaceShown[2] = !caption2.isEmpty();
-    if (l.FaceShown[1] && l.FaceShown[2]) {
-        l.Faces[0].moveLeft(W / 2 - FaceWidth - FaceWidth / 2 - 45);
-        l.Faces[1].moveLeft(W / 2 - FaceWidth / 2);
-        l.Faces[2].moveLeft(FaceWidth / 2 + W / 2 + 45);
-    } else if (l.FaceShown[1]) {
-        l.Faces[0].moveLeft(W / 2 - FaceWidth - 23);
+    for (int i = 0; i < 3; ++i)
+        l.Faces[i] = QRect(0, top, faceWidths[i], FaceHeight);
+    l.Faces[0].moveLeft(W / 2 - w0 / 2);
+    if (three) {
+        l.Faces[0].moveLeft(W / 2 - w0 - w1 / 2 - 45);
+        l.Faces[1].moveLeft(W / 2 - w1 / 2);
+        l.Faces[2].moveLeft(w1 / 2 + W / 2 + 45);
+    } else if (two) {
+        l.Faces[0].moveLeft(W / 2 - w0 - 23);
         l.Faces[1].moveLeft(W / 2 + 23);
     }
     return l;
@@ -133,17 +150,31 @@ void MFormDeluxe::SetScale(const TableScale& scale) {
     if (Current.Width == 0) return;
     // A box already laid out takes its new size about its centre.
     const QPoint centre = geometry().center();
-    Arrange();
+    LayOut();
     move(centre - rect().center());
+}
+
+// Each face in whole twips at least as wide as its caption needs at this scale.
+void MFormDeluxe::LayOut() {
+    int widths[3];
+    for (int i = 0; i < 3; ++i)
+        widths[i] = std::max(FaceWidth, int(std::ceil(Faces[i]->NeededWidth() * 15 / S.Factor())));
+    Current = ComputeDeluxeLayout(TextHeight, Given[1], Given[2], widths);
+    Arrange();
 }
 
 void MFormDeluxe::Arrange() {
     const auto& l = Current;
     setFixedSize(S.Px(l.Width), S.Px(l.Height));
-    Label2->setGeometry(S.Px(l.Text));
+    // Broken into lines at the design size, a line may want a pixel or two
+    // more at another scale: the text takes them from the margin before the icon.
+    const QRect text = S.Px(l.Text);
+    Label2->setGeometry(text.adjusted(0, 0, std::max(0, Label2->Widest() - text.width()), 0));
     Label3->setGeometry(S.Px(l.Title));
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        Faces[i]->SetWidth(S.Px(l.Faces[i].width()));
         Faces[i]->move(S.Px(l.Faces[i].topLeft()));
+    }
     Picture1->setGeometry(S.Px(l.Icon));
     Picture1->setPixmap(MessageIcon(IconShown, devicePixelRatioF(), S));
 }
@@ -152,22 +183,22 @@ int MFormDeluxe::DeluxeMsg(const QString& Text, const QString& Caption0, const Q
                            const QString& Caption2, int Icon, const QString& Title) {
     for (FaceButton* face : Faces)
         face->DrawRaised();
-    int textHeight = Label2->SetText(Text);
-    Current = ComputeDeluxeLayout(textHeight, Caption1, Caption2);
-    const auto& l = Current;
+    TextHeight = Label2->SetText(Text);
+    const QString captions[3] = {Caption0, Caption1, Caption2};
+    for (int i = 0; i < 3; ++i) {
+        Given[i] = captions[i];
+        Faces[i]->SetCaption(captions[i]);
+    }
     // Centred from the size the box had before this call, as it always was.
     QRect screen =
         (parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen())->geometry();
     move(screen.center().x() - width() / 2, screen.center().y() - height() / 2);
     IconShown = Icon;
-    Arrange();
+    LayOut();
     Label3->setText(QStringLiteral("   ") + Title);
     Label3->setAccessibleName(Title);
-    const QString captions[3] = {Caption0, Caption1, Caption2};
-    for (int i = 0; i < 3; ++i) {
-        Faces[i]->SetCaption(captions[i]);
-        Faces[i]->setVisible(l.FaceShown[i]);
-    }
+    for (int i = 0; i < 3; ++i)
+        Faces[i]->setVisible(Current.FaceShown[i]);
     setAccessibleName(Title);
     setWindowTitle(Title);
     emit Rings();

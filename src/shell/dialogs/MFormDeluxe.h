@@ -17,14 +17,18 @@ class QLabel;
 class FaceButton;
 class WrappedText;
 
-// Where everything of the box lies, in twips, for a message of a given height.
+// Where everything of the box lies, in twips, for a message of a given
+// height and faces of given widths (the design's 1275 unless a caption needs
+// more). Faces too wide for the box widen it, its icon keeping to the right.
 struct DeluxeLayout {
     int Width = 0, Height = 0;
     QRect Title, Text, Icon;
     QRect Faces[3];
     bool FaceShown[3] = {};
 };
-DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const QString& caption2);
+inline constexpr int DesignFaces[3] = {1275, 1275, 1275};
+DeluxeLayout ComputeDeluxeLayout(int textHeight, const QString& caption1, const QString& caption2,
+                                 const int (&faceWidths)[3] = DesignFaces);
 
 class MFormDeluxe : public QDialog {
     Q_OBJECT
@@ -57,6 +61,7 @@ class MFormDeluxe : public QDialog {
 
   private:
     void Arrange();
+    void LayOut(); // the faces sized for their captions, and everything placed
     TableScale S;
     int IconShown = 1;
     QLabel* Label3;
@@ -64,6 +69,8 @@ class MFormDeluxe : public QDialog {
     QLabel* Picture1;
     FaceButton* Faces[3];
     DeluxeLayout Current;
+    int TextHeight = 0;
+    QString Given[3]; // the captions, as the caller gave them
     int DeluxeChoice = 0;
     int KeyFocusIndex = 0;
     bool KeyFocusShown = false;

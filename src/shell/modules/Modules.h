@@ -16,6 +16,8 @@ class SoundOutput {
   public:
     virtual ~SoundOutput() = default;
     virtual void Play(Sound sound) = 0;
+    // The sound playing, if any, stops.
+    virtual void Stop() = 0;
 };
 
 class SoundModule {
@@ -29,14 +31,16 @@ class HistoryModule {
   public:
     virtual ~HistoryModule() = default;
     // Opens the Game History window over `parent`, or brings the open one
-    // forward; `historyFile` says where the history is at each reading.
-    virtual void Open(QWidget* parent, std::function<QString()> historyFile) = 0;
+    // forward; `historyFile` says where the history is at each reading, and
+    // `review` opens the review of kept hand n (1 the latest).
+    virtual void Open(QWidget* parent, std::function<QString()> historyFile,
+                      std::function<void(int)> review) = 0;
     // Reads the history again into the window open over `parent`, if any.
     virtual void Refresh(QWidget* parent) = 0;
 };
 
-#define MELDORA_SOUND_MODULE "org.meldora.Meldora.SoundModule/1"
-#define MELDORA_HISTORY_MODULE "org.meldora.Meldora.HistoryModule/1"
+#define MELDORA_SOUND_MODULE "org.meldora.Meldora.SoundModule/2"
+#define MELDORA_HISTORY_MODULE "org.meldora.Meldora.HistoryModule/2"
 Q_DECLARE_INTERFACE(SoundModule, MELDORA_SOUND_MODULE)
 Q_DECLARE_INTERFACE(HistoryModule, MELDORA_HISTORY_MODULE)
 

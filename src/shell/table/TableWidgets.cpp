@@ -2,10 +2,13 @@
 #include "TableWidgets.h"
 
 #include "ImageList.h"
+#include "TextRoom.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QStyle>
 #include <QStyleOptionFrame>
 
 CardPicture::CardPicture(int index, QWidget* parent, std::function<QPixmap(int)> source)
@@ -54,7 +57,7 @@ void CardPicture::mouseReleaseEvent(QMouseEvent* event) {
 AutoLabel::AutoLabel(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
                      const QString& text, const FontDesign& font, const QColor& colour,
                      bool centred)
-    : QLabel(text, parent) {
+    : QLabel(text, parent), Whole(text), DesignTop(design.top()) {
     setObjectName(name);
     setAccessibleName(text);
     setAlignment(centred ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignVCenter));
@@ -62,22 +65,123 @@ AutoLabel::AutoLabel(TableLayout& layout, const QString& name, QWidget* parent, 
     pal.setColor(QPalette::WindowText, colour);
     setPalette(pal);
     layout.Keep(this, [this, design, font, centred](const TableScale& s) {
+        Scale = s;
         setFont(s.Font(font));
         const QRect px = s.Px(design);
         AnchorX = centred ? px.center().x() : px.left();
         Padding = s.Scaled(2);
-        setGeometry(px);
-        SetCaption(this->text());
+        Fit();
     });
 }
 
-void AutoLabel::SetCaption(const QString& text) {
-    setText(text);
+void AutoLabel::SetCaption(const QString& text, const QString& name) {
+    Whole = text;
+    Name = name;
+    Fit();
+}
+
+void AutoLabel::SetRoom(int left, int right, int movedTop) {
+    RoomLeft = left;
+    RoomRight = right;
+    MovedTop = movedTop;
+    Fit();
+}
+
+int AutoLabel::WholeWidth() const {
+    return std::max(1, QFontMetrics(font()).horizontalAdvance(Whole) + Padding);
+}
+
+void AutoLabel::Fit() {
+    int width = WholeWidth();
+    int x = alignment() & Qt::AlignHCenter ? AnchorX - width / 2 : AnchorX;
+    int top = Scale.Px(DesignTop);
+    if (RoomRight >= 0) {
+        const int left = Scale.Px(RoomLeft), right = Scale.Px(RoomRight);
+        width = std::min(width, right - left);
+        const int placed = std::clamp(x, left, right - width);
+        if (placed != x && MovedTop >= 0) top = Scale.Px(MovedTop);
+        x = placed;
+    }
+    Show(x, top, width);
+}
+
+void AutoLabel::PlaceAt(int left, int width) {
+    Show(left, y(), width);
+}
+
+void AutoLabel::Show(int left, int top, int width) {
+    const QFontMetrics fm(font());
+    // A label as wide as its whole text shows it whole, as it always did.
+    const QString shown = width >= WholeWidth() ? Whole : FitText(Whole, Name, fm, width);
+    setText(shown);
+    setToolTip(shown == Whole ? QString() : Whole);
+    setAccessibleName(Whole);
+    setGeometry(left, top, width, fm.height());
+}
+
+ColumnHeadings::ColumnHeadings(TableLayout& layout, QWidget* parent, const QRect& design,
+                               const QString& text, const FontDesign& font, const QColor& colour,
+                               const QList<int>& centres, bool designed)
+    : QLabel(text, parent), Centres(centres), DesignLeft(design.left()), Designed(designed) {
+    setObjectName(QStringLiteral("LblHeading"));
     setAccessibleName(text);
-    QFontMetrics fm(font());
-    int w = std::max(1, fm.horizontalAdvance(text) + Padding);
-    int x = alignment() & Qt::AlignHCenter ? AnchorX - w / 2 : AnchorX;
-    setGeometry(x, y(), w, fm.height());
+    setAlignment(Qt::AlignLeft);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, colour);
+    setPalette(pal);
+    layout.Place(this, design, font);
+    layout.Keep(this, [this](const TableScale& s) { Scale = s; });
+}
+
+QStringList ColumnHeadings::Headings() const {
+    static const QRegularExpression blanks(QStringLiteral("\\s{2,}"));
+    return text().trimmed().split(blanks);
+}
+
+QRect ColumnHeadings::Line() const {
+    return QFontMetrics(font()).boundingRect(contentsRect(), int(alignment()), text());
+}
+
+QList<QRect> ColumnHeadings::HeadingPlaces() const {
+    QList<QRect> places;
+    const QStringList headings = Headings();
+    if (Designed || headings.size() != Centres.size()) return places;
+    const QFontMetrics fm(font());
+    const QRect line = Line();
+    for (qsizetype i = 0; i < headings.size(); ++i) {
+        const int width = fm.horizontalAdvance(headings[i]);
+        const int centre = Scale.Px(Centres[i]) - Scale.Px(DesignLeft);
+        places << QRect(centre - width / 2, line.top(), width, line.height());
+    }
+    return places;
+}
+
+void ColumnHeadings::paintEvent(QPaintEvent* event) {
+    const QStringList headings = Headings();
+    const QList<QRect> places = HeadingPlaces();
+    if (places.isEmpty()) return QLabel::paintEvent(event);
+    QPainter p(this);
+    // The band's one underline, where and as the line of text would draw it
+    // (under its blanks too): at the baseline's underline offset, rounded
+    // down clear of the text, one line's thickness.
+    // It reaches past the last heading by the blanks the line ends with.
+    const QRect line = Line();
+    const QFontMetricsF fm(font());
+    qreal offset = std::ceil(fm.underlinePos()) + 0.5;
+    if (fm.underlinePos() <= fm.descent()) offset = std::min(offset, fm.descent() - 0.5);
+    const qreal y = line.top() + fm.ascent() + offset;
+    const QString trailing = text().mid(text().trimmed().size() + text().indexOf(headings[0]));
+    const qreal end = std::min<qreal>(
+        width(), std::max(line.left() + fm.horizontalAdvance(text()),
+                          places.last().right() + 1 + fm.horizontalAdvance(trailing)));
+    p.setPen(QPen(palette().color(foregroundRole()), fm.lineWidth(), Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(QLineF(line.left(), y, std::floor(end), y));
+    QFont plain = font();
+    plain.setUnderline(false);
+    p.setFont(plain);
+    for (qsizetype i = 0; i < places.size(); ++i)
+        style()->drawItemText(&p, places[i], Qt::AlignLeft, palette(), true, headings[i],
+                              foregroundRole());
 }
 
 QLabel* MakeLabel(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
@@ -225,8 +329,8 @@ bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
 
 StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("StatusBar1"));
-    //: The status bar's name, for screen readers.
-    setAccessibleName(QCoreApplication::translate("StatusPanels", "Status bar"));
+    //: The status bar's name, for screen readers (who add "status bar" to it).
+    setAccessibleName(QCoreApplication::translate("StatusPanels", "Scores"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(212, 208, 200));
@@ -249,7 +353,9 @@ StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(paren
         auto* panel = new QLabel(QCoreApplication::translate("StatusPanels", design[i].text), this);
         panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
         panel->setAccessibleName(panel->text());
-        panel->setToolTip(QCoreApplication::translate("StatusPanels", design[i].tip));
+        Whole[i] = panel->text();
+        Tips[i] = QCoreApplication::translate("StatusPanels", design[i].tip);
+        panel->setToolTip(Tips[i]);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         Panels[i] = panel;
     }
@@ -262,16 +368,27 @@ StatusPanels::StatusPanels(TableLayout& layout, QWidget* parent) : QWidget(paren
             Panels[i]->setIndent(s.Scaled(3));
             Panels[i]->setGeometry(x, gap, s.Px(design[i].width), height - 2 * gap);
             x += s.Px(design[i].width) + gap;
+            Fit(i);
         }
     });
 }
 
-void StatusPanels::SetPanelText(int panel, const QString& text) {
+void StatusPanels::SetPanelText(int panel, const QString& text, const QString& name) {
     if (panel < 1 || panel > 4) return;
-    Panels[panel - 1]->setText(text);
-    Panels[panel - 1]->setAccessibleName(text);
+    Whole[panel - 1] = text;
+    Name = name;
+    Fit(panel - 1);
+}
+
+void StatusPanels::Fit(int i) {
+    QLabel* panel = Panels[i];
+    const int room = panel->contentsRect().width() - panel->indent() - 2 * panel->margin();
+    const QString shown = FitText(Whole[i], Name, panel->fontMetrics(), room);
+    panel->setText(shown);
+    panel->setAccessibleName(Whole[i]);
+    panel->setToolTip(shown == Whole[i] ? Tips[i] : Whole[i] + QLatin1Char('\n') + Tips[i]);
 }
 
 QString StatusPanels::PanelText(int panel) const {
-    return panel >= 1 && panel <= 4 ? Panels[panel - 1]->text() : QString();
+    return panel >= 1 && panel <= 4 ? Whole[panel - 1] : QString();
 }

@@ -44,15 +44,60 @@ class CardPicture : public QWidget {
 };
 
 // A label that sizes itself to its text, keeping its left edge, or its
-// centre when its text is centred.
+// centre when its text is centred. Given a room in its parent it stays
+// inside it, moved along when it would stick out and shortened (the
+// player's name first) when wider than the room; the tool tip and the
+// accessible name then tell the whole text.
 class AutoLabel : public QLabel {
   public:
     AutoLabel(TableLayout& layout, const QString& name, QWidget* parent, const QRect& design,
               const QString& text, const FontDesign& font, const QColor& colour, bool centred);
-    void SetCaption(const QString& text);
+    // `name` is the player's, which is shortened first when the text must be.
+    void SetCaption(const QString& text, const QString& name = QString());
+    QString Caption() const { return Whole; }
+    // From `left` to `right` twips of the parent; a label that has to leave
+    // its place to find room there lies at `movedTop` twips, when given.
+    void SetRoom(int left, int right, int movedTop = -1);
+    // Where its row puts it: at `left`, `width` pixels wide.
+    void PlaceAt(int left, int width);
+    int Anchor() const { return AnchorX; }
+    int WholeWidth() const; // in pixels, with its padding
 
   private:
-    int AnchorX = 0, Padding = 2;
+    void Fit();
+    void Show(int left, int top, int width);
+    QString Whole, Name;
+    TableScale Scale;
+    int AnchorX = 0, DesignTop = 0, Padding = 2;
+    int RoomLeft = 0, RoomRight = -1, MovedTop = -1; // twips; no room while RoomRight < 0
+};
+
+// LblHeading: the meld columns' headings on the green band above them. The
+// text names them in one line spaced out with blanks, as screen readers read
+// it. The table's own line is drawn as it was designed, its blanks measured
+// for its own words; a translation's words are as wide as they come, so each
+// of its headings is drawn centred over its own column, on the band's one
+// underline. A text that is not six headings is drawn as it is.
+class ColumnHeadings : public QLabel {
+  public:
+    // `centres` are the columns' middles in twips of the parent; `designed`
+    // when `text` is the table's own line.
+    ColumnHeadings(TableLayout& layout, QWidget* parent, const QRect& design, const QString& text,
+                   const FontDesign& font, const QColor& colour, const QList<int>& centres,
+                   bool designed);
+    // Where each heading is drawn, in the label's pixels.
+    QList<QRect> HeadingPlaces() const;
+
+  protected:
+    void paintEvent(QPaintEvent*) override;
+
+  private:
+    QStringList Headings() const;
+    QRect Line() const; // the text's line as one string would stand
+    QList<int> Centres;
+    int DesignLeft;
+    bool Designed;
+    TableScale Scale;
 };
 
 // A plain label of fixed size.
@@ -131,13 +176,17 @@ class PictureButton : public QWidget {
 
 // StatusBar1: four sunken panels with their own tool tips. Its owner docks
 // it; the panels follow the table's scale.
+// A text too long for its panel is shortened, the player's name first, and
+// told whole in the panel's tool tip.
 class StatusPanels : public QWidget {
   public:
     static constexpr int DesignHeight = 375;
     StatusPanels(TableLayout& layout, QWidget* parent);
-    void SetPanelText(int panel, const QString& text);
+    void SetPanelText(int panel, const QString& text, const QString& name = QString());
     QString PanelText(int panel) const;
 
   private:
+    void Fit(int i);
     QLabel* Panels[4];
+    QString Whole[4], Tips[4], Name;
 };

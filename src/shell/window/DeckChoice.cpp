@@ -19,15 +19,25 @@ const QString Key = QStringLiteral("Options/CardDeck");
 
 QString DeckChoice::StartingDeck(const QString& standard) {
     const QString chosen = UserSettings().value(Key).toString();
-    if (chosen.isEmpty() || chosen == StandardDeck) return standard;
-    if (const auto deck = FindDeck(chosen)) return deck->SvgPath;
-    std::fprintf(stderr,
-                 "meldora: the card deck %s chosen for the table is no longer installed (no "
-                 "carddecks/%s/index.desktop naming its SVG file in %s); the standard deck "
-                 "stands in\n",
-                 qPrintable(chosen), qPrintable(chosen),
-                 qPrintable(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)
-                                .join(QLatin1Char(':'))));
+    const bool another = !chosen.isEmpty() && chosen != StandardDeck;
+    const std::optional<DeckEntry> deck = another ? FindDeck(chosen) : std::nullopt;
+    const QString plain = QStringLiteral("plain card faces stand in");
+    if (standard.isEmpty())
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(MissingDeckLine(
+                deck ? QStringLiteral("the card deck %1 chosen for the table is used").arg(chosen)
+                     : plain)));
+    if (deck) return deck->SvgPath;
+    if (another)
+        std::fprintf(
+            stderr,
+            "meldora: the card deck %s chosen for the table is no longer installed (no "
+            "carddecks/%s/index.desktop naming its SVG file in %s); %s\n",
+            qPrintable(chosen), qPrintable(chosen),
+            qPrintable(QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)
+                           .join(QLatin1Char(':'))),
+            standard.isEmpty() ? qPrintable(plain) : "the standard deck stands in");
     return standard;
 }
 

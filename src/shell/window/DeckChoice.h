@@ -24,7 +24,9 @@ class DeckChoice : public QObject {
     Q_OBJECT
   public:
     // The deck to start with: the one chosen before while it is installed
-    // whole, else `standard` (one line on standard error says so).
+    // whole, else `standard` (empty when the standard deck is not installed:
+    // plain faces). A line on standard error tells of a deck missing, and
+    // what the table shows instead.
     static QString StartingDeck(const QString& standard);
 
     DeckChoice(QWidget* window, QAction* entry, TableLayout& layout, ImageList& images,

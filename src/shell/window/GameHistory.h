@@ -15,14 +15,21 @@ struct TableEvent;
 class GameHistory : public QObject {
     Q_OBJECT
   public:
-    GameHistory(QWidget* window, const FrmMain& game);
+    GameHistory(QWidget* window, FrmMain& game);
     void TableEventSeen(const TableEvent& event);
     void HintTaken();
     void Open();
 
+  signals:
+    // The review of kept hand n (1 the latest) is asked for from the history.
+    void ReviewAsked(int n);
+    // The Game History window is about to read or clear the files: whatever
+    // writes them off the window's thread finishes what it was asked first,
+    // so that a cleared file stays empty.
+    void FilesWanted();
+
   private:
     QWidget* Window;
-    const FrmMain& Game;
+    FrmMain& Game;
     HistoryModule* Module = nullptr; // loaded with the first opening
-    int Hints = 0, HintHand = -1;    // the advice taken, and in which hand
 };

@@ -12,12 +12,20 @@
 GameRecovery::GameRecovery(MainWindow& window, FrmMain& game, ViewMemory& shown)
     : Window(window), Game(game), Shown(shown),
       Keeper(std::make_unique<RecoveryKeeper>(game.SavedFilesFolder())) {
-    // Kept on its own thread: the player never waits for the disk.
-    connect(&Window.News(), &TableNews::HandlerDone, this, [this] { Keeper->Keep(Game, Shown); });
+    // Kept on its own thread: the player never waits for the disk. While a
+    // practice hand is played the file goes on holding the game in progress.
+    auto keep = [this] {
+        if (!Game.Practice) Keeper->Keep(Game, Shown);
+    };
+    connect(&Window.News(), &TableNews::HandlerDone, this, keep);
+    // A hint changes nothing on the table but its count: kept once the
+    // history has counted it.
+    connect(&Window.News(), &TableNews::HintTaken, this, keep, Qt::QueuedConnection);
     // A player who chose to leave has abandoned the game; the end of a
-    // session has not, and the game comes back at the next start.
+    // session has not, and the game comes back at the next start. Leaving
+    // from a practice hand abandons only the practice.
     connect(&Window.News(), &TableNews::ProgramClosing, this, [this](bool chosen) {
-        if (chosen) Keeper->Remove();
+        if (chosen && !Game.Practice) Keeper->Remove();
         Keeper->Finish();
     });
 }

@@ -109,11 +109,12 @@ Locations FindLocations(const QString& programFolder) {
     return found;
 }
 
-QString MissingDeckLine() {
-    return QStringLiteral("meldora: no card deck (%1) in the data folders %2; "
-                          "plain card faces stand in")
-        .arg(DeckFile, QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)
-                           .join(QLatin1Char(':')));
+QString MissingDeckLine(const QString& instead) {
+    return QStringLiteral("meldora: no card deck (%1) in the data folders %2; %3")
+        .arg(DeckFile,
+             QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)
+                 .join(QLatin1Char(':')),
+             instead);
 }
 
 QList<DeckEntry> FindDecks(const QString& language) {

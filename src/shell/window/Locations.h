@@ -25,8 +25,9 @@ struct Locations {
 
 Locations FindLocations(const QString& programFolder);
 
-// The one line that tells, on standard error, why plain faces stand in.
-QString MissingDeckLine();
+// The one line that tells, on standard error, that the standard deck is not
+// installed; `instead` says what the table shows in its place.
+QString MissingDeckLine(const QString& instead);
 
 // The card decks of the XDG data folders: each folder carddecks/NAME whose
 // index.desktop names an SVG file that is there, by its name in `language`

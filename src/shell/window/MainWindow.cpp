@@ -7,6 +7,8 @@
 #include "FrmMain.h"
 #include "GameHistory.h"
 #include "NestedPause.h"
+#include "PaceOption.h"
+#include "SessionEnd.h"
 #include "TableControls.h"
 #include "TableFit.h"
 #include "TableMenus.h"
@@ -14,6 +16,7 @@
 #include "TableSound.h"
 #include "Translations.h"
 #include "dialogs/MFormDeluxe.h"
+#include "dialogs/NameDialog.h"
 #include "dialogs/TargetFrame.h"
 #include "table/CardPictures.h"
 #include "table/FollowMouse.h"
@@ -25,7 +28,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -63,7 +65,8 @@ MainWindow::MainWindow(const QString& programFolder, const QString& deckPath)
     Parts = std::make_unique<TableControls>(Layout, Client, Backdrop);
     Cards = new CardPictures(Client, Layout, *Images);
     Cards->Make(1);
-    Sounds = new TableSound(this, Folder);
+    Sounds = new TableSound(this, Folder, *Menus->Sound);
+    Session = new SessionEnd(this);
     Told = new TableNews(this);
     new DeckChoice(this, Menus->MnuCardDeck, Layout, *Images, *Cards);
     Wire();
@@ -123,15 +126,15 @@ void MainWindow::Wire() {
             [this](int n) { Call(true, &FrmMain::Cds_MouseUp, n); });
     connect(Cards, &CardPictures::Clicked, this,
             [this](int n) { Call(true, &FrmMain::Cds_Click, n); });
-    connect(Menus->Dorvil, &DorvilOption::Chosen, this, [this](bool sharp) {
-        if (Game) Game->SharpChosen = sharp;
+    connect(Menus->Dorvil, &DorvilOption::Chosen, this, [this](int level) {
+        if (Game) Game->DorvilChosen = level;
     });
     Menus->Dorvil->ShowOn(Parts->FramStats);
 }
 
 void MainWindow::Attach(FrmMain* game) {
     Game = game;
-    Game->SharpChosen = Menus->Dorvil->SharpChosen();
+    Game->DorvilChosen = Menus->Dorvil->Level();
     if (Translations::InUse() != QLatin1String("en")) Game->Language = QLocale();
     History = new GameHistory(this, *game);
     connect(Told, &TableNews::TableEventSeen, History, &GameHistory::TableEventSeen);
@@ -180,7 +183,7 @@ void MainWindow::SetCardToolTip(int n, const QString& tip) {
 }
 
 void MainWindow::SetText(Ctl control, const QString& text) {
-    Parts->SetText(control, text);
+    Parts->SetText(control, text, Game ? Game->PlayerName : QString());
     emit Told->TextShown(control, text);
 }
 
@@ -191,7 +194,7 @@ void MainWindow::SetVisible(Ctl control, bool visible) {
 }
 
 void MainWindow::SetPanelText(int panel, const QString& text) {
-    Parts->StatusBar1->SetPanelText(panel, text);
+    Parts->StatusBar1->SetPanelText(panel, text, Game ? Game->PlayerName : QString());
 }
 
 void MainWindow::EnableMenu(Menu menu, bool enabled) {
@@ -210,7 +213,7 @@ void MainWindow::PlaySound(Sound sound) {
 }
 
 void MainWindow::Pause(int ms) {
-    NestedPause(ms, Quitting);
+    NestedPause(Menus->Pace->Length(ms), Quitting);
 }
 
 int MainWindow::DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
@@ -225,10 +228,11 @@ int MainWindow::DeluxeMsg(const QString& text, const QString& caption0, const QS
     return Deluxe->DeluxeMsg(text, caption0, caption1, caption2, icon, title);
 }
 
-QString MainWindow::InputBox(const QString& prompt, const QString& title, const QString& preset) {
-    bool ok = false;
-    QString text = QInputDialog::getText(this, title, prompt, QLineEdit::Normal, preset, &ok);
-    return ok ? text : QString();
+std::optional<QString> MainWindow::InputBox(const QString& prompt, const QString& title,
+                                            const QString& preset) {
+    NameDialog box(this, prompt, title, preset);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
 }
 
 void MainWindow::ErrorBox(const QString& text) {
@@ -273,21 +277,22 @@ void MainWindow::Record(const TableEvent& event) {
     emit Told->TableEventSeen(event);
 }
 
-void MainWindow::DorvilSeated(bool sharp) {
-    Menus->Dorvil->Seated(sharp);
+void MainWindow::DorvilSeated(int level) {
+    Menus->Dorvil->Seated(level);
 }
 
-// From the window's frame the game asks first; a close that the program or
-// the desktop starts goes through the same close-down without a question.
+// Every close but the program's own and the session's end is the player's and
+// asks; while another box waits, it is refused, as on X11.
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (Quitting || !Game) {
         if (!Quitting) Fit->SaveWindow();
         event->accept();
         return;
     }
+    ClosedFromOutside = Session->Ending();
+    if (!ClosedFromOutside && QApplication::activeModalWidget()) return event->ignore();
     bool cancel = true;
-    ClosedFromOutside = !event->spontaneous();
-    Game->Dispatch([&] { cancel = Game->Form_QueryUnload(event->spontaneous() ? 0 : 1); });
+    Game->Dispatch([&] { cancel = Game->Form_QueryUnload(ClosedFromOutside ? 1 : 0); });
     ClosedFromOutside = false;
     event->setAccepted(Quitting || !cancel);
     if (!Quitting) emit Told->HandlerDone();

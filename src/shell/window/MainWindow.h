@@ -5,6 +5,7 @@
 // handlers; it holds no game state and makes no game decision.
 #pragma once
 
+#include "NestedPause.h"
 #include "TableView.h"
 #include "table/TableScale.h"
 
@@ -18,6 +19,7 @@ class FrmMain;
 class GameHistory;
 class ImageList;
 class MFormDeluxe;
+class SessionEnd;
 class TableFit;
 class TableMenus;
 class TableNews;
@@ -44,6 +46,8 @@ class MainWindow : public QMainWindow, public TableView {
     MFormDeluxe* MessageBox() const { return Deluxe; }
     TableNews& News() const { return *Told; }
     TableMenus& MenuEntries() const { return *Menus; }
+    ImageList& Pictures() const { return *Images; }
+    GameHistory* Histories() const { return History; } // once attached
 
     void CreateCardPictures() override;
     void ShowCardImage(int n, int image) override;
@@ -64,14 +68,17 @@ class MainWindow : public QMainWindow, public TableView {
     void Pause(int ms) override;
     int DeluxeMsg(const QString& text, const QString& caption0, const QString& caption1,
                   const QString& caption2, int icon, const QString& title) override;
-    QString InputBox(const QString& prompt, const QString& title, const QString& preset) override;
+    std::optional<QString> InputBox(const QString& prompt, const QString& title,
+                                    const QString& preset) override;
     void ErrorBox(const QString& text) override;
     void CreateFollower() override;
     void SetFollowObject(int n) override;
     void SetFollowEnabled(bool enabled) override;
     void CloseProgram() override;
     void Record(const TableEvent& event) override;
-    void DorvilSeated(bool sharp) override;
+    void DorvilSeated(int level) override;
+    void Think(const std::function<void()>& work) override { ThinkAside(work); }
+    void HandDealt() override; // told in DealNews.cpp
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,6 +97,7 @@ class MainWindow : public QMainWindow, public TableView {
     std::unique_ptr<TableControls> Parts;
     CardPictures* Cards;
     TableSound* Sounds;
+    SessionEnd* Session;
     TableFit* Fit;
     GameHistory* History = nullptr;
     TableNews* Told;

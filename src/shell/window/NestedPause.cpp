@@ -4,7 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
+#include <memory>
 
 void NestedPause(int ms, const bool& stop) {
     QElapsedTimer clock;
@@ -20,4 +22,18 @@ void NestedPause(int ms, const bool& stop) {
         timer.start(static_cast<int>(left));
         loop.exec();
     }
+}
+
+void ThinkAside(const std::function<void()>& work) {
+    std::unique_ptr<QThread> thread(QThread::create(work));
+    QEventLoop loop;
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
+    while (!thread->isFinished()) {
+        loop.exec();
+        // Once the application is told to quit, a nested loop returns at
+        // once: wait in short slices rather than spin until the thought ends.
+        if (!thread->isFinished()) thread->wait(10);
+    }
+    thread->wait();
 }

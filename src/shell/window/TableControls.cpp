@@ -4,6 +4,7 @@
 #include "dialogs/TargetFrame.h"
 #include "table/TableColours.h"
 #include "table/TableWidgets.h"
+#include "table/TextRoom.h"
 
 #include <QCoreApplication>
 #include <QPalette>
@@ -40,6 +41,22 @@ const ShapeDesign DiscardOutline{"Shape3", {360, 600, 1335, 1695}, Cream, 3};
 // The meld columns' dividing lines, from the top of the meld area down; the
 // middle one starts below the heading.
 constexpr int LineX[5] = {3600, 4920, 6240, 7560, 8880};
+
+// The middle of each column, between the meld area's edges and the lines.
+QList<int> ColumnCentres() {
+    const int left = MeldArea.Rect.left(), right = MeldArea.Rect.left() + MeldArea.Rect.width();
+    QList<int> centres;
+    for (int i = 0; i < 6; ++i)
+        centres << ((i == 0 ? left : LineX[i - 1]) + (i == 5 ? right : LineX[i])) / 2;
+    return centres;
+}
+
+// Where the texts round the player's name may reach, in twips: the
+// instruction line across the table; Dorvil's greeting up to the statistics;
+// the player's name up to the hand, moved left of its place and lifted clear
+// of the Sort Same button when it needs more room.
+constexpr int Margin = 120, HandLeft = 3360, StatsLeft = 8760, SortSameTop = 7680;
+constexpr int NameHeight = 285;
 
 struct FrameDesign {
     const char* Name;
@@ -168,14 +185,16 @@ AutoLabel* Make(TableLayout& layout, QWidget* parent, const LabelDesign& d) {
 TableControls::TableControls(TableLayout& layout, QWidget* table, QWidget* margins) {
     // Lightweight drawings first: the cards always lie above them.
     Shape1 = Make(layout, table, MeldArea);
-    LblHeading = MakeLabel(
-        layout, QStringLiteral("LblHeading"), table, {2400, 2280, 7695, 255},
-        //: The headings over the six meld columns, in one line spaced out with blanks so that
-        //: each stands over its column (88 pixels apart); keep each heading short.
-        QCoreApplication::translate("TableControls",
-                                    "   Meld 1           Meld 2         Meld 3         Meld 4    "
-                                    "       Meld 5          Meld 6      "),
-        {Face::Serif, 11.25, true, false, true}, Cream, Qt::AlignLeft);
+    //: The headings over the six meld columns, in one line, each separated from the next
+    //: by two blanks or more: each is drawn centred over its column, 88 pixels wide.
+    const char* headings = QT_TRANSLATE_NOOP("TableControls",
+                                             "   Meld 1           Meld 2         Meld 3         "
+                                             "Meld 4           Meld 5          Meld 6      ");
+    const QString translated = QCoreApplication::translate("TableControls", headings);
+    LblHeading =
+        new ColumnHeadings(layout, table, {2400, 2280, 7695, 255}, translated,
+                           {Face::Serif, 11.25, true, false, true}, Cream, ColumnCentres(),
+                           translated == QLatin1String(headings));
     LblHeading->setAutoFillBackground(true);
     QPalette green = LblHeading->palette();
     green.setColor(QPalette::Window, MeldGreen);
@@ -190,6 +209,10 @@ TableControls::TableControls(TableLayout& layout, QWidget* table, QWidget* margi
         Named[d.Id] = Make(layout, table, d);
     LblInfo = static_cast<AutoLabel*>(Named[Ctl::LblInfo]);
     LblInfo->hide();
+    LblInfo->SetRoom(Margin, TableScale::DesignWidth - Margin);
+    static_cast<AutoLabel*>(Named[Ctl::LblName2])->SetRoom(2520, StatsLeft - Margin);
+    static_cast<AutoLabel*>(Named[Ctl::LblName0])
+        ->SetRoom(Margin, HandLeft - Margin / 2, SortSameTop - NameHeight);
 
     CaptionFrame* deck = Make(layout, table, DeckFrame);
     Shape2 = Make(layout, deck, StockOutline);
@@ -211,6 +234,7 @@ TableControls::TableControls(TableLayout& layout, QWidget* table, QWidget* margi
                    LightCyan);
     new LineWidget(layout, QStringLiteral("Line7"), FramStats, QPoint(0, 1560), QPoint(2760, 1560),
                    LightCyan);
+    layout.Keep(FramStats, [this](const TableScale& s) { FitStatistics(s); });
 
     for (const ButtonDesign& d : Buttons)
         Named[d.Id] =
@@ -226,10 +250,29 @@ TableControls::TableControls(TableLayout& layout, QWidget* table, QWidget* margi
     StatusBar1 = new StatusPanels(layout, margins);
 }
 
-void TableControls::SetText(Ctl control, const QString& text) const {
+void TableControls::SetText(Ctl control, const QString& text, const QString& name) {
     QWidget* widget = Of(control);
     if (auto* label = dynamic_cast<AutoLabel*>(widget))
-        label->SetCaption(text);
+        label->SetCaption(text, name);
     else if (auto* plain = qobject_cast<QLabel*>(widget))
         plain->setText(text), plain->setAccessibleName(text);
+    if (widget->parentWidget() == FramStats) FitStatistics(Scale);
+}
+
+// The statistics' headings two by two, the player's beside Dorvil's, inside
+// the frame's border; the player's gives way when the name is long.
+void TableControls::FitStatistics(const TableScale& s) {
+    Scale = s;
+    const int inset = 3 * s.Scaled(1);
+    for (auto [yours, his] :
+         {std::pair{Ctl::LblNoWonP, Ctl::LblNoWonG}, std::pair{Ctl::LblGowes, Ctl::LblOweG}}) {
+        auto* a = static_cast<AutoLabel*>(Of(yours));
+        auto* b = static_cast<AutoLabel*>(Of(his));
+        const int anchors[2] = {a->Anchor(), b->Anchor()};
+        const int widths[2] = {a->WholeWidth(), b->WholeWidth()};
+        const RowPlaces row =
+            FitRow(inset, FramStats->width() - inset, s.Scaled(4), anchors, widths);
+        a->PlaceAt(row.Left[0], row.Width[0]);
+        b->PlaceAt(row.Left[1], row.Width[1]);
+    }
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "TableView.h"
+#include "table/TableScale.h"
 
 #include <QWidget>
 #include <array>
@@ -43,8 +44,11 @@ struct TableControls {
 
     // The control the game names, for its texts and its showing and hiding.
     QWidget* Of(Ctl control) const { return Named.at(control); }
-    void SetText(Ctl control, const QString& text) const;
+    // `name` is the player's, shortened first where a text must be.
+    void SetText(Ctl control, const QString& text, const QString& name = QString());
 
   private:
+    void FitStatistics(const TableScale& s);
     std::map<Ctl, QWidget*> Named;
+    TableScale Scale;
 };

@@ -3,6 +3,8 @@
 
 #include "DorvilOption.h"
 #include "LanguageOption.h"
+#include "PaceOption.h"
+#include "SoundOption.h"
 #include "Translations.h"
 #include "dialogs/HelpAbout.h"
 #include "table/TableScale.h"
@@ -55,6 +57,8 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
     new LanguageOption(options, &Window);
     //: Options menu: opens the dialog that chooses the cards' look.
     MnuCardDeck = add(options, "MnuCardDeck", tr("Card &Deck..."), Qt::CTRL | Qt::Key_D);
+    Sound = new SoundOption(options);
+    Pace = new PaceOption(options);
     MnuHistory = add(options, "MnuHistory", tr("Game &History"), Qt::CTRL | Qt::Key_H);
     MnuFullScreen = add(options, "MnuFullScreen", tr("&Full Screen"), Qt::Key_F11);
     MnuFullScreen->setCheckable(true);
@@ -63,8 +67,8 @@ TableMenus::TableMenus(QMainWindow& window, TableLayout& layout, QWidget* table,
     window.installEventFilter(this); // the check mark follows the window's state
     // Their keys work while the game keeps the Options menu closed (a
     // disabled menu silences the keys of the items in it).
-    window.addAction(MnuFullScreen);
-    window.addAction(MnuCardDeck);
+    WindowsOwn = {MnuFullScreen, MnuCardDeck, Sound->Entry()};
+    window.addActions(WindowsOwn);
     Menus = {{Menu::MnuPlay, play->menuAction()},
              {Menu::MnuExit, MnuExit},
              {Menu::MnuHelp, help->menuAction()},
@@ -79,11 +83,9 @@ TableMenus::~TableMenus() {
 void TableMenus::Enable(Menu menu, bool enabled) {
     QAction* action = Menus.at(menu);
     action->setEnabled(enabled);
-    // Full screen and the card deck are the window's, not the game's: they
-    // stay at hand (by their keys while the game has the menu closed).
     if (QMenu* sub = action->menu())
         for (QAction* item : sub->actions())
-            if (item != MnuFullScreen && item != MnuCardDeck) item->setEnabled(enabled);
+            if (!WindowsOwn.contains(item)) item->setEnabled(enabled);
 }
 
 void TableMenus::CloseWindows() {

@@ -1,6 +1,6 @@
 // The menu bar: Play (New Game, Exit), Help (Rules and Help), About, and
 // Options (target points, name, statistics, which Dorvil plays, language,
-// card deck, Game History, Full Screen). The game's commands are its
+// card deck, sound, pace, Game History, Full Screen). The game's commands are its
 // actions, which the window sends to the game; the menus open the help and
 // about windows themselves, keep them at the table's scale, and toggle full
 // screen.
@@ -8,12 +8,15 @@
 
 #include "TableView.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <map>
 
 class DorvilOption;
 class FrmHelp;
+class PaceOption;
+class SoundOption;
 class frmAbout;
 class QAction;
 class QMainWindow;
@@ -38,6 +41,8 @@ class TableMenus : public QObject {
     QAction* MnuHistory;
     QAction* MnuFullScreen;
     DorvilOption* Dorvil;
+    SoundOption* Sound;
+    PaceOption* Pace;
 
     // A disabled menu keeps its items' shortcuts from firing too.
     void Enable(Menu menu, bool enabled);
@@ -55,6 +60,9 @@ class TableMenus : public QObject {
     TableLayout& Layout;
     QString DataFolder;
     std::map<Menu, QAction*> Menus;
+    // Entries of the window rather than of the game: their keys work while
+    // the game keeps their menu closed (as during the deal and Dorvil's turn).
+    QList<QAction*> WindowsOwn;
     QPointer<FrmHelp> Help;
     QPointer<frmAbout> About;
 };

@@ -19,6 +19,8 @@ class TableNews : public QObject {
 
   signals:
     void TableEventSeen(const TableEvent& event); // in the order the game records them
+    // A hand is dealt and its face card turned, before its first turn.
+    void HandDealt();
     void TextShown(Ctl control, const QString& text);
     void MessageBoxMade(MFormDeluxe* box); // the game's message box, made on first use
     // A handler of the player's (a click, a drop, a key, a menu command) has

@@ -45,27 +45,38 @@ QString WholeNumbers(const QChart* chart) {
     return chart->localizeNumbers() ? QStringLiteral("%.0f") : QStringLiteral("%d");
 }
 
-// Dollars and cents in full: the words beside a chart read as money does.
-QString Money(int cents) {
-    cents = std::abs(cents);
-    //: Money in the history's words: %1 the dollars, %2 the cents (two digits).
-    return QCoreApplication::translate("HistoryCharts", "$%1.%2")
-        .arg(QLocale().toString(cents / 100),
-             QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0')));
-}
-
-// The bucket width for a histogram of margins up to `largest`: 1, 2 or 5
-// times a power of ten, so that the buckets are few enough to be labelled.
-int BucketWidth(int largest) {
+// A round step (1, 2 or 5 times a power of ten) that covers `largest` in at
+// most `parts` steps: the buckets of the margins, the ticks of a count.
+int RoundStep(int largest, int parts) {
     for (int scale = 1;; scale *= 10)
         for (int step : {1, 2, 5})
-            if (step * scale * 8 >= largest) return step * scale;
+            if (step * scale * parts >= largest) return step * scale;
+}
+// Few enough buckets that each label ("81-100") is read whole.
+int BucketWidth(int largest) {
+    return RoundStep(largest, 6);
 }
 
 int N(qint64 count) {
     return int(std::clamp<qint64>(count, 0, INT_MAX));
 }
 } // namespace
+
+QString Money(qint64 cents) {
+    cents = cents < 0 ? -cents : cents;
+    //: Money in the history's words: %1 the dollars, %2 the cents (two digits).
+    return QCoreApplication::translate("HistoryCharts", "$%1.%2")
+        .arg(QLocale().toString(cents / 100),
+             QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0')));
+}
+
+QString SignedMoney(qint64 cents) {
+    const QLocale locale;
+    return (cents > 0   ? locale.positiveSign()
+            : cents < 0 ? locale.negativeSign()
+                        : QString()) +
+           Money(cents);
+}
 
 QList<QPointF> MoneyPoints(const std::vector<GameOutcome>& games, int most) {
     QList<QPointF> points;
@@ -116,6 +127,8 @@ QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
     auto* money = new QLineSeries;
     money->replace(points);
     money->setPen(QPen(Ink, 2));
+    // One game is a line of one point, which Qt does not draw: show it as a dot.
+    money->setPointsVisible(points.size() == 1);
     const QList<QAbstractSeries*> drawn{area, axisLine, money};
     auto* x = new QValueAxis;
     //: The money chart's horizontal axis: the games by number.
@@ -125,7 +138,7 @@ QChart* MakeMoneyChart(const std::vector<GameOutcome>& games) {
     // Game numbers at round steps: 200, 400, ... rather than thirds of the range.
     x->setTickType(QValueAxis::TicksDynamic);
     x->setTickAnchor(0);
-    x->setTickInterval(BucketWidth(int(last) * 8 / 6 + 1));
+    x->setTickInterval(RoundStep(int(last), 6));
     auto* y = new QValueAxis;
     y->setTitleText(QCoreApplication::translate("HistoryCharts", "Dollars"));
     double low = 0, high = 0;
@@ -188,14 +201,21 @@ QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& pl
     auto* y = new QValueAxis;
     //: The margin chart's vertical axis: how many games.
     y->setTitleText(QCoreApplication::translate("HistoryCharts", "Games"));
-    y->setRange(0, most);
-    y->applyNiceNumbers();
+    // A count of games has a tick at each of a few whole numbers, each once.
+    const int step = RoundStep(most, 5);
+    y->setRange(0, (most + step - 1) / step * step);
+    y->setTickType(QValueAxis::TicksDynamic);
+    y->setTickAnchor(0);
+    y->setTickInterval(step);
+    y->setMinorTickCount(0);
     y->setLabelFormat(WholeNumbers(chart));
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     bars->attachAxis(x);
     bars->attachAxis(y);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    // A long name is shortened in the legend and told whole as its tool tip.
+    chart->legend()->setShowToolTips(true);
     return chart;
 }
 

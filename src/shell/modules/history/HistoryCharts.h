@@ -20,6 +20,10 @@ QChart* MakeMarginChart(const std::vector<GameOutcome>& games, const QString& pl
 
 QString MoneyChartSummary(const HistoryFigures& figures);
 QString MarginChartSummary(const HistoryFigures& figures);
+// Dollars and cents in full, "$1.05", without a sign; and with the sign of
+// money won or lost, "+$1.05".
+QString Money(qint64 cents);
+QString SignedMoney(qint64 cents);
 // "Dorvil owes you $1.05." and its kin.
 QString OwedSentence(int netCents);
 // "3 May 2024" for a record's time.

@@ -3,9 +3,12 @@
 // each, and a friendly page while there is no game to tell about.
 #include "HistoryWindow.h"
 
+#include "DorvilTable.h"
 #include "History.h"
 #include "HistoryCharts.h"
 #include "HistoryFigures.h"
+#include "KeptHands.h"
+#include "KeptHandsList.h"
 #include "modules/Modules.h"
 
 #include <QBoxLayout>
@@ -66,8 +69,9 @@ QString Games(qint64 n) {
 }
 } // namespace
 
-HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFile)
-    : QDialog(parent), HistoryFile(std::move(historyFile)) {
+HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFile,
+                             std::function<void(int)> review)
+    : QDialog(parent), HistoryFile(std::move(historyFile)), OpenReview(std::move(review)) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("Game History"));
     setAccessibleName(windowTitle());
@@ -117,6 +121,17 @@ QLayout* HistoryWindow::BuildButtons() {
         b->setAccessibleName(b->text().remove(QLatin1Char('&')));
     buttons->addWidget(ExportButton);
     buttons->addWidget(ClearButton);
+    if (OpenReview) {
+        //: A button: the list of hands kept for review.
+        auto* hands = new QPushButton(tr("&Hands..."), this);
+        hands->setObjectName(QStringLiteral("HistoryHands"));
+        hands->setAccessibleName(tr("Hands"));
+        buttons->addWidget(hands);
+        connect(hands, &QPushButton::clicked, this, [this] {
+            KeptHandsList list(this, Review::KeptHandsBeside(HistoryFile()));
+            if (list.exec() == QDialog::Accepted && list.Chosen()) OpenReview(list.Chosen());
+        });
+    }
     buttons->addStretch(1);
     buttons->addWidget(close);
     connect(ExportButton, &QPushButton::clicked, this, [this] { AskExport(); });
@@ -132,6 +147,8 @@ void HistoryWindow::BuildFigures(QWidget* page) {
     //: For screen readers: the table of figures.
     Figures->setAccessibleName(tr("Figures"));
     Figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The arrows move from figure to figure; Tab goes on to the buttons.
+    Figures->setTabKeyNavigation(false);
     Figures->setSelectionMode(QAbstractItemView::SingleSelection);
     //: The rows of the table of figures, which is 380 pixels wide with two columns of figures:
     //: keep each heading short.
@@ -139,6 +156,9 @@ void HistoryWindow::BuildFigures(QWidget* page) {
                                       tr("Average points a hand won"), tr("Longest winning streak"),
                                       tr("Current winning streak"), tr("Biggest win")});
     Figures->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    connect(Figures->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section) {
+        if (section == 0) FitNameHeading();
+    });
     Figures->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     Figures->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Figures->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -147,6 +167,9 @@ void HistoryWindow::BuildFigures(QWidget* page) {
     Figures->setFixedHeight(rows + Figures->horizontalHeader()->sizeHint().height() +
                             2 * Figures->frameWidth());
     column->addWidget(Figures);
+    column->addSpacing(8);
+    Dorvils = MakeDorvilTable(page, Figures->width());
+    column->addWidget(Dorvils);
     // What the charts show, in words, beside them.
     auto heading = [page](const char* name, const QString& text) {
         QLabel* label = TextLabel(page, name);
@@ -218,6 +241,7 @@ void HistoryWindow::Refresh() {
     Pages->setCurrentIndex(story ? 0 : 1);
     if (story) {
         ShowFigures(figures);
+        ShowDorvilTable(Dorvils, figures);
         ShowMoneyChart(figures);
         ShowMarginChart(figures);
     }
@@ -274,24 +298,27 @@ void HistoryWindow::ShowFigures(const HistoryFigures& f) {
     //: The heading of the player's column when the history has no name.
     const QString name = f.PlayerName.trimmed().isEmpty() ? tr("You") : f.PlayerName;
     Figures->setHorizontalHeaderLabels({name, QStringLiteral("Dorvil")});
+    Figures->horizontalHeaderItem(0)->setToolTip(name);
+    FitNameHeading();
     const QLocale locale;
     for (int side = 0; side < 2; ++side) {
         const auto who = static_cast<HistoryFigures::Who>(side);
         const BiggestWin& best = f.Biggest[side];
         const QString cells[7] = {locale.toString(f.GamesWon[side]),
-                                  locale.toString(100.0 * f.WinRate(who), 'f', 1) +
-                                      QLatin1Char('%'),
+                                  //: A win rate; %1 the number, as the language writes
+                                  //: it before its per cent sign.
+                                  tr("%1%").arg(locale.toString(100.0 * f.WinRate(who), 'f', 1)),
                                   locale.toString(f.HandsWon[side]),
                                   locale.toString(f.AveragePoints(who), 'f', 1),
-                                  Games(f.LongestStreak[side]),
-                                  Games(f.CurrentStreak[side]),
+                                  Games(f.LongestStreak[side]), Games(f.CurrentStreak[side]),
                                   best.Game == 0     ? QStringLiteral("-")
                                   : best.Margin == 1 ? tr("%Ln point", nullptr, 1)
                                                      : tr("%Ln points", nullptr, best.Margin)};
         for (int row = 0; row < 7; ++row) {
             auto* item = new QTableWidgetItem(cells[row]);
             item->setTextAlignment(Qt::AlignCenter);
-            QString said = cells[row];
+            //: For screen readers, a figure shown as "-": there is none yet.
+            QString said = row == 6 && best.Game == 0 ? tr("none") : cells[row];
             if (row == 6 && best.Game != 0) {
                 //: When the biggest win was: %1 the game's number, %2 the day. Begins with a
                 //: small letter: it follows the figure, and starts a tool tip with a capital.
@@ -310,6 +337,16 @@ void HistoryWindow::ShowFigures(const HistoryFigures& f) {
     }
     //: For screen readers; %1 is the player's name.
     Figures->setAccessibleDescription(tr("Games, hands and wins of %1 and of Dorvil.").arg(name));
+}
+
+// A long name is shortened at its end, and told whole as the heading's tool tip.
+void HistoryWindow::FitNameHeading() {
+    QTableWidgetItem* heading = Figures->horizontalHeaderItem(0);
+    if (!heading) return;
+    QHeaderView* header = Figures->horizontalHeader();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    heading->setText(header->fontMetrics().elidedText(heading->toolTip(), Qt::ElideRight,
+                                                      header->sectionSize(0) - 2 * margin));
 }
 
 void HistoryWindow::ShowMoneyChart(const HistoryFigures& f) {
@@ -354,15 +391,17 @@ void HistoryWindow::AskExport() {
 
 void HistoryWindow::AskClear() {
     QMessageBox ask(QMessageBox::Warning, tr("Clear History"),
-                    tr("Clear the whole history of games? It cannot be brought back.\n\nThe "
-                       "games won and the money owed in the Statistics frame stay as they are."),
+                    tr("Clear the whole history of games and the hands kept for review? They "
+                       "cannot be brought back.\n\nThe games won and the money owed in the "
+                       "Statistics frame stay as they are."),
                     QMessageBox::NoButton, this);
     ask.setObjectName(QStringLiteral("HistoryClearQuestion"));
     QPushButton* clear = ask.addButton(tr("C&lear History"), QMessageBox::AcceptRole);
     ask.setDefaultButton(ask.addButton(QMessageBox::Cancel));
     ask.exec();
     if (ask.clickedButton() != clear) return;
-    if (!History::Clear(HistoryFile()))
+    const bool cleared = History::Clear(HistoryFile());
+    if (!Review::ClearKeptHands(Review::KeptHandsBeside(HistoryFile())) || !cleared)
         QMessageBox::warning(this, tr("Clear History"),
                              tr("The history file could not be written."));
     Refresh();
@@ -377,9 +416,10 @@ static HistoryWindow* OpenedOver(QWidget* parent) {
     return nullptr;
 }
 
-void HistoryWindow::Open(QWidget* parent, std::function<QString()> historyFile) {
+void HistoryWindow::Open(QWidget* parent, std::function<QString()> historyFile,
+                         std::function<void(int)> review) {
     auto* window = OpenedOver(parent);
-    if (!window) window = new HistoryWindow(parent, std::move(historyFile));
+    if (!window) window = new HistoryWindow(parent, std::move(historyFile), std::move(review));
     window->Refresh();
     window->show();
     window->raise();
@@ -397,8 +437,9 @@ class HistoryPlugin : public QObject, public HistoryModule {
     Q_INTERFACES(HistoryModule)
 
   public:
-    void Open(QWidget* parent, std::function<QString()> historyFile) override {
-        HistoryWindow::Open(parent, std::move(historyFile));
+    void Open(QWidget* parent, std::function<QString()> historyFile,
+              std::function<void(int)> review) override {
+        HistoryWindow::Open(parent, std::move(historyFile), std::move(review));
     }
     void Refresh(QWidget* parent) override { HistoryWindow::RefreshOver(parent); }
 };

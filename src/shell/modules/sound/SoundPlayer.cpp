@@ -35,6 +35,10 @@ void SoundPlayer::Play(Sound sound) {
     }
 }
 
+void SoundPlayer::Stop() {
+    if (Last) Last->stop();
+}
+
 // The sound module: the only part of the game that needs Qt Multimedia.
 class SoundPlugin : public QObject, public SoundModule {
     Q_OBJECT

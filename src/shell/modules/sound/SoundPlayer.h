@@ -16,6 +16,7 @@ class SoundPlayer : public SoundOutput {
     explicit SoundPlayer(const QString& folder);
     ~SoundPlayer() override;
     void Play(Sound sound) override;
+    void Stop() override;
 
   private:
     void Load();

@@ -1,0 +1,33 @@
+// Follows the hand at the table, from its deal through every event, as the
+// model's moves, and gives the kept hand when the hand is settled. The
+// window and the self-play keep hands by the same follower.
+#pragma once
+
+#include "HandFollower.h"
+#include "KeptHand.h"
+
+#include <optional>
+
+class FrmMain;
+
+namespace Review {
+
+class HandKeeper {
+  public:
+    HandKeeper() { Follower.Made = &Hand.Moves; }
+    HandKeeper(const HandKeeper&) = delete;
+    HandKeeper& operator=(const HandKeeper&) = delete;
+
+    // A hand was dealt (TableView::HandDealt).
+    void Dealt(const FrmMain& table);
+    // The table's next event; the whole hand once it is won. A hand
+    // whose events the model cannot follow is not kept.
+    std::optional<KeptHand> Seen(const FrmMain& table, const TableEvent& event);
+
+  private:
+    HandFollower Follower;
+    KeptHand Hand;
+    Model::Position Start;
+};
+
+} // namespace Review
