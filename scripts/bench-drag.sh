@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 source scripts/table-geometry.sh
 display=${BENCH_DISPLAY:-:79}
 seconds=${SECONDS_MOVING:-10}
-Xvfb "$display" -screen 0 1920x1080x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1920x1080x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 pid=
 home=$(mktemp -d)

@@ -12,7 +12,7 @@ bench=./build/tests/bench_history
 work=$(mktemp -d)
 xvfb=""
 if ! DISPLAY=$display xdotool getdisplaygeometry >/dev/null 2>&1; then
-    Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
     xvfb=$!
     sleep 1
 fi

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 display=${BENCH_DISPLAY:-:80}
-Xvfb "$display" -screen 0 1920x1080x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1920x1080x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 home=$(mktemp -d)
 trap 'kill $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT

@@ -17,7 +17,7 @@ mkdir -p "$shots"
 display=${DEMO_DISPLAY:-:78}
 home=$(mktemp -d)
 pid=
-Xvfb "$display" -screen 0 1920x1080x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1920x1080x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $pid $xvfb 2>/dev/null || true; rm -rf "$home"' EXIT
 sleep 1

@@ -30,7 +30,7 @@ work=$(mktemp -d)
 mkdir -p "$work/program" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cp build/meldora data/* "$work/program/"
-Xvfb "$display" -screen 0 1024x768x24 >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1024x768x24 -noreset >/dev/null 2>&1 &
 xvfb=$!
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 bus=$!

@@ -89,11 +89,11 @@ echo "== on an X server, Xvfb (the host's), driven with xdotool"
 # reaches the host's X server through its abstract socket.
 # XVFB_DISPLAY=N takes display :N; by default the first free one.
 if [ -n "${XVFB_DISPLAY:-}" ]; then
-    Xvfb ":$XVFB_DISPLAY" -screen 0 1280x1024x24 >/dev/null 2>&1 &
+    Xvfb ":$XVFB_DISPLAY" -screen 0 1280x1024x24 -noreset >/dev/null 2>&1 &
     echo "$XVFB_DISPLAY" >"$work/display"
     sleep 1
 else
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset 3>"$work/display" >/dev/null 2>&1 &
 fi
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done

@@ -20,7 +20,7 @@ export DISPLAY=$display
 # screen WxH [window manager]
 screen() {
     stop_all
-    Xvfb "$display" -screen 0 "$1x24" >/dev/null 2>&1 &
+    Xvfb "$display" -screen 0 "$1x24" -noreset >/dev/null 2>&1 &
     xvfb=$!
     sleep 1
     if [ "${2:-}" = wm ]; then openbox >/dev/null 2>&1 & wm=$!; sleep 1; fi
