@@ -31,6 +31,7 @@ void FrmMain::LblDraw_Click() {
               QCoreApplication::translate("Table", "O.K"), QString(), QString(), 2,
               //: A message box's title.
               QCoreApplication::translate("Table", "New Game", "title"));
+    Record(TableEvent::DrawCalled, false, 0, 0, 0);
     GameOver = true;
     NewHand();
 }

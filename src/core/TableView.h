@@ -48,6 +48,9 @@ struct TableEvent {
         // Count = points scored; the hand's scores, any game's end (GameOver)
         // and the money are final, and a game's end is already saved.
         HandSettled,
+        // The player has called a draw and read its box: the hand ends with
+        // no score. Never in a saved hand: the next deal follows at once.
+        DrawCalled,
     };
     Kind What;
     bool ByDorvil = false;

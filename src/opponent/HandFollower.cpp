@@ -113,6 +113,16 @@ QString HandFollower::Follow(const TableEvent& e) {
     }
     case TableEvent::HandSettled:
         return {};
+    case TableEvent::DrawCalled:
+        // A draw may be called in the middle of Dorvil's turn (a click while
+        // he pauses), where the model has no such move: that hand is not
+        // followed to its end, and so not kept.
+        if (Followed.ToMove == Model::Dorvil && !(Followed.Drawn && Followed.IsLegal({Move::Pass}))) {
+            On = false;
+            return {};
+        }
+        if (QString problem = Passed(); !problem.isEmpty()) return problem;
+        return Make({Move::CallDraw}, false);
     }
     return {};
 }

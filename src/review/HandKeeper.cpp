@@ -31,7 +31,9 @@ void HandKeeper::Dealt(const FrmMain& table) {
 std::optional<KeptHand> HandKeeper::Seen(const FrmMain& table, const TableEvent& e) {
     if (!Follower.Following()) return std::nullopt;
     Follower.SetTarget(table.TargetPoints);
-    if (!Follower.Follow(e).isEmpty() || e.What != TableEvent::HandWon) return std::nullopt;
+    if (!Follower.Follow(e).isEmpty() ||
+        (e.What != TableEvent::HandWon && e.What != TableEvent::DrawCalled))
+        return std::nullopt;
     const Model::Position end = Follower.Hand();
     Follower = HandFollower();
     Follower.Made = &Hand.Moves;
@@ -47,6 +49,12 @@ std::optional<KeptHand> HandKeeper::Seen(const FrmMain& table, const TableEvent&
         columns[c - 1] = table.MeldIn(c).Cards;
     Hand.Final = TableDigest(table.CardsAt(Where::PlayerHand), table.CardsAt(Where::DorvilHand),
                              columns, table.CardsAt(Where::Discard));
+    // A draw called while Dorvil's card was still on its way leaves a table
+    // that is no position of the hand: such a hand could not be replayed.
+    if (r.End == Model::Ending::CalledDraw && Hand.Final != TableDigest(end)) {
+        Hand = KeptHand{};
+        return std::nullopt;
+    }
     // The stock in the order it was drawn until its first rebuild, then
     // what was never drawn.
     Model::Position p = Start;

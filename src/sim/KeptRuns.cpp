@@ -34,7 +34,7 @@ void KeepHands(SelfPlay& play, const QString& folder, KeptTally& tally) {
         const FrmMain* table = play.Table();
         if (!table) return;
         std::optional<Review::KeptHand> hand = keeper->Seen(*table, e);
-        if (e.What == TableEvent::HandWon) ++tally.Settled;
+        if (e.What == TableEvent::HandWon || e.What == TableEvent::DrawCalled) ++tally.Settled;
         if (!hand) return;
         const QByteArray line = Review::Encode(*hand);
         if (!Review::KeepHand(path, line)) return;
@@ -56,7 +56,7 @@ void KeepHands(SelfPlay& play, const QString& folder, KeptTally& tally) {
 }
 
 QString KeptLine(const KeptTally& t) {
-    QString line = QStringLiteral("kept hands: %1 won at the table, %2 kept, %3 replayed from the file to "
+    QString line = QStringLiteral("kept hands: %1 ended at the table, %2 kept, %3 replayed from the file to "
                                   "the same table and points, %4 differences")
                        .arg(t.Settled)
                        .arg(t.Kept)

@@ -9,7 +9,7 @@
 class SelfPlay;
 
 struct KeptTally {
-    int64_t Settled = 0; // hands won at the table
+    int64_t Settled = 0; // hands ended at the table, won or drawn
     int64_t Kept = 0;    // of them, written to the file
     int64_t Equal = 0;   // read back and replayed to the same table and points
     int64_t Differ = 0;

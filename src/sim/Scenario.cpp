@@ -243,6 +243,8 @@ QString EventLine(const TableEvent& e) {
         return "game won by " + who;
     case TableEvent::HandSettled:
         return "hand settled, " + who + " out";
+    case TableEvent::DrawCalled:
+        return QStringLiteral("draw called");
     }
     return {};
 }

@@ -229,6 +229,7 @@ QString Announcer::EventText(const TableEvent& e) {
     case TableEvent::GameWon:
         return dorvil ? tr("Dorvil wins the game.") : tr("You win the game.");
     case TableEvent::HandSettled: // the win, the scores and the message box tell it
+    case TableEvent::DrawCalled:  // its message box told it
         break;
     }
     return {};
