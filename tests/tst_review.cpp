@@ -83,6 +83,7 @@ class TestReview : public QObject {
     void fileKeepsTheLastHands();
     void selfPlayHandsReplay();
     void windowSteps();
+    void dorvilsMeldIsToldShort();
     void judgementSeesOnlyThePlayersChair();
     void reviewFromTheBoxThatEndsTheHand();
     void clearHistoryOutlastsAQueuedHand();
@@ -190,6 +191,17 @@ void TestReview::selfPlayHandsReplay() {
         if (greedy) QCOMPARE(tally.Kept, tally.Settled);
         else QVERIFY(drawn > 5 && tally.Kept > tally.Settled * 9 / 10);
     }
+}
+
+// A meld of Dorvil's reads as the table tells it: a set by its rank, a run
+// by its suit, the run's ranks in order.
+void TestReview::dorvilsMeldIsToldShort() {
+    Model::Position p{};
+    p.ToMove = Model::Dorvil;
+    QCOMPARE(Review::MoveLine(p, {Model::Move::Lay, 9, 35, 48, 4}),
+             QStringLiteral("Dorvil melds the Nines of Diamonds, Hearts and Spades in Meld 4."));
+    QCOMPARE(Review::MoveLine(p, {Model::Move::Lay, 24, 23, 25, 2}),
+             QStringLiteral("Dorvil melds the Ten, Jack and Queen of Clubs in Meld 2."));
 }
 
 void TestReview::windowSteps() {

@@ -12,6 +12,10 @@
 <context>
     <name>Announcer</name>
     <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
         <source>Announcements</source>
         <extracomment>For screen readers: the status element through which the table&apos;s news is told.</extracomment>
         <translation>Ansagen</translation>
@@ -113,27 +117,6 @@
     <message>
         <source>You win the game.</source>
         <translation>Du gewinnst das Spiel.</translation>
-    </message>
-    <message>
-        <source>%1 and %2</source>
-        <extracomment>The last two of a list of cards, ranks or suits (&quot;Clubs and Hearts&quot;).</extracomment>
-        <translation>%1 und %2</translation>
-    </message>
-    <message>
-        <source>, </source>
-        <translation>, </translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <comment>set</comment>
-        <extracomment>A set: %1 its rank in the plural (&quot;Fours&quot;), %2 its suits (&quot;Diamonds, Clubs and Hearts&quot;).</extracomment>
-        <translation>%1 in %2</translation>
-    </message>
-    <message>
-        <source>%1 of %2</source>
-        <comment>run</comment>
-        <extracomment>A run: %1 its ranks (&quot;Three, Four and Five&quot;), %2 its suit (&quot;Spades&quot;).</extracomment>
-        <translation>%2 %1</translation>
     </message>
     <message>
         <source>Dorvil melds the %1 in Meld %2.</source>
@@ -437,6 +420,27 @@
         <source>King of %1</source>
         <comment>object</comment>
         <translation>den %1-König</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>The last two of a list of cards, ranks or suits (&quot;Clubs and Hearts&quot;).</extracomment>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>set</comment>
+        <extracomment>A set: %1 its rank in the plural (&quot;Fours&quot;), %2 its suits (&quot;Diamonds, Clubs and Hearts&quot;).</extracomment>
+        <translation>%1 in %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <comment>run</comment>
+        <extracomment>A run: %1 its ranks (&quot;Three, Four and Five&quot;), %2 its suit (&quot;Spades&quot;).</extracomment>
+        <translation>%2 %1</translation>
     </message>
 </context>
 <context>
@@ -1667,11 +1671,6 @@ The Language submenu&apos;s last line, which cannot be chosen.</extracomment>
     <message>
         <source>You take the %1 from the stock.</source>
         <translation>Du ziehst vom Stapel: %1.</translation>
-    </message>
-    <message>
-        <source>Dorvil melds the %1, the %2 and the %3 in Meld %4.</source>
-        <extracomment>Dorvil&apos;s new meld of three cards: %1, %2, %3 its cards, %4 its column.</extracomment>
-        <translation>Dorvil legt in Auslage %4 aus: %1, %2 und %3.</translation>
     </message>
     <message>
         <source>Dorvil lays off the %1 on Meld %2.</source>

@@ -9,6 +9,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -251,6 +252,11 @@ class FrmMain {
     static QString RankName(int n);   // "Seven"
     static QString RankPlural(int n); // "Sevens"
     static QString SuitName(int n);   // "Hearts"
+    // Cards as a meld: a set by its rank and suits ("Fours of Diamonds, Clubs
+    // and Hearts"), a run by its ranks and suit ("Three, Four and Five of
+    // Spades"), anything else card by card.
+    static QString MeldName(QList<int> cards);
+    static QString Listed(const QStringList& parts); // "a, b and c"
 
   private:
     TableView& View;

@@ -5,6 +5,7 @@
 #include "Random.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 
 FrmMain::FrmMain(TableView& view, TableSettings settings)
     : View(view), Settings(std::move(settings)) {}
@@ -191,4 +192,37 @@ QString FrmMain::CardName(int n) {
     if (n < 1 || n > 52) return QCoreApplication::translate("Cards", "Card back");
     //: A card's name, for screen readers: %1 is its rank (Seven), %2 its suit (Hearts).
     return QCoreApplication::translate("Cards", "%1 of %2").arg(RankName(n), SuitName(n));
+}
+
+QString FrmMain::Listed(const QStringList& parts) {
+    if (parts.size() < 2) return parts.value(0);
+    //: The last two of a list of cards, ranks or suits ("Clubs and Hearts").
+    return QCoreApplication::translate("Cards", "%1 and %2")
+        .arg(parts.mid(0, parts.size() - 1).join(QCoreApplication::translate("Cards", ", ")),
+             parts.last());
+}
+
+QString FrmMain::MeldName(QList<int> cards) {
+    if (cards.isEmpty()) return {};
+    const auto sameRank = [&](int n) { return Rules::RankOf(n) == Rules::RankOf(cards[0]); };
+    const auto sameSuit = [&](int n) { return Rules::SuitOf(n) == Rules::SuitOf(cards[0]); };
+    QStringList parts;
+    if (cards.size() > 1 && std::all_of(cards.begin(), cards.end(), sameRank)) {
+        for (int n : cards)
+            parts << SuitName(n);
+        //: A set: %1 its rank in the plural ("Fours"), %2 its suits ("Diamonds, Clubs and Hearts").
+        return QCoreApplication::translate("Cards", "%1 of %2", "set")
+            .arg(RankPlural(cards[0]), Listed(parts));
+    }
+    if (cards.size() > 1 && std::all_of(cards.begin(), cards.end(), sameSuit)) {
+        std::sort(cards.begin(), cards.end());
+        for (int n : cards)
+            parts << RankName(n);
+        //: A run: %1 its ranks ("Three, Four and Five"), %2 its suit ("Spades").
+        return QCoreApplication::translate("Cards", "%1 of %2", "run")
+            .arg(Listed(parts), SuitName(cards[0]));
+    }
+    for (int n : cards)
+        parts << CardName(n);
+    return Listed(parts);
 }

@@ -50,11 +50,9 @@ QString MoveLine(const Model::Position& p, const Model::Move& m) {
                     : QCoreApplication::translate("Review", "You take the %1 from the stock."))
             .arg(Card(m.Card));
     case Model::Move::Lay: {
-        if (m.Card2)
-            //: Dorvil's new meld of three cards: %1, %2, %3 its cards, %4 its column.
-            return QCoreApplication::translate("Review",
-                                               "Dorvil melds the %1, the %2 and the %3 in Meld %4.")
-                .arg(Card(m.Card), Card(m.Card2), Card(m.Card3))
+        if (m.Card2) // Dorvil's new meld, named as a set or a run as the table tells it
+            return QCoreApplication::translate("Review", "Dorvil melds the %1 in Meld %2.")
+                .arg(FrmMain::MeldName({m.Card, m.Card2, m.Card3}))
                 .arg(m.Column);
         const bool layOff = p.MeldIn(m.Column).Complete();
         if (layOff)

@@ -20,13 +20,6 @@ QString Sentence(const QString& text) {
     const QString t = text.simplified();
     return t.isEmpty() || t.endsWith('.') || t.endsWith('?') || t.endsWith('!') ? t : t + '.';
 }
-
-int Rank(int card) {
-    return (card - 1) % 13;
-}
-int Suit(int card) {
-    return (card - 1) / 13;
-}
 } // namespace
 
 AnnouncementLine::AnnouncementLine(QWidget* table) : QWidget(table) {
@@ -235,37 +228,10 @@ QString Announcer::EventText(const TableEvent& e) {
     return {};
 }
 
-// "A", "A and B", "A, B and C".
-QString Announcer::Listed(const QStringList& parts) {
-    if (parts.size() < 2) return parts.value(0);
-    //: The last two of a list of cards, ranks or suits ("Clubs and Hearts").
-    return tr("%1 and %2").arg(parts.mid(0, parts.size() - 1).join(tr(", ")), parts.last());
-}
-
-// A set reads as its rank and suits, a run as its ranks and suit.
+// Dorvil's new meld, told once it is whole.
 QString Announcer::MeldText(const QList<int>& cards, int column) {
     if (cards.size() == 1) return EventText(TableEvent{TableEvent::Melds, true, cards[0], column});
-    QList<int> laid = cards;
-    const auto sameRank = [&](int n) { return Rank(n) == Rank(laid[0]); };
-    const auto sameSuit = [&](int n) { return Suit(n) == Suit(laid[0]); };
-    QStringList parts;
-    QString what;
-    if (std::all_of(laid.begin(), laid.end(), sameRank)) {
-        for (int n : laid)
-            parts << FrmMain::SuitName(n);
-        //: A set: %1 its rank in the plural ("Fours"), %2 its suits ("Diamonds, Clubs and Hearts").
-        what = tr("%1 of %2", "set").arg(FrmMain::RankPlural(laid[0]), Listed(parts));
-    } else if (std::all_of(laid.begin(), laid.end(), sameSuit)) {
-        std::sort(laid.begin(), laid.end());
-        for (int n : laid)
-            parts << FrmMain::RankName(n);
-        //: A run: %1 its ranks ("Three, Four and Five"), %2 its suit ("Spades").
-        what = tr("%1 of %2", "run").arg(Listed(parts), FrmMain::SuitName(laid[0]));
-    } else {
-        for (int n : laid)
-            parts << FrmMain::CardName(n);
-        what = Listed(parts);
-    }
+    const QString what = FrmMain::MeldName(cards);
     //: Dorvil's new meld, told when whole: %1 its cards ("Fours of Diamonds, Clubs and
     //: Hearts"), %2 its column's number.
     return tr("Dorvil melds the %1 in Meld %2.", "whole").arg(what).arg(column);
@@ -278,7 +244,7 @@ QString Announcer::LeftText(bool byDorvil, Rules::Mask cards) {
         if (cards & Rules::Bit(n)) names << FrmMain::CardName(n);
     if (names.isEmpty()) return {};
     //: The end of a hand, for screen readers: %1 the cards left in the loser's hand.
-    return (byDorvil ? tr("You held: %1.") : tr("Dorvil held: %1.")).arg(Listed(names));
+    return (byDorvil ? tr("You held: %1.") : tr("Dorvil held: %1.")).arg(FrmMain::Listed(names));
 }
 
 QString Announcer::ScoresText(int player, int dorvil, int target) {

@@ -61,7 +61,6 @@ class Announcer : public QObject {
     static QString DealtText(int faceCard);
     static QString BoxDescription(const QString& text, const QStringList& captions);
     static QString PositionText(int at, int count);
-    static QString Listed(const QStringList& parts); // "a, b and c"
     // The end of a hand: the cards the loser held; the scores after it; the
     // final score of a game with its margin and money.
     static QString LeftText(bool byDorvil, Rules::Mask cards);

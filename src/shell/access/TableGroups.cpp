@@ -145,7 +145,7 @@ QString TableGroups::Name(Group g) const {
         //: A meld column holding a set: %1 its number, %2 the rank in the plural ("Nines"),
         //: %3 its suits ("Diamonds, Hearts and Spades").
         return tr("Meld %1: %2 of %3", "set")
-            .arg(QString::number(column), FrmMain::RankPlural(cards[0]), Announcer::Listed(suits));
+            .arg(QString::number(column), FrmMain::RankPlural(cards[0]), FrmMain::Listed(suits));
     }
     // A run reads as its ranks and one suit; cards of neither are named whole.
     bool oneSuit = std::all_of(cards.begin(), cards.end(), [&](int n) {
