@@ -155,6 +155,11 @@ for step in $(seq 600); do
 done
 import -window root "$shots/hand-ended.png"
 check "the hand is played to its end (\"$ended\")" test -n "$ended"
+# The hand carried on is kept for its review, from its deal (the file's
+# header line and one line a hand).
+sleep 0.5
+kept=$(($(find "$work" -name Hands.txt -exec cat {} + 2>/dev/null | wc -l) - 1))
+check "the hand carried on is kept for review ($kept kept)" test "$kept" = 1
 if grep -q 'cannot\|error' "$work/stderr"; then
     echo "standard error:"
     sed 's/^/    /' "$work/stderr"

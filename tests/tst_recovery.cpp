@@ -211,6 +211,8 @@ class TestRecovery : public QObject {
                                              << "no game in progress";
         QTest::newRow("an event of no kind") << "event"
                                              << "event of kind";
+        QTest::newRow("a card dealt nowhere") << "dealt"
+                                              << "was dealt to";
     }
     // Refused with one line on standard error, the file set aside under a new
     // name beside any set aside before, and nothing taken up.
@@ -231,7 +233,11 @@ class TestRecovery : public QObject {
         const QByteArray places = body.mid(body.indexOf("\nplaces ") + 1).split('\n')[0];
         if (damage == "cut") bad = good.left(good.size() / 2);
         if (damage == "byte") bad = good, bad[good.size() / 3] = bad[good.size() / 3] ^ 1;
-        if (damage == "version") replace("Meldora-Recovery 2\n", "Meldora-Recovery 3\n");
+        if (damage == "version") replace("Meldora-Recovery 3\n", "Meldora-Recovery 4\n");
+        if (damage == "dealt") {
+            const qsizetype at = body.indexOf("\ndealt ") + 7;
+            body.replace(at, body.indexOf(' ', at) - at, "9");
+        }
         if (damage == "foreign") bad = "0,0,0,0,\"Player\"\r\n";
         if (damage == "huge") bad = good + QByteArray(Recovery::MaxFileSize, 'x');
         if (damage == "two places") replace("\ncolumns 0", "\ncolumns 1");
@@ -269,23 +275,36 @@ class TestRecovery : public QObject {
         QVERIFY(Recovery::SavedGame::Read(good, nullptr)); // the damage alone was refused
     }
 
-    // A file of the first version, written before the hand's advice was
-    // kept, is taken up as a hand in which none was taken.
-    void aFileOfTheFirstVersionIsRead() {
+    // A file of an older version, written before the hand's advice or its
+    // deal was kept, is taken up as a hand in which none was taken and whose
+    // deal is not known.
+    void anOlderFileIsRead_data() {
+        QTest::addColumn<int>("version");
+        QTest::newRow("first") << 1;
+        QTest::newRow("second") << 2;
+    }
+    void anOlderFileIsRead() {
+        QFETCH(int, version);
         QTemporaryDir dir;
         Table a(dir.path(), 5);
         a.Run([&] { a.Frm.Form_Load(); });
         a.Run([&] { a.Frm.Cds_Click(1); });
         QByteArray body = Unsealed(a.Saved());
-        QVERIFY(body.startsWith("Meldora-Recovery 2\n") && body.contains("\nhints 0\n"));
-        body.replace("Meldora-Recovery 2\n", "Meldora-Recovery 1\n").replace("\nhints 0\n", "\n");
+        QVERIFY(body.startsWith("Meldora-Recovery 3\n") && body.contains("\nhints 0\n"));
+        const qsizetype dealt = body.indexOf("\ndealt ") + 1;
+        QVERIFY(dealt > 0);
+        body.remove(dealt, body.indexOf('\n', dealt) + 1 - dealt);
+        body.replace("Meldora-Recovery 3\n", "Meldora-Recovery " + QByteArray::number(version) + '\n');
+        if (version == 1) body.replace("\nhints 0\n", "\n");
         QString why;
         const std::optional<Recovery::SavedGame> old = Recovery::SavedGame::Read(Sealed(body), &why);
         QVERIFY2(old, qPrintable(why));
         Table b(dir.path(), 999);
         b.Frm.HandHints = 7;
+        std::fill(std::begin(b.Frm.DealtTo), std::end(b.Frm.DealtTo), int(FrmMain::DealtFace));
         QVERIFY(old->RestoreInto(b.Frm, b.Shown));
         QCOMPARE(b.Frm.HandHints, 0);
+        std::fill(std::begin(a.Frm.DealtTo), std::end(a.Frm.DealtTo), int(FrmMain::DealtStock));
         QCOMPARE(b.Saved(), a.Saved());
     }
 

@@ -176,6 +176,7 @@ void TestReview::selfPlayHandsReplay() {
         SelfPlayConfig config{150, 11, dir.path(), QLatin1String(player)};
         const bool greedy = QByteArray(player) == "greedy";
         config.Dorvil = greedy ? 1 : 0;
+        config.Restore = greedy; // a hand taken up from its recovery file is kept whole too
         SelfPlay play(config);
         KeptTally tally;
         KeepHands(play, dir.path(), tally);

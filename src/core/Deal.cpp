@@ -133,6 +133,11 @@ void FrmMain::DealHand() {
     View.SetVisible(Ctl::PicSortSame, true);
     View.SetVisible(Ctl::PicSortSuits, true);
     CountHandPoints();
+    for (int n = 1; n <= 52; ++n)
+        DealtTo[n] = n == FaceCard                          ? DealtFace
+                     : Cards(n).Place == Where::PlayerHand ? DealtPlayer
+                     : Cards(n).Place == Where::DorvilHand ? DealtDorvil
+                                                           : DealtStock;
     View.HandDealt();
     PassTurn();
 }

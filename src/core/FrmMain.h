@@ -234,6 +234,11 @@ class FrmMain {
     // ----- bookkeeping of sequences -----
     int HandSerial = 0; // changes whenever a new hand is laid out
     int HandHints = 0;  // advice the player took in the hand in play (hints, the demo's moves)
+    // Where each card went at the hand's deal, so that a hand taken up from
+    // the recovery file can be kept whole; all DealtStock when not known (a
+    // file of an older version).
+    enum DealtPlace { DealtStock, DealtPlayer, DealtDorvil, DealtFace };
+    int DealtTo[53] = {};
     bool Closing = false;
     bool TakingCard = false; // a card taken by the player is on its way into the hand
     bool SequenceRunning() const { return !Sequences.empty(); } // a handler has not ended

@@ -129,6 +129,9 @@ QString CheckNumbers(const FrmMain& f) {
     if (!In(f.DragLeft, -far, far) || !In(f.DragTop, -far, far))
         return Problem("a drag began at %d, %d", f.DragLeft, f.DragTop);
     if (f.PlayerName.size() > 65536) return QStringLiteral("the name is too long");
+    for (int n = 1; n <= 52; ++n)
+        if (!In(f.DealtTo[n], int(FrmMain::DealtStock), int(FrmMain::DealtFace)))
+            return Problem("card %d was dealt to %d", n, f.DealtTo[n]);
     for (const TableEvent& e : f.HandLog)
         if (!In(e.What, TableEvent::Takes, TableEvent::HandSettled) || !In(e.Card, 0, 52) ||
             !In(e.Column, 0, 6) || !In(e.Count, 0, 32767))

@@ -12,6 +12,8 @@
 
 #include <QByteArrayList>
 #include <QCryptographicHash>
+#include <algorithm>
+#include <iterator>
 #include <limits>
 #include <map>
 
@@ -39,6 +41,9 @@ template <class Table, class V> void VisitTable(Table& f, V& v, int version) {
     v.Numbers("drag", f.DragLeft, f.DragTop);
     v.Numbers("sequence", f.HandSerial, f.DeluxeChoice, f.AnimationPause);
     if (version >= 2) v.Numbers("hints", f.HandHints);
+    if (version >= 3)
+        v.List(
+            "dealt", 52, [&](int n) -> auto& { return f.DealtTo[n]; });
     v.List(
         "places", 52, [&](int n) -> auto& { return f.Cards(n).Place; });
     v.List(
@@ -318,6 +323,7 @@ Lines SplitFile(const QByteArray& bytes) {
 QString ReadInto(const Lines& lines, FrmMain& table, TablePicture& picture) {
     Reader reader(lines.ByKey);
     table.HandHints = 0; // a file of the first version: none taken
+    std::fill(std::begin(table.DealtTo), std::end(table.DealtTo), int(FrmMain::DealtStock)); // nor its deal
     VisitTable(table, reader, lines.Version);
     VisitPicture(picture, reader);
     if (!reader.Error.isEmpty()) return reader.Error;

@@ -15,10 +15,11 @@ class ViewMemory;
 namespace Recovery {
 
 // The first line of a recovery file: the format's name and its version.
-// Version 2 adds the advice taken in the hand; a file of version 1 is still
-// read, as a hand in which none was taken.
+// Version 2 adds the advice taken in the hand, version 3 the hand's deal; an
+// older file is still read, as a hand in which none was taken and whose
+// deal is not known.
 inline const QByteArray FormatName = QByteArrayLiteral("Meldora-Recovery");
-constexpr int FormatVersion = 2;
+constexpr int FormatVersion = 3;
 // A longer file is never one of ours: it is refused before it is read.
 constexpr qint64 MaxFileSize = 16 << 20;
 

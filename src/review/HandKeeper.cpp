@@ -9,10 +9,44 @@
 namespace Review {
 
 void HandKeeper::Dealt(const FrmMain& table) {
-    Start = ModelOfTable(table);
+    Begin(ModelOfTable(table), table.DorvilAtTable);
+}
+
+void HandKeeper::Resumed(const FrmMain& table) {
+    Follower = HandFollower();
+    Follower.Made = &Hand.Moves;
+    uint8_t pack[52] = {};
+    const Model::Side dealer = table.PlayerDeals ? Model::Dorvil : Model::Player;
+    int at[2] = {0, 1}, next = 21;
+    for (int n = 1; n <= 52; ++n) {
+        const int to = table.DealtTo[n];
+        if (to == FrmMain::DealtFace) {
+            pack[20] = uint8_t(n);
+        } else if (to == FrmMain::DealtStock) {
+            if (next < 52) pack[next++] = uint8_t(n);
+        } else {
+            int& i = at[(to == FrmMain::DealtPlayer) == (dealer == Model::Dorvil) ? 0 : 1];
+            if (i < 20) pack[i] = uint8_t(n);
+            i += 2;
+        }
+    }
+    if (at[0] != 20 || at[1] != 21 || next != 52 || !pack[20]) return; // no deal known
+    Begin(Model::Deal(pack, dealer, int16_t(table.PlayerScore), int16_t(table.OppScore),
+                      int16_t(table.TargetPoints)),
+          table.DorvilAtTable);
+    for (const TableEvent& e : table.HandLog)
+        if (!Follower.Follow(e).isEmpty()) return;
+    if (!Follower.AtRest().isEmpty() || !Follower.Hand().SamePlay(ModelOfTable(table))) {
+        Follower = HandFollower();
+        Follower.Made = &Hand.Moves;
+    }
+}
+
+void HandKeeper::Begin(const Model::Position& dealt, int dorvil) {
+    Start = dealt;
     Hand = KeptHand{};
     Hand.Dealer = Model::Other(Start.ToMove);
-    Hand.Dorvil = uint8_t(table.DorvilAtTable);
+    Hand.Dorvil = uint8_t(dorvil);
     Hand.Score[0] = Start.Score[0];
     Hand.Score[1] = Start.Score[1];
     Hand.Target = Start.Target;

@@ -20,11 +20,17 @@ class HandKeeper {
 
     // A hand was dealt (TableView::HandDealt).
     void Dealt(const FrmMain& table);
+    // A hand taken up from the recovery file: followed from its deal through
+    // the table's record of it. Not kept when its deal is not known, or when
+    // the record does not lead to the table as it stands.
+    void Resumed(const FrmMain& table);
     // The table's next event; the whole hand once it is won. A hand
     // whose events the model cannot follow is not kept.
     std::optional<KeptHand> Seen(const FrmMain& table, const TableEvent& event);
 
   private:
+    void Begin(const Model::Position& dealt, int dorvil);
+
     HandFollower Follower;
     KeptHand Hand;
     Model::Position Start;

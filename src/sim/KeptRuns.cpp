@@ -30,6 +30,8 @@ void KeepHands(SelfPlay& play, const QString& folder, KeptTally& tally) {
     auto keeper = std::make_shared<Review::HandKeeper>();
     const QString path = FileIn(folder);
     play.ListenToDeals([&play, keeper] { keeper->Dealt(*play.Table()); });
+    // Taken up as the window takes up a game carried on after a crash.
+    play.ListenToRestores([&play, keeper] { keeper->Resumed(*play.Table()); });
     play.ListenToTable([&play, keeper, path, &tally](const TableEvent& e) {
         const FrmMain* table = play.Table();
         if (!table) return;

@@ -275,6 +275,10 @@ void SelfPlay::ListenToDeals(std::function<void()> listener) {
     d->DealListeners.push_back(std::move(listener));
 }
 
+void SelfPlay::ListenToRestores(std::function<void()> listener) {
+    d->RestoreListeners.push_back(std::move(listener));
+}
+
 const FrmMain* SelfPlay::Table() const {
     return d->Frm.get();
 }

@@ -64,6 +64,8 @@ class SelfPlay {
     void ListenToTable(std::function<void(const TableEvent&)> listener);
     // Each hand once dealt and its face card turned, before its first turn.
     void ListenToDeals(std::function<void()> listener);
+    // Each table taken up from its recovery file, before play goes on.
+    void ListenToRestores(std::function<void()> listener);
     // The table of the session in play, for listeners that need more than
     // the event.
     const FrmMain* Table() const;

@@ -56,6 +56,8 @@ bool SelfPlay::Runner::StartFromSaved() {
     if (!game->RestoreInto(*Frm, *Shown))
         Fault(QStringLiteral("the saved game was not taken up by a fresh table"));
     ++Result.Continued;
+    for (const auto& listener : RestoreListeners)
+        listener();
     ScoreSeen[0] = Frm->PlayerScore;
     ScoreSeen[1] = Frm->OppScore;
     Check(Moment::AtRest);
@@ -102,5 +104,7 @@ void SelfPlay::Runner::Restore(const QString& folder) {
     if (!again || again->Bytes() != game->Bytes())
         Fault(QStringLiteral("the table taken up from the file differs from the one saved"));
     ++Result.Restores;
+    for (const auto& listener : RestoreListeners)
+        listener();
     Check(Moment::AtRest);
 }

@@ -53,6 +53,7 @@ struct SelfPlay::Runner {
     SelfPlayConfig Config;
     std::vector<std::function<void(const TableEvent&)>> Listeners;
     std::vector<std::function<void()>> DealListeners;
+    std::vector<std::function<void()>> RestoreListeners;
     std::optional<RandomSource> Random; // the runner's copy of the table's generator
     std::unique_ptr<PlayerPolicy> Policy;
     // Destroyed in reverse: the table before its view memory before the view.

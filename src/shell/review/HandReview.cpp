@@ -32,6 +32,8 @@ HandReview::HandReview(MainWindow& window, const FrmMain& game)
         if (!Open(1))
             QMessageBox::information(&Table, tr("Review Hand"), tr("No hand has been kept yet."));
     });
+    // Made after the interrupted-game question: a hand carried on is kept too.
+    if (Game.GameInPlay && !Game.HandOver && !Game.Practice) Keeper.Resumed(Game);
     TableNews& news = window.News();
     connect(&news, &TableNews::HandDealt, this, [this] {
         if (!Game.Practice) Keeper.Dealt(Game);
