@@ -153,6 +153,12 @@ std::optional<Sharp::MeldStep> NextMeldStep(const Sharp::SideSees& sees, bool do
 int ChooseDiscard(const Sharp::SideSees& sees, bool dorvil) {
     std::vector<Candidate> open = Open(sees, dorvil, true);
     std::erase_if(open, [](const Candidate& c) { return !IsDiscard(c); });
+    // The face card taken this turn is kept, as Sharp and Classic keep it:
+    // thrown back it only passes the turn, and two sides that both did so
+    // would hand it to and fro for ever (seen in self-play, Expert against
+    // Expert's judgement).
+    if (open.size() > 1 && sees.TookFace)
+        std::erase_if(open, [&](const Candidate& c) { return c.Steps[0].Card == sees.TookFace; });
     const int sharp = Sharp::ChooseDiscard(sees);
     int fallback = -1;
     for (size_t i = 0; i < open.size(); ++i)
