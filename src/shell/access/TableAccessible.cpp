@@ -343,6 +343,12 @@ QAccessibleInterface* TableAccessible::KeyFocus() const {
     // table's change reaches them)
     if (int n = Keys.FocusedCard(); n && Groups.GroupOf(n) == Group::Hand)
         return QAccessible::queryAccessibleInterface(Groups.Picture(n));
+    // Before any key has chosen a place (a game carried on, its question
+    // answered), the card the first key would act on: a screen reader tells
+    // that card rather than every label of the table again.
+    if (stop == Stop::None)
+        if (int n = Keys.StartingCard())
+            return QAccessible::queryAccessibleInterface(Groups.Picture(n));
     return nullptr;
 }
 
@@ -359,7 +365,10 @@ void TableAccessible::Update() {
 
 // When the table takes the keyboard focus (at the start, or back from a
 // message box), Qt tells the table itself as focused once this event is
-// over: the card or place the keys are on is told after that.
+// over: the card or place the keys are on is told after that. Before any key
+// has chosen one (a game carried on, its question answered) it is the hand's
+// card the keys would start from, so that a screen reader tells that card
+// rather than reading every label of the table again.
 bool TableAccessible::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched == Groups.Client())
         QTimer::singleShot(0, this, [this] {

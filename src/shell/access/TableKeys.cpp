@@ -68,8 +68,11 @@ bool TableKeys::TargetOpen() const {
 }
 
 // The message box is made on first use; it learns then that keys are in play.
+// A player who answers a box with a key plays by keys (the first box of a
+// game carried on is answered before any key reaches the table).
 void TableKeys::MessageBoxMade(MFormDeluxe* box) {
     if (KeysUsed) box->ShowKeyFocus();
+    connect(box, &MFormDeluxe::AnsweredByKey, this, [this] { UseKeys(false); });
 }
 
 bool TableKeys::eventFilter(QObject* watched, QEvent* event) {
@@ -206,6 +209,12 @@ void TableKeys::TableEventSeen(const TableEvent& event) {
         LastTaken = event.Card;
     else if (event.What == TableEvent::Discards)
         LastTaken = 0;
+}
+
+int TableKeys::StartingCard() const {
+    const QList<int> hand = Groups.Cards(Group::Hand);
+    if (hand.contains(Focus)) return Focus;
+    return hand.contains(LastTaken) ? LastTaken : hand.value(0);
 }
 
 int TableKeys::EnsureHandFocus() {

@@ -50,6 +50,8 @@ class TableKeys : public QObject {
     TableKeys(MainWindow& window, FrmMain& game, TableGroups& groups);
 
     int FocusedCard() const { return Focus; } // the hand card the keys act on, 0 when none
+    // The hand card the first key would act on (0 when the hand is empty).
+    int StartingCard() const;
     Stop FocusStop() const { return Ring; }
     bool FocusShown() const { return FramesOn; }
     bool InUse() const { return KeysUsed; } // since the first key that plays

@@ -270,6 +270,7 @@ void MFormDeluxe::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
+        emit AnsweredByKey();
         Faces[KeyFocusIndex]->Choose();
         return;
     default:

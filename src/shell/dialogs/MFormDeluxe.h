@@ -52,6 +52,7 @@ class MFormDeluxe : public QDialog {
   signals:
     void Rings(); // as the box opens, once for each message
     void Shown(); // its title, text and faces are in place; the box is about to appear
+    void AnsweredByKey(); // Return, Enter or Space chose the face under the key focus
 
   protected:
     void paintEvent(QPaintEvent*) override;
