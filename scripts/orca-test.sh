@@ -86,7 +86,13 @@ utterances() {
             s/^\([0-9:.]*\) SPEECH OUTPUT: '\(.*\)'\( voice=[a-z]*\)\{0,1\}\$/\1\t\2/p; t
             s/^\([0-9:.]*\) SPEECH INTERRUPT\$/\1\t[interrupt]/p; t
             s/^\([0-9:.]*\) MARK \(.*\)\$/\1\t== \2/p" |
-        sed 's/[[:space:]]\{1,\}$//'
+        sed 's/[[:space:]]\{1,\}$//' | run_folder
+}
+
+# The run's own folder, which a text may name (where the history is kept),
+# reads the same in every run.
+run_folder() {
+    if [[ -n "${WORK:-}" ]]; then sed "s|$WORK/program|PROGRAM_FOLDER|g"; else cat; fi
 }
 
 # KEYS UTTERANCES: each key line, in order, among the utterances (blanks at
@@ -177,7 +183,7 @@ if [[ "${1:-}" != "--inner" ]]; then
                  $2 == "END" { done[$3] = $1 }
                  END { for (i = 1; i <= n; i++) { id = order[i]
                          printf "%s%s: %s\n", (times ? start[id] " " : ""), (id in done ? "heard" : "cut"), text[id] } }' \
-                "$LOGS/voice.log" >>"$WORK/utterances"
+                "$LOGS/voice.log" | run_folder >>"$WORK/utterances"
         fi
         [[ -z "$OUT" ]] || cp "$WORK/utterances" "$OUT"
         # A failed wait still shows how far the hand got in Orca's words.
