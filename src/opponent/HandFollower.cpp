@@ -44,6 +44,18 @@ QString HandFollower::Follow(const TableEvent& e) {
         if (QString problem = Passed(); !problem.isEmpty()) return problem;
     const uint8_t card = static_cast<uint8_t>(Rules::IsCard(e.Card) ? e.Card : 0);
     const uint8_t column = static_cast<uint8_t>(e.Column >= 1 && e.Column <= 6 ? e.Column : 0);
+    // A draw may be called in the middle of a move (a click while Dorvil
+    // pauses, even between the cards of his meld, while a discard takes an
+    // open meld back, or while the player goes out), where the model has no
+    // such move: that hand is not followed to its end, and so not kept.
+    if (e.What == TableEvent::DrawCalled) {
+        Model::Position p = Followed;
+        if (p.ToMove == Model::Dorvil && p.Drawn && p.IsLegal({Move::Pass})) p.Apply({Move::Pass});
+        if (PendingCount || TakenBack || p.ToMove != Model::Player || !p.IsLegal({Move::CallDraw})) {
+            On = false;
+            return {};
+        }
+    }
     const bool dorvilMelds = e.What == TableEvent::Melds && e.ByDorvil;
     if (PendingCount && !dorvilMelds)
         return Lost(QStringLiteral("Dorvil left a meld of %1 open").arg(PendingCount));
@@ -114,13 +126,6 @@ QString HandFollower::Follow(const TableEvent& e) {
     case TableEvent::HandSettled:
         return {};
     case TableEvent::DrawCalled:
-        // A draw may be called in the middle of Dorvil's turn (a click while
-        // he pauses), where the model has no such move: that hand is not
-        // followed to its end, and so not kept.
-        if (Followed.ToMove == Model::Dorvil && !(Followed.Drawn && Followed.IsLegal({Move::Pass}))) {
-            On = false;
-            return {};
-        }
         if (QString problem = Passed(); !problem.isEmpty()) return problem;
         return Make({Move::CallDraw}, false);
     }
