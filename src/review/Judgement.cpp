@@ -169,11 +169,26 @@ Judgement Judge(const KeptHand& h, const std::vector<Position>& steps, const Exp
             d.Made = *made;
             d.MadePoints = d.BestPoints = worth[size_t(chosen)].Points;
             d.Best = *made;
+            size_t best = size_t(chosen);
             for (size_t k = 0; k < worth.size(); ++k)
-                if (worth[k].Deals && worth[k].Points > d.BestPoints + 1e-9) {
-                    d.BestPoints = worth[k].Points;
-                    d.Best = open[k];
+                if (worth[k].Deals && worth[k].Points > worth[best].Points + 1e-9) best = k;
+            if (best != size_t(chosen)) {
+                // The best of many noisy averages is too high by the luck that
+                // made it best: even Expert's own choices would be charged for
+                // it. So the two are played again on fresh deals, and only
+                // the gap those show counts.
+                Expert::Effort fresh = e;
+                fresh.Seed = e.Seed * 0x9E3779B97F4A7C15ull + i + 1;
+                const Expert::Candidate pair[2] = {*made, open[best]};
+                const std::vector<Expert::Worth> again = Expert::Weigh(
+                    SeenAt(h, steps, int(i), Model::Player), false, p.Drawn, pair, fresh);
+                if (again.size() == 2 && again[0].Deals && again[1].Deals &&
+                    again[1].Points > again[0].Points) {
+                    d.MadePoints = again[0].Points;
+                    d.BestPoints = again[1].Points;
+                    d.Best = open[best];
                 }
+            }
             out.Decisions.push_back(d);
         }
         i += size_t(made->Count);

@@ -1,8 +1,9 @@
 // The judgement of the player's decisions in a kept hand: at each one (the
 // take, each new meld or lay-off, the discard) Expert Dorvil's weighing from
 // the player's chair, with only what the player could see then, of every
-// decision open to him and of the one he made. A decision within a small
-// margin of the best is good.
+// decision open to him and of the one he made. The gap to the best is
+// measured on other deals than those that found it best, so that luck is not
+// charged as a loss. A decision within a small margin of the best is good.
 #pragma once
 
 #include "Expert.h"
