@@ -1306,6 +1306,11 @@ Die gewonnenen Spiele und die Schulden im Statistikrahmen bleiben, wie sie sind.
         <extracomment>The tool tip of the row &quot;Not recorded&quot;.</extracomment>
         <translation>Spiele, die aufgezeichnet wurden, bevor der Verlauf den Dorvil nannte, der sie spielte</translation>
     </message>
+    <message>
+        <source>Figures and charts</source>
+        <extracomment>For screen readers: the part of the window below the summary.</extracomment>
+        <translation>Zahlen und Diagramme</translation>
+    </message>
 </context>
 <context>
     <name>KeptHandsList</name>

@@ -1306,6 +1306,11 @@ Les parties gagnées et l&apos;argent dû dans le cadre Statistiques restent tel
         <extracomment>The tool tip of the row &quot;Not recorded&quot;.</extracomment>
         <translation>Parties enregistrées avant que l&apos;historique ne nomme le Dorvil qui les a jouées</translation>
     </message>
+    <message>
+        <source>Figures and charts</source>
+        <extracomment>For screen readers: the part of the window below the summary.</extracomment>
+        <translation>Chiffres et graphiques</translation>
+    </message>
 </context>
 <context>
     <name>KeptHandsList</name>

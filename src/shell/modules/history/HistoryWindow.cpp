@@ -89,6 +89,10 @@ HistoryWindow::HistoryWindow(QWidget* parent, std::function<QString()> historyFi
     layout->addWidget(Damaged);
     Pages = new QStackedWidget(this);
     Pages->setObjectName(QStringLiteral("HistoryPages"));
+    // A screen reader names it as Tab enters the figures: unnamed, it says
+    // only "layered pane".
+    //: For screen readers: the part of the window below the summary.
+    Pages->setAccessibleName(tr("Figures and charts"));
     auto* page = new QWidget(Pages);
     page->setObjectName(QStringLiteral("HistoryStory"));
     auto* columns = new QHBoxLayout(page);
