@@ -55,6 +55,7 @@
 #   --patient            before each key, wait until Orca has been quiet for
 #                        the -q time (with --voice: until the voice is done),
 #                        as a player who listens to everything would
+#   --history FILE       start with FILE as the program's History.csv
 #   --seed N             play build/meldora --seed N with the steps and key
 #                        lines of tests/orca/hand-seed-N (default 1711; 102:
 #                        a game carried on after a crash, a refused card, the
@@ -109,7 +110,7 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SEED=1711 # Dorvil melds, takes the player's discard and goes out in three turns
 STEPS=$ROOT/tests/orca/hand-seed-$SEED.steps KEYS=$ROOT/tests/orca/hand-seed-$SEED.keys
 OUT="" LOGS="" QUIET=1.5 TIMEOUT=180 KEY_ECHO=0 TIMES=0 INTERRUPTS=0 READY="" VOICE=0 WM=1 BRAILLE=0
-PATIENT=0
+PATIENT=0 HISTORY=""
 APP_ENV=() ORCA_ARGS=()
 if [[ "${1:-}" != "--inner" ]]; then
     while (($#)); do
@@ -127,6 +128,7 @@ if [[ "${1:-}" != "--inner" ]]; then
         --env) APP_ENV+=("$2"); shift 2 ;;
         --voice) VOICE=1; shift ;;
         --patient) PATIENT=1; shift ;;
+        --history) HISTORY=$2; shift 2 ;;
         --seed) SEED=$2; STEPS=$ROOT/tests/orca/hand-seed-$2.steps KEYS=$ROOT/tests/orca/hand-seed-$2.keys; shift 2 ;;
         --no-wm) WM=0; shift ;;
         --braille) BRAILLE=1; shift ;;
@@ -155,6 +157,7 @@ if [[ "${1:-}" != "--inner" ]]; then
         [[ -x "$ROOT/build/meldora" ]] || { echo "orca-test: build/meldora is missing (build first)" >&2; rm -rf "$WORK"; exit 2; }
         mkdir "$WORK/program"
         cp "$ROOT"/build/meldora "$ROOT"/build/meldora-*.so "$ROOT"/data/* "$WORK/program/"
+        [[ -z "$HISTORY" ]] || cp "$HISTORY" "$WORK/program/History.csv"
         set -- "$WORK/program/meldora" --seed "$SEED"
     fi
     [[ -n "$LOGS" ]] || LOGS=$WORK/logs

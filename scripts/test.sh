@@ -4,7 +4,8 @@
 # checks the package lists against the build, checks what an install lays
 # out and the Debian package, then runs every test, the recovery of a killed
 # game in the real window, the window's close under a Wayland compositor
-# (scripts/wayland-test.sh), and a hand played under the Orca screen reader
+# (scripts/wayland-test.sh), a hand played and the Game History's figures
+# read under the Orca screen reader
 # (scripts/orca-test.sh), and a check of Expert Dorvil's strength.
 # --sanitize: builds everything again in build-asan with AddressSanitizer and
 # UndefinedBehaviorSanitizer (any finding stops the program) and runs every
@@ -23,6 +24,8 @@ if [ "${1:-}" != "--sanitize" ]; then
     timeout -k 10 600 bash scripts/review-window-test.sh # a hand reviewed, and its deal played again
     timeout -k 10 600 bash scripts/wayland-test.sh
     timeout -k 10 900 bash scripts/orca-test.sh # a hand played with keys, as the Orca screen reader speaks it
+    timeout -k 10 300 bash scripts/orca-test.sh --history tests/orca/history-figures.csv \
+        -s tests/orca/history-figures.steps -k tests/orca/history-figures.keys # the Game History's figures by keys
     # Expert Dorvil must still beat Sharp: 1000 fixed deals, each played in
     # both chairs (some 160 s of processor time, so not a ctest: about a
     # minute and a half on two free cores). Over these deals he gains 1.24

@@ -3,6 +3,7 @@
 // each, and a friendly page while there is no game to tell about.
 #include "HistoryWindow.h"
 
+#include "CellFocus.h"
 #include "DorvilTable.h"
 #include "History.h"
 #include "HistoryCharts.h"
@@ -173,6 +174,8 @@ void HistoryWindow::BuildFigures(QWidget* page) {
     column->addWidget(Figures);
     column->addSpacing(8);
     Dorvils = MakeDorvilTable(page, Figures->width());
+    TellCellOnFocus(Figures);
+    TellCellOnFocus(Dorvils);
     column->addWidget(Dorvils);
     // What the charts show, in words, beside them.
     auto heading = [page](const char* name, const QString& text) {
