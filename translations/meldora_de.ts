@@ -1384,6 +1384,11 @@ Die gewonnenen Spiele und die Schulden im Statistikrahmen bleiben, wie sie sind.
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>For screen readers, a cell of the list: %1 its column&apos;s heading, %2 the cell.</extracomment>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>LanguageOption</name>

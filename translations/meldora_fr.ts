@@ -1384,6 +1384,11 @@ Les parties gagnées et l&apos;argent dû dans le cadre Statistiques restent tel
         <source>&amp;Close</source>
         <translation>Fe&amp;rmer</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <extracomment>For screen readers, a cell of the list: %1 its column&apos;s heading, %2 the cell.</extracomment>
+        <translation>%1&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>LanguageOption</name>

@@ -1,6 +1,7 @@
 // The list of kept hands.
 #include "KeptHandsList.h"
 
+#include "CellFocus.h"
 #include "KeptHands.h"
 
 #include <QBoxLayout>
@@ -36,10 +37,17 @@ KeptHandsList::KeptHandsList(QWidget* parent, const QString& keptFile) : QDialog
         const QString cells[4] = {
             locale.toString(QDateTime::fromSecsSinceEpoch(h.When), QLocale::ShortFormat), who,
             locale.toString(h.Points), h.Dorvil == 2 ? tr("Expert") : h.Dorvil == 1 ? tr("Sharp") : tr("Classic")};
-        for (int c = 0; c < 4; ++c)
-            Hands->setItem(row, c, new QTableWidgetItem(cells[c]));
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(cells[c]);
+            // A screen reader reads a row's cells bare: each says what it is.
+            //: For screen readers, a cell of the list: %1 its column's heading, %2 the cell.
+            item->setData(Qt::AccessibleTextRole,
+                          tr("%1: %2").arg(Hands->horizontalHeaderItem(c)->text(), cells[c]));
+            Hands->setItem(row, c, item);
+        }
     }
     if (Hands->rowCount()) Hands->selectRow(0);
+    TellCellOnFocus(Hands);
     layout->addWidget(Hands, 1);
     if (read.Damaged)
         //: Under the list: %n entries of the file could not be read.
