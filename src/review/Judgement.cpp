@@ -179,6 +179,7 @@ Judgement Judge(const KeptHand& h, const std::vector<Position>& steps, const Exp
                 // the gap those show counts.
                 Expert::Effort fresh = e;
                 fresh.Seed = e.Seed * 0x9E3779B97F4A7C15ull + i + 1;
+                fresh.Deals = 4 * e.Deals; // two candidates: as much work as the first look
                 const Expert::Candidate pair[2] = {*made, open[best]};
                 const std::vector<Expert::Worth> again = Expert::Weigh(
                     SeenAt(h, steps, int(i), Model::Player), false, p.Drawn, pair, fresh);
