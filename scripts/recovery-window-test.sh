@@ -13,33 +13,12 @@ if [ -z "${MELDORA_RECOVERY_BUS:-}" ]; then # a private session bus for the acce
 fi
 source scripts/table-geometry.sh
 source scripts/own-display.sh
+source scripts/window-test-env.sh
 shots=${SHOTS:-/tmp/meldora-recovery}
 seed=${SEED:-3}
 mkdir -p "$shots"
-work=$(mktemp -d)
-mkdir -p "$work/program" "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-cp build/meldora build/meldora-sound.so build/meldora-history.so data/* "$work/program/"
-# (the program is started only once the server takes connections: started at
-# the moment Xvfb tells its number, it can find no display and abort)
-own_display "$work" 1280x1024x24
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES='qt.multimedia*=false'
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
-    kill $xvfb $bus 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failed=0
-check() { # NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failed=1; fi
-}
+window_test_env 1280x1024x24
+copy_program
 
 start() { # a program that shows no window within 30 s fails the test, never hangs it
     "$work/program/meldora" --seed "$seed" >>"$work/stderr" 2>&1 &

@@ -9,38 +9,17 @@ if [ -z "${MELDORA_SHOTS_BUS:-}" ]; then
     MELDORA_SHOTS_BUS=1 exec dbus-run-session -- bash "$0" "$@"
 fi
 source scripts/own-display.sh
+source scripts/window-test-env.sh
 shots=${SHOTS:-/tmp/meldora-review-shots}
 mkdir -p "$shots"
-work=$(mktemp -d)
-mkdir -p "$work/home" "$work/runtime" "$work/kept"
-chmod 700 "$work/runtime"
+window_test_env 1920x1200x24
+mkdir -p "$work/kept"
 build/meldora-sim --self-play 3 --seed 7 --keep-hands --data "$work/kept" --player hint >/dev/null
-own_display "$work" 1920x1200x24
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_LOGGING_RULES='qt.multimedia*=false'
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
-    kill $xvfb $bus 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-wait_for() { # SECONDS COMMAND...
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS > deadline)) && return 1
-        sleep 0.2
-    done
-}
 window_named() { xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -1; }
 for language in en de; do
     for scale in 1 1.5; do
         rm -rf "$work/program"
-        mkdir -p "$work/program"
-        cp build/meldora build/meldora-sound.so build/meldora-history.so data/* "$work/program/"
+        copy_program
         cp -r build/translations "$work/program/"
         cp "$work/kept"/* "$work/program/"
         LANGUAGE=$language LANG=$([ $language = de ] && echo de_DE.UTF-8 || echo en_GB.UTF-8) \

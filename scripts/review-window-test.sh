@@ -16,40 +16,13 @@ if [ -z "${MELDORA_REVIEW_BUS:-}" ]; then # a private session bus for the access
 fi
 source scripts/table-geometry.sh
 source scripts/own-display.sh
+source scripts/window-test-env.sh
 shots=${SHOTS:-/tmp/meldora-review}
 seed=${SEED:-5}
 mkdir -p "$shots"
-work=$(mktemp -d)
-mkdir -p "$work/program" "$work/home" "$work/runtime"
-chmod 700 "$work/runtime"
-cp build/meldora build/meldora-sound.so build/meldora-history.so data/* "$work/program/"
-own_display "$work" 1280x1024x24
-export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime LANGUAGE=en LANG=C.UTF-8
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_LOGGING_RULES='qt.multimedia*=false'
-/usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
-bus=$!
-pid=""
-cleanup() {
-    [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null
-    kill $xvfb $bus 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failed=0
-check() { # NAME CONDITION...
-    local name=$1
-    shift
-    if "$@"; then echo "ok   $name"; else echo "FAIL $name"; failed=1; fi
-}
-# until SECONDS COMMAND...: true once the command succeeds, false at the deadline
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        ((SECONDS > deadline)) && return 1
-        sleep 0.2
-    done
-}
+window_test_env 1280x1024x24
+copy_program
+export LANGUAGE=en LANG=C.UTF-8
 
 "$work/program/meldora" --seed "$seed" >>"$work/stderr" 2>&1 &
 pid=$!
