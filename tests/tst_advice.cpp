@@ -91,6 +91,23 @@ class TestAdvice : public QObject {
         QVERIFY(!w.Marked(w.Aids->Groups->Area(pile)));
     }
 
+    // While Expert Dorvil sits at the table, H advises with his judgement. In
+    // this deal, after a card from the stock, Sharp would discard the King of
+    // Diamonds and Expert the Seven of Clubs.
+    void hintBorrowsExpertsJudgement() {
+        Window w(MakeRandomSource(2));
+        w.Game.DorvilChosen = DorvilExpert;
+        QVERIFY(QTest::qWaitForWindowActive(&w.View));
+        w.Deal();
+        QCOMPARE(w.Game.DorvilAtTable, int(DorvilExpert));
+        w.Aids->Keys->ClickCard(w.Aids->Groups->TopOfPile(Where::Stock));
+        QTRY_VERIFY(w.Game.PlayerHasDrawn && w.Advice->HintAction->isEnabled());
+        QTest::keyClick(&w.View, Qt::Key_H);
+        const Hint::PlayerSees sees = Hint::WhatPlayerSees(w.Game);
+        QVERIFY(!(Hint::ExpertStep(sees) == Hint::NextStep(sees)));
+        QCOMPARE(w.Advice->Shown().Current(), Hint::ExpertStep(sees));
+    }
+
     // The player holds four sevens, three eights and three nines: the demo
     // takes a card, lays the three melds and goes out; the box that ends
     // the hand waits for the player.

@@ -830,6 +830,10 @@
         <source>Call a draw: no more cards can be laid on the table, so this hand cannot end.</source>
         <translation>Erkläre Remis: Keine Karte lässt sich mehr auf den Tisch legen, diese Runde kann also nicht enden.</translation>
     </message>
+    <message>
+        <source>Take the %1 from the discard pile: it does best as the hand plays out.</source>
+        <translation>Nimm %1 vom Ablagestapel: So läuft die Runde im Schnitt am besten.</translation>
+    </message>
 </context>
 <context>
     <name>HintBox</name>

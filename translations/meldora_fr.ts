@@ -830,6 +830,10 @@
         <source>Call a draw: no more cards can be laid on the table, so this hand cannot end.</source>
         <translation>Déclarez la partie nulle&#xa0;: plus aucune carte ne peut être posée, cette manche ne peut donc pas finir.</translation>
     </message>
+    <message>
+        <source>Take the %1 from the discard pile: it does best as the hand plays out.</source>
+        <translation>Prenez %1 à la défausse&#xa0;: c&apos;est ce qui rapporte le plus en moyenne.</translation>
+    </message>
 </context>
 <context>
     <name>HintBox</name>

@@ -4,6 +4,7 @@
 // open meld, taking it back, calling a draw) are those where the table
 // leaves the player little to choose.
 #include "Expert.h"
+#include "FrmMain.h"
 #include "Hint.h"
 
 namespace Hint {
@@ -39,9 +40,9 @@ Advice ExpertStep(const PlayerSees& s) {
         const int face = s.FaceCard();
         if (!face || s.StockCount == 0) return sharp;
         if (!Expert::TakesFaceCard(s, false)) return Said({Advice::TakeStock});
-        // His reason where Sharp takes it too, else the plain one.
+        // Sharp's reason where Sharp takes it too; else the only one known.
         if (sharp.What == Advice::TakeFace) return sharp;
-        return Said({Advice::TakeFace, Advice::NearMeld, face});
+        return Said({Advice::TakeFace, Advice::PlaysBest, face});
     }
     if (const std::optional<Sharp::MeldStep> step = Expert::NextMeldStep(s, false)) {
         const int first = step->Cards.front();
@@ -53,6 +54,11 @@ Advice ExpertStep(const PlayerSees& s) {
     if (s.Hand.empty()) return sharp;
     const int d = Expert::ChooseDiscard(s, false);
     return Said({Advice::Discard, s.Hand.size() == 1 ? Advice::GoesOut : Advice::Plain, d});
+}
+
+Advice AtTable(const FrmMain& table) {
+    const PlayerSees sees = WhatPlayerSees(table);
+    return table.DorvilAtTable == DorvilExpert ? ExpertStep(sees) : NextStep(sees);
 }
 
 } // namespace Hint

@@ -1,5 +1,6 @@
 // The hint: the next step of a good turn for the player, one step at a time,
-// chosen by Sharp Dorvil's judgement from the player's chair. It is a pure
+// chosen by Sharp Dorvil's judgement from the player's chair, or by Expert
+// Dorvil's while he sits at the table (AtTable). It is a pure
 // function of what the player sees, and it changes nothing on the table: the
 // player (or the demo) still makes the move through the usual handlers.
 #pragma once
@@ -29,6 +30,7 @@ struct Advice {
         CompletesSet, // TakeFace: a set
         FitsTable,    // TakeFace: it can be laid off
         NearMeld,     // TakeFace: it joins cards of the hand on the way to a meld
+        PlaysBest,    // TakeFace: Expert's playouts find it best, for no simpler reason
         StockEmpty,   // TakeFace: there is no other card to take
         StartsMeld,   // Meld: the first card of a new meld
         GoesOn,       // Meld: a further card of the open meld
@@ -51,6 +53,11 @@ Advice NextStep(const PlayerSees& sees);
 // The next step by Expert Dorvil's judgement from the player's chair (when he
 // sits at the table): slower than NextStep, as he plays his choices forward.
 Advice ExpertStep(const PlayerSees& sees);
+
+// The hint the table offers, and the demo plays: a player who meets Expert
+// Dorvil is advised with his judgement (a few milliseconds a step), any
+// other with Sharp's.
+Advice AtTable(const FrmMain& table);
 
 // Whether the table takes card n dropped on column c, by the rules the game
 // applies to the player's drops.

@@ -65,6 +65,10 @@ QString Sentence(const Advice& a) {
                        "Hint",
                        "Take the %1 from the discard pile: it can be laid off on column %2.")
                 .arg(card, column);
+        case Advice::PlaysBest:
+            return QCoreApplication::translate(
+                       "Hint", "Take the %1 from the discard pile: it does best as the hand plays out.")
+                .arg(card);
         case Advice::StockEmpty:
             return QCoreApplication::translate(
                        "Hint", "Take the %1 from the discard pile: the stock is empty.")

@@ -11,7 +11,8 @@ namespace Hint {
 struct Advice;
 }
 
-// With `expert`, the advice is Expert Dorvil's judgement (Hint::ExpertStep).
+// Sharp Dorvil's judgement; with `expert`, Expert Dorvil's (Hint::ExpertStep), which
+// is the table's hint while Expert Dorvil sits at it.
 std::unique_ptr<PlayerPolicy> MakeHintPlayer(bool expert = false);
 
 // The control that carries out an advice, as a player uses it: the card to

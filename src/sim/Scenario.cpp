@@ -174,7 +174,7 @@ bool Perform(FrmMain& frm, SimView& view, const QStringList& w) {
         return true;
     }
     if (key == "hint") {
-        const Hint::Advice advice = Hint::NextStep(Hint::WhatPlayerSees(frm));
+        const Hint::Advice advice = Hint::AtTable(frm);
         view.Out += QStringLiteral("hint: ") + HintLine(advice) +
                     (advice.Text.isEmpty() ? QString() : QStringLiteral(": ") + advice.Text) + '\n';
         return true;

@@ -99,7 +99,7 @@ void DemoPlayer::Look() {
             return End(tr("The demo has stopped: the hand is over."));
         return Wait(Step::Look, RestMs);
     }
-    Next = Hint::NextStep(Hint::WhatPlayerSees(Game));
+    Next = Hint::AtTable(Game);
     if (Next.What == Hint::Advice::None) return End(tr("The demo has stopped."));
     const QString move = Next.Text.isEmpty() ? Hint::Sentence(Next) : Next.Text;
     // A screen reader heard how to stop the demo as it started: each move

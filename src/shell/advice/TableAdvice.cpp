@@ -51,7 +51,7 @@ TableAdvice::~TableAdvice() = default;
 
 void TableAdvice::AskHint() {
     if (!Display->AtRest() || Player->Running()) return;
-    Display->Show(Hint::NextStep(Hint::WhatPlayerSees(Game)));
+    Display->Show(Hint::AtTable(Game));
     emit Window.News().HintTaken();
 }
 
