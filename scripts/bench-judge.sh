@@ -2,9 +2,11 @@
 # How well the review's judgement tells good play from poor: the same seeds
 # are played by each of the player's policies against Expert Dorvil, every
 # hand kept, and each kept hand judged as its review would judge it. Prints
-# each policy's judged loss per decision with its 95 % interval. The player
-# who follows Expert's own judgement shows the judge's floor: what it
-# charges play that it would have chosen itself, with other deals.
+# each policy's judged loss per decision with its 95 % interval. "expert"
+# follows the table's hint as it is while Expert Dorvil sits there (his own
+# judgement from the player's chair), "hint" Sharp's judgement (the hint
+# against Classic or Sharp Dorvil). "expert" also shows the judge's floor:
+# what it charges play it would nearly have chosen itself.
 # Usage: scripts/bench-judge.sh [BUILD_FOLDER] [HANDS (300)] [SEED (777)]
 #        POLICIES="greedy hint expert" picks the policies (random is slow to judge).
 set -euo pipefail
