@@ -97,11 +97,12 @@ bool Same(const Expert::Candidate& a, const Expert::Candidate& b) {
     return ca == cb;
 }
 
-QString CardsOf(const Expert::Candidate& c) {
-    QStringList names;
+// A new meld, named as the table names it ("the Fives of Diamonds, Clubs and Hearts").
+QString MeldOf(const Expert::Candidate& c) {
+    QList<int> cards;
     for (int i = 0; i < c.Count; ++i)
-        names << FrmMain::CardName(c.Steps[i].Card);
-    return names.join(QCoreApplication::translate("Review", ", "));
+        cards << c.Steps[i].Card;
+    return FrmMain::MeldName(cards);
 }
 
 // What a decision did or would have done, as the object of a sentence.
@@ -118,7 +119,7 @@ QString Doing(const Expert::Candidate& c) {
             .arg(FrmMain::CardName(m.Card));
     case Move::Lay:
         if (c.Count == 3)
-            return QCoreApplication::translate("Review", "melding the %1").arg(CardsOf(c));
+            return QCoreApplication::translate("Review", "melding the %1").arg(MeldOf(c));
         return QCoreApplication::translate("Review", "laying off the %1 on Meld %2")
             .arg(FrmMain::CardName(m.Card))
             .arg(m.Column);
