@@ -67,7 +67,8 @@ QString Sentence(const Advice& a) {
                 .arg(card, column);
         case Advice::PlaysBest:
             return QCoreApplication::translate(
-                       "Hint", "Take the %1 from the discard pile: it does best as the hand plays out.")
+                       "Hint",
+                       "Take the %1 from the discard pile: it does best as the hand plays out.")
                 .arg(card);
         case Advice::StockEmpty:
             return QCoreApplication::translate(

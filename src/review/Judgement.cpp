@@ -161,8 +161,8 @@ Judgement Judge(const KeptHand& h, const std::vector<Position>& steps, const Exp
                                  [&](const Expert::Candidate& c) { return Same(c, *made); });
         if (mine == open.end()) mine = open.insert(open.end(), *made);
         const int chosen = int(mine - open.begin());
-        const std::vector<Expert::Worth> worth =
-            Expert::Weigh(SeenAt(h, steps, int(i), Model::Player), false, p.Drawn, open, e);
+        const Sharp::SideSees seen = SeenAt(h, steps, int(i), Model::Player);
+        const std::vector<Expert::Worth> worth = Expert::Weigh(seen, false, p.Drawn, open, e);
         if (size_t(chosen) < worth.size() && worth[size_t(chosen)].Deals) {
             Decision d;
             d.Move = int(i);
@@ -182,8 +182,8 @@ Judgement Judge(const KeptHand& h, const std::vector<Position>& steps, const Exp
                 fresh.Seed = e.Seed * 0x9E3779B97F4A7C15ull + i + 1;
                 fresh.Deals = 4 * e.Deals; // two candidates: as much work as the first look
                 const Expert::Candidate pair[2] = {*made, open[best]};
-                const std::vector<Expert::Worth> again = Expert::Weigh(
-                    SeenAt(h, steps, int(i), Model::Player), false, p.Drawn, pair, fresh);
+                const std::vector<Expert::Worth> again =
+                    Expert::Weigh(seen, false, p.Drawn, pair, fresh);
                 if (again.size() == 2 && again[0].Deals && again[1].Deals &&
                     again[1].Points > again[0].Points) {
                     d.MadePoints = again[0].Points;

@@ -10,7 +10,7 @@
 namespace {
 
 class CellTeller : public QObject {
-public:
+  public:
     explicit CellTeller(QTableView* table) : QObject(table), Table(table) {}
 
     bool eventFilter(QObject*, QEvent* e) override {
@@ -21,13 +21,14 @@ public:
         return false;
     }
 
-private:
+  private:
     void Tell() {
         const QModelIndex current = Table->currentIndex();
         if (!QAccessible::isActive() || !Table->hasFocus() || !current.isValid()) return;
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(Table);
         QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
-        QAccessibleInterface* cell = cells ? cells->cellAt(current.row(), current.column()) : nullptr;
+        QAccessibleInterface* cell =
+            cells ? cells->cellAt(current.row(), current.column()) : nullptr;
         if (!cell) return;
         QAccessibleEvent focus(Table, QAccessible::Focus);
         focus.setChild(table->indexOfChild(cell));
